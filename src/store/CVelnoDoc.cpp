@@ -1,0 +1,416 @@
+#include "store/CVelnoDoc.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "store/Collation.h"
+#include "store/FixedText.h"
+#include "store/Scrambler.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+
+namespace velno {
+
+namespace {
+
+constexpr std::size_t kRecordSize = sizeof(PublisherRecord);
+
+bool hasLetter(const char* text, std::size_t width) {
+    const std::size_t n = strnlen(text, width);
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = baseLetter(static_cast<unsigned char>(text[i]));
+        if (c >= 'A' && c <= 'Z') return true;
+    }
+    return false;
+}
+
+std::string num(std::uintmax_t n) { return std::to_string(n); }
+
+}  // namespace
+
+CVelnoDoc::CVelnoDoc() = default;
+CVelnoDoc::~CVelnoDoc() = default;
+
+void CVelnoDoc::note(std::string line) { loadReport_.notes.push_back(std::move(line)); }
+
+void CVelnoDoc::setToday(const CalendarDate& today) { month_.deriveFrom(today); }
+
+void CVelnoDoc::reportWriteFailure(const std::string& fileName) {
+    const std::string path = (folder_.path() / fileName).string();
+    prompter().tell(text::arg(text::tr(text::TxCannotCreateFile), path), Icon::Error);
+}
+
+// ---- load ------------------------------------------------------------------
+
+void CVelnoDoc::loadMainFile() {
+    const std::size_t limit = kRecordSize * RecordStore::kCapacity;
+    const auto file = folder_.read(kMainFileName, limit);
+    const std::size_t records = file.bytes.size() / kRecordSize;
+    std::memcpy(store_.data(), file.bytes.data(), records * kRecordSize);
+    for (std::size_t pos = 0; pos < records; ++pos) {
+        auto& more = store_.at(static_cast<int>(pos)).moreBits;
+        if (!(more & MoreBit::Loaded)) more = MoreBit::Loaded;
+    }
+    if (records == 0) {
+        initHeaderRecord(store_.header());
+        store_.setRecordCount(1);
+    } else {
+        store_.setRecordCount(static_cast<int>(records));
+    }
+    if (file.bytes.size() % kRecordSize)
+        note(text::arg(text::tr(text::TxNoteFileSize), kMainFileName, num(file.bytes.size()),
+                       num(kRecordSize)));
+    if (file.truncated) {
+        loadReport_.recordsBeyondCapacity = 1;
+        note(text::arg(text::tr(text::TxNoteFileTooLong), kMainFileName, num(limit)));
+    }
+}
+
+void CVelnoDoc::unscrambleStore() {
+    for (int pos = 0; pos < store_.recordCount(); ++pos) unscrambleRecord(store_.at(pos));
+}
+
+bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
+    folder_.setPath(path);
+    store_.reset();
+    extensions_.clear();
+    remarks_.clear();
+    groups_.clear();
+    meetings_.clear();
+    totals_.clear();
+    privilegeDates_.entries.clear();
+    viewOptions_.bytes.fill(0);
+    emergency_.clear();
+    specialNeeds_.clear();
+    lateReports_.clear();
+    loadReport_ = {};
+    documentCounter = 0;
+    dirty = false;
+    convertedFromOld = false;
+
+    // 1. Extension index.
+    if (!extensions_.load(folder_))
+        note(text::arg(text::tr(text::TxNoteFileTooLong), ExtensionTable::kFileName, "8388608"));
+
+    // 2. The records, or the older files when the main file is absent.
+    const auto mainSize = folder_.size(kMainFileName);
+    if (mainSize && *mainSize > kMainFileMinimum) {
+        loadReport_.mainFileFound = true;
+        loadMainFile();
+    } else {
+        note(text::tr(text::TxNoteMainFileMissing));
+        if (previous_) convertedFromOld = previous_->convertStore(*this);
+        if (store_.recordCount() < 1) {
+            initHeaderRecord(store_.header());
+            store_.setRecordCount(1);
+        }
+    }
+
+    // 3. The document counter belongs to the month it was saved in.
+    const PublisherRecord& head = store_.header();
+    if ((head.categoryBits & HeaderField::SavedMonthMask) == month_.reportMonth0 + 1)
+        documentCounter = head.markStamp;
+
+    // 4. Side tables that live with the records.
+    if (convertedFromOld && previous_) previous_->convertSideTables(*this);
+    lateReports_.rebuild(store_, month_);
+    totals_.readTotals(folder_);
+    const auto groupLoad = groups_.load(folder_);
+    if (groupLoad == GroupTable::LoadResult::PreviousFormat && previous_) previous_->convertGroups(*this);
+
+    // 5. Order, index and the under-one-hour marks.
+    store_.sortStore(sortByFirstName);
+    store_.rebuildIndex();
+    UnderHourMarks::applyUnderHourMarks(folder_, store_);
+
+    // 6. Older side lists.
+    if (convertedFromOld && previous_) previous_->appendSideLists(*this);
+
+    // 7. Plain text in memory.
+    if (store_.header().lname[0] != 'A') unscrambleStore();
+
+    // 8. Final order, privilege dates, ids, contacts and needs.
+    store_.sortStore(sortByFirstName);
+    privilegeDates_.readPrivilegeDates(folder_);
+    rebuildIndex();
+    loadReport_.duplicateIdsRepaired = store_.repairDuplicateIds();
+    if (loadReport_.duplicateIdsRepaired) {
+        dirty = true;
+        note(text::arg(text::tr(text::TxNoteDuplicateIds), num(loadReport_.duplicateIdsRepaired)));
+    }
+    compactEmergency();
+    indexSpecialNeeds();
+
+    // 9. Password.
+    if (!oldYearView && askPassword && !askPassword(*this)) {
+        store_.reset();
+        remarks_.clear();
+        extensions_.clear();
+        groups_.clear();
+        privilegeDates_.entries.clear();
+        emergency_.clear();
+        specialNeeds_.clear();
+        lateReports_.clear();
+        return false;
+    }
+
+    // 10. Older attendance, and the month's state after a conversion.
+    if (convertedFromOld && previous_) {
+        previous_->convertMeetings(*this);
+        const auto state = store_.header().slotYear[month_.slot()] == month_.reportYear2 ? 1 : 2;
+        header().setCollectionState(month_.reportMonth0, static_cast<std::uint8_t>(state));
+        dirty = true;
+    }
+
+    // 11. Attendance and view options.
+    meetings_.readMeetings(folder_);
+    viewOptions_.readViewOptions(folder_);
+
+    // 12. Remarks.
+    loadRemarks();
+
+    recomputeCollectionState();
+    return true;
+}
+
+void CVelnoDoc::loadRemarks() {
+    if (!oldYearView) {
+        if (folder_.exists(RemarkTable::kFileName))
+            folder_.copy(RemarkTable::kFileName, RemarkTable::kUndoFileName);
+        else
+            folder_.remove(RemarkTable::kUndoFileName);
+    }
+    for (int pos = 1; pos < store_.recordCount(); ++pos)
+        std::memset(store_.at(pos).remarkIndex, 0, sizeof store_.at(pos).remarkIndex);
+    if (!oldYearView) {
+        const int dropped = RemarkTable::compactFile(folder_);
+        if (dropped > 0) {
+            loadReport_.remarksCompactedAway = dropped;
+            note(text::arg(text::tr(text::TxNoteRemarksCompacted), num(dropped)));
+        }
+    }
+    const RemarkLoadReport r = remarks_.load(folder_, store_);
+    loadReport_.remarksOfUnknownPublishers = r.unknownPublisher;
+    loadReport_.remarksWithBadSlot = r.badSlot;
+    if (r.unknownPublisher)
+        note(text::arg(text::tr(text::TxNoteRemarksUnknown), num(r.unknownPublisher)));
+    if (r.badSlot) note(text::arg(text::tr(text::TxNoteRemarksBadSlot), num(r.badSlot)));
+}
+
+void CVelnoDoc::recomputeCollectionState() {
+    const bool open = header().initYear(month_.slot()) == month_.reportYear2;
+    header().setCollectionState(month_.reportMonth0, open ? 1 : 2);
+}
+
+// ---- store operations ------------------------------------------------------
+
+std::string CVelnoDoc::displayName(int pos, bool familyFirst) const {
+    if (pos <= 0 || pos >= store_.recordCount()) return {};
+    return displayNameOf(store_.at(pos), familyFirst || viewOptions_.familyNameFirst());
+}
+
+std::string CVelnoDoc::displayNameOfHandle(std::uint16_t handle, bool familyFirst) const {
+    return displayName(store_.positionOfHandle(handle), familyFirst);
+}
+
+std::uint16_t CVelnoDoc::item(int pos, int month0, int itemNumber, int parity) const {
+    if (pos <= 0 || pos >= store_.recordCount() || month0 < 0 || month0 > 11 || parity < 0 ||
+        parity > 2)
+        return 0;
+    return store_.at(pos).itemAt(monthSlot(month0, parity), itemNumber);
+}
+
+void CVelnoDoc::rebuildIndex() {
+    const int extra = store_.rebuildIndex();
+    loadReport_.extraCircuitOverseers = extra;
+    for (int i = 0; i < extra; ++i)
+        prompter().tell(text::tr(text::TxDuplicateCircuitOverseer), Icon::Warning);
+}
+
+void CVelnoDoc::sortAndIndex() {
+    store_.sortStore(sortByFirstName);
+    rebuildIndex();
+}
+
+void CVelnoDoc::deleteRecord(int pos) {
+    if (pos <= 0 || pos >= store_.recordCount()) return;
+    const PublisherId id = store_.at(pos).id;
+    for (int p = 1; p < store_.recordCount(); ++p)
+        if (store_.at(p).household == id) store_.at(p).household = 0;
+    blankRemarksOf(id);
+    privilegeDates_.removeAllOf(id);
+    store_.removeAt(pos);
+    dirty = true;
+}
+
+int CVelnoDoc::extensionOf(int pos) {
+    if (pos <= 0 || pos >= store_.recordCount()) return 0;
+    PublisherRecord& r = store_.at(pos);
+    if (r.extSlot >= extensions_.count()) r.extSlot = 0;
+    if (r.extSlot == 0) return 0;
+    if (!extensions_.readExtension(r.extSlot, r.id)) {
+        r.extSlot = 0;
+        dirty = true;
+        return 0;
+    }
+    const PublisherExtension& e = extensions_.current();
+    int bits = 0;
+    if (hasLetter(e.longName, sizeof e.longName)) bits |= ExtensionBit::LongName;
+    if (hasLetter(e.email, sizeof e.email)) bits |= ExtensionBit::Email;
+    if (hasLetter(e.other, sizeof e.other)) bits |= ExtensionBit::Other;
+    if (e.marker != 0) bits |= ExtensionBit::Marker;
+    return bits;
+}
+
+bool CVelnoDoc::remarkExists(int pos, int month0, int parity) {
+    if (parity >= 3) {
+        prompter().tell(text::tr(text::TxBadYearInRemCheck), Icon::Warning);
+        return false;
+    }
+    if (pos <= 0 || pos >= store_.recordCount() || month0 < 0 || month0 > 11 || parity < 0)
+        return false;
+    const std::uint16_t k = store_.at(pos).remarkIndex[monthSlot(month0, parity)];
+    return k != 0 && k < remarks_.count() && remarks_.at(k).text[0] != 0;
+}
+
+// ---- emergency contacts and special needs ------------------------------------
+
+bool CVelnoDoc::isKeyReferenced(std::uint16_t key, bool emergencyKey) const {
+    for (int pos = 1; pos < store_.recordCount(); ++pos) {
+        const PublisherRecord& r = store_.at(pos);
+        if ((emergencyKey ? r.emergId : r.specneed) == key) return true;
+    }
+    return false;
+}
+
+std::uint16_t CVelnoDoc::addEntry(KeyedEntryFile& file, const Bytes& entry) {
+    const bool emergencyKey = &file == &emergency_;
+    return file.addEntry(folder_, entry,
+                         [&](std::uint16_t key) { return isKeyReferenced(key, emergencyKey); });
+}
+
+void CVelnoDoc::compactEmergency() {
+    std::set<std::uint16_t> referenced;
+    for (int pos = 1; pos < store_.recordCount(); ++pos)
+        if (store_.at(pos).emergId) referenced.insert(store_.at(pos).emergId);
+    const auto isReferenced = [&](std::uint16_t key) { return referenced.count(key) > 0; };
+    const bool hasPublisher = !store_.subList(ListActive).empty();
+    if (oldYearView || !hasPublisher) {
+        emergency_.index(folder_, isReferenced);
+        return;
+    }
+    const int dropped = emergency_.compact(folder_, isReferenced);
+    if (dropped > 0) {
+        loadReport_.emergencyEntriesDropped = dropped;
+        note(text::arg(text::tr(text::TxNoteEmergencyDropped), num(dropped)));
+    }
+}
+
+void CVelnoDoc::indexSpecialNeeds() {
+    std::set<std::uint16_t> referenced;
+    for (int pos = 1; pos < store_.recordCount(); ++pos)
+        if (store_.at(pos).specneed) referenced.insert(store_.at(pos).specneed);
+    specialNeeds_.index(folder_, [&](std::uint16_t key) { return referenced.count(key) > 0; });
+    month_.newFormatActive = month_.reportStamp > kNewFormatFromStamp;
+}
+
+bool CVelnoDoc::isOldFormSlot(int month0, int parity) const {
+    int year = month_.recentYear(month0);
+    if (parityOfYear(year) != parity) --year;
+    return stampOf(year, month0) <= kNewFormatFromStamp;
+}
+
+// ---- save ------------------------------------------------------------------
+
+bool CVelnoDoc::writeMainFile() {
+    // The texts are scrambled in a copy; the records in memory stay plain.
+    std::unique_ptr<PublisherRecord[]> copy(new PublisherRecord[store_.recordCount()]);
+    std::memcpy(copy.get(), store_.data(), kRecordSize * store_.recordCount());
+    for (int pos = 0; pos < store_.recordCount(); ++pos) scrambleRecord(copy[pos]);
+    if (static_cast<unsigned char>(copy[0].lname[0]) != 'A' + kScrambleBase) return true;
+
+    bool ok = true;
+    // Under-one-hour marks of old-form months travel in their own file; the
+    // main file drops them only when that file was written.
+    const bool marksWritten = UnderHourMarks::writeUnderHourMarks(
+        folder_, store_, [this](int m, int p) { return isOldFormSlot(m, p); });
+    if (marksWritten) {
+        for (int pos = 1; pos < store_.recordCount(); ++pos)
+            for (int m = 0; m < 12; ++m)
+                for (int p = 0; p < 2; ++p)
+                    if (isOldFormSlot(m, p))
+                        copy[pos].studiesWord[monthSlot(m, p)] &= ~StudiesWord::SharedOrUnderHour;
+    }
+    if (!folder_.write(kMainFileName, copy.get(), kRecordSize * store_.recordCount())) {
+        reportWriteFailure(kMainFileName);
+        ok = false;
+    }
+    if (!totals_.writeTotals(folder_)) {
+        reportWriteFailure(ReportTotals::kFileName);
+        ok = false;
+    }
+    if (!groups_.save(folder_)) {
+        reportWriteFailure(GroupTable::kFileName);
+        ok = false;
+    }
+    return ok;
+}
+
+SaveOutcome CVelnoDoc::saveAll(bool onExit) {
+    (void)onExit;  // the records in memory are never changed by saving
+    if (oldYearView) return SaveOutcome::NothingToSave;
+    bool ok = true;
+
+    if (recomputeTotals) recomputeTotals(*this);
+
+    if (store_.recordCount() > 1) {
+        PublisherRecord& head = store_.header();
+        head.markStamp = documentCounter;
+        head.categoryBits = static_cast<std::uint16_t>(
+            (head.categoryBits & ~HeaderField::SavedMonthMask) | (month_.reportMonth0 + 1));
+    }
+    lateReports_.writeMarks(store_, month_);
+
+    if (store_.header().lname[0] == 'A') ok = writeMainFile() && ok;
+
+    if (!meetings_.writeMeetings(folder_)) {
+        reportWriteFailure(MeetingAttendance::kFileName);
+        ok = false;
+    }
+    privilegeDates_.writePrivilegeDates(folder_);
+    remarks_.writeAll(folder_);
+    if (!viewOptions_.writeViewOptions(folder_)) {
+        reportWriteFailure(ViewOptions::kFileName);
+        ok = false;
+    }
+    if (writeSettings) writeSettings(*this);
+
+    // A failed write keeps the changes marked unsaved, so the exit question
+    // still protects them.
+    if (ok) dirty = false;
+    return ok ? SaveOutcome::Saved : SaveOutcome::PartlyFailed;
+}
+
+bool CVelnoDoc::closeDocument() {
+    if (dirty && !oldYearView) {
+        const Answer answer = prompter().ask(text::tr(text::TxSaveChanges), Buttons::YesNoCancel,
+                                             Answer::Yes, Icon::Question);
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::Yes) {
+            if (saveAll(true) == SaveOutcome::PartlyFailed) return false;
+        } else if (folder_.exists(RemarkTable::kUndoFileName)) {
+            folder_.copy(RemarkTable::kUndoFileName, RemarkTable::kFileName);
+        } else {
+            // No remark file existed at load: the remarks written since go too.
+            folder_.remove(RemarkTable::kFileName);
+        }
+    }
+    if (!oldYearView) folder_.remove(RemarkTable::kUndoFileName);
+    store_.reset();
+    remarks_.clear();
+    dirty = false;
+    return true;
+}
+
+}  // namespace velno

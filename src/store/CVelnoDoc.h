@@ -1,0 +1,203 @@
+#pragma once
+// The one document of a run: the whole congregation of one data folder.
+// Both the GUI and velno-cli drive it; subsystem operations live in their
+// own folders and take the document.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/Calendar.h"
+#include "store/DataFolder.h"
+#include "store/ExtensionTable.h"
+#include "store/GroupTable.h"
+#include "store/KeyedEntryFile.h"
+#include "store/LateReportList.h"
+#include "store/Prompter.h"
+#include "store/RecordStore.h"
+#include "store/RemarkTable.h"
+#include "store/ReportMonth.h"
+#include "store/SideFiles.h"
+
+namespace velno {
+
+class CVelnoDoc;
+
+// The older generation of data files, converted on first load. The
+// document calls it at the steps of the load where the conversion belongs.
+class PreviousFormat {
+public:
+    virtual ~PreviousFormat() = default;
+    // The main file is missing or too short: fill the store from the older
+    // files. Returns whether an older store was found and converted.
+    virtual bool convertStore(CVelnoDoc& doc) = 0;
+    // Remarks, report totals and late marks of the older files.
+    virtual void convertSideTables(CVelnoDoc& doc) = 0;
+    // "bkstudy.dat" of the older size.
+    virtual void convertGroups(CVelnoDoc& doc) = 0;
+    // The older side lists, appended to the store.
+    virtual void appendSideLists(CVelnoDoc& doc) = 0;
+    // The older attendance file.
+    virtual void convertMeetings(CVelnoDoc& doc) = 0;
+};
+
+// What a load repaired or ignored; `velno-cli check` prints it.
+struct LoadReport {
+    bool mainFileFound = false;
+    int duplicateIdsRepaired = 0;
+    int extraCircuitOverseers = 0;
+    int recordsBeyondCapacity = 0;
+    int remarksCompactedAway = 0;
+    int remarksOfUnknownPublishers = 0;
+    int remarksWithBadSlot = 0;
+    int emergencyEntriesDropped = 0;
+    std::vector<std::string> notes;  // UTF-8, one line per finding
+};
+
+enum class SaveOutcome { Saved, NothingToSave, PartlyFailed };
+
+class CVelnoDoc {
+public:
+    static constexpr const char* kMainFileName = "tdat9.bin";
+    static constexpr std::size_t kMainFileMinimum = 400;
+    static constexpr std::size_t kEmergencyEntrySize = 256;
+    static constexpr std::size_t kEmergencyCapacity = 1000;
+    static constexpr std::size_t kSpecialNeedsEntrySize = 96;
+
+    CVelnoDoc();
+    ~CVelnoDoc();
+    CVelnoDoc(const CVelnoDoc&) = delete;
+    CVelnoDoc& operator=(const CVelnoDoc&) = delete;
+
+    // ---- services ------------------------------------------------------
+    void setPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &silent_; }
+    Prompter& prompter() { return *prompter_; }
+    void setPreviousFormat(PreviousFormat* converter) { previous_ = converter; }
+    // Load step: ask for the password; false refuses the document.
+    std::function<bool(CVelnoDoc&)> askPassword;
+    // Save step: recompute the month's totals before the records are written.
+    std::function<void(CVelnoDoc&)> recomputeTotals;
+    // Save step: write the settings file.
+    std::function<void(CVelnoDoc&)> writeSettings;
+
+    // ---- data folder ---------------------------------------------------
+    DataFolder& folder() { return folder_; }
+    const DataFolder& folder() const { return folder_; }
+
+    // Sets today's date and derives the ReportMonth from it.
+    void setToday(const CalendarDate& today);
+    // Loads every file of the folder. False when the password was refused
+    // (the document is then empty).
+    bool loadStore(const std::filesystem::path& folder);
+    const LoadReport& loadReport() const { return loadReport_; }
+    SaveOutcome saveAll(bool onExit = false);
+    // Ends the run: with unsaved changes asks "Simpan perubahan?".
+    // Returns false when the user cancels (the program stays open).
+    bool closeDocument();
+
+    // ---- the store -----------------------------------------------------
+    RecordStore& store() { return store_; }
+    const RecordStore& store() const { return store_; }
+    HeaderRecord header() { return HeaderRecord(store_.header()); }
+
+    // Display name of a store position or a list handle; position 0 yields
+    // an empty text. Windows-1252.
+    std::string displayName(int pos, bool familyFirst = false) const;
+    std::string displayNameOfHandle(std::uint16_t handle, bool familyFirst = false) const;
+    // Report item 0..4 of a record at (month0, parity); other items yield 0.
+    std::uint16_t item(int pos, int month0, int itemNumber, int parity) const;
+    // Sorts by the current sort setting and rebuilds the index.
+    void sortAndIndex();
+    void rebuildIndex();
+    // Removes a record for good with its household links, remarks and
+    // privilege dates. The caller rebuilds the index.
+    void deleteRecord(int pos);
+
+    // ---- extended information -------------------------------------------
+    ExtensionTable& extensions() { return extensions_; }
+    // Bit set of what the record's extension holds (ExtensionBit), 0 when
+    // it has none; a bad extSlot is reset.
+    int extensionOf(int pos);
+    // Writes the current extension buffer; returns its entry, 0 on failure.
+    int writeExtension() { return extensions_.writeExtension(folder_); }
+
+    // ---- remarks ---------------------------------------------------------
+    RemarkTable& remarks() { return remarks_; }
+    const RemarkTable& remarks() const { return remarks_; }
+    bool remarkExists(int pos, int month0, int parity);
+    bool blankRemarksOf(PublisherId id) { return remarks_.blankRemarksOf(folder_, id); }
+
+    // ---- other tables ----------------------------------------------------
+    GroupTable& groups() { return groups_; }
+    const GroupTable& groups() const { return groups_; }
+    MeetingAttendance& meetings() { return meetings_; }
+    ReportTotals& totals() { return totals_; }
+    PrivilegeDates& privilegeDates() { return privilegeDates_; }
+    ViewOptions& viewOptions() { return viewOptions_; }
+    const ViewOptions& viewOptions() const { return viewOptions_; }
+    KeyedEntryFile& emergency() { return emergency_; }
+    KeyedEntryFile& specialNeeds() { return specialNeeds_; }
+    std::optional<Bytes> readEntryByKey(KeyedEntryFile& file, std::uint16_t key) const {
+        return file.readEntryByKey(key);
+    }
+    bool writeEntryByKey(KeyedEntryFile& file, std::uint16_t key, const Bytes& entry) {
+        return file.writeEntryByKey(folder_, key, entry);
+    }
+    std::uint16_t addEntry(KeyedEntryFile& file, const Bytes& entry);
+    void compactEmergency();
+    void indexSpecialNeeds();
+
+    LateReportList& lateReports() { return lateReports_; }
+    const LateReportList& lateReports() const { return lateReports_; }
+
+    // ---- month -----------------------------------------------------------
+    ReportMonth& reportMonth() { return month_; }
+    const ReportMonth& reportMonth() const { return month_; }
+    std::uint16_t documentCounter = 0;
+
+    // ---- flags and settings ---------------------------------------------
+    bool dirty = false;
+    bool oldYearView = false;
+    bool convertedFromOld = false;
+    bool sortByFirstName = false;
+
+    // The month slot (month0, parity) belongs to the five-number form, judged
+    // at its most recent occurrence seen from the ReportMonth.
+    bool isOldFormSlot(int month0, int parity) const;
+
+    // The message shown when a data file cannot be written.
+    void reportWriteFailure(const std::string& fileName);
+
+private:
+    void loadMainFile();
+    void unscrambleStore();
+    void loadRemarks();
+    void recomputeCollectionState();
+    bool isKeyReferenced(std::uint16_t key, bool emergencyKey) const;
+    bool writeMainFile();
+    void note(std::string line);
+
+    SilentPrompter silent_;
+    Prompter* prompter_ = &silent_;
+    PreviousFormat* previous_ = nullptr;
+
+    DataFolder folder_;
+    RecordStore store_;
+    ExtensionTable extensions_;
+    RemarkTable remarks_;
+    GroupTable groups_;
+    MeetingAttendance meetings_;
+    ReportTotals totals_;
+    PrivilegeDates privilegeDates_;
+    ViewOptions viewOptions_;
+    KeyedEntryFile emergency_{"emerg.dat", kEmergencyEntrySize, kEmergencyCapacity};
+    KeyedEntryFile specialNeeds_{"spneed.dat", kSpecialNeedsEntrySize, 65535};
+    LateReportList lateReports_;
+    ReportMonth month_;
+    LoadReport loadReport_;
+};
+
+}  // namespace velno
