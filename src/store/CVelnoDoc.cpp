@@ -25,16 +25,22 @@ bool hasLetter(const char* text, std::size_t width) {
     return false;
 }
 
-std::string num(std::uintmax_t n) { return std::to_string(n); }
+std::string num(std::uintmax_t n) {
+    return std::to_string(n);
+}
 
 }  // namespace
 
 CVelnoDoc::CVelnoDoc() = default;
 CVelnoDoc::~CVelnoDoc() = default;
 
-void CVelnoDoc::note(std::string line) { loadReport_.notes.push_back(std::move(line)); }
+void CVelnoDoc::note(std::string line) {
+    loadReport_.notes.push_back(std::move(line));
+}
 
-void CVelnoDoc::setToday(const CalendarDate& today) { month_.deriveFrom(today); }
+void CVelnoDoc::setToday(const CalendarDate& today) {
+    month_.deriveFrom(today);
+}
 
 void CVelnoDoc::reportWriteFailure(const std::string& fileName) {
     const std::string path = (folder_.path() / fileName).string();
@@ -117,7 +123,8 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     lateReports_.rebuild(store_, month_);
     totals_.readTotals(folder_);
     const auto groupLoad = groups_.load(folder_);
-    if (groupLoad == GroupTable::LoadResult::PreviousFormat && previous_) previous_->convertGroups(*this);
+    if (groupLoad == GroupTable::LoadResult::PreviousFormat && previous_)
+        previous_->convertGroups(*this);
 
     // 5. Order, index and the under-one-hour marks.
     store_.sortStore(sortByFirstName);

@@ -44,9 +44,9 @@ Tables makeTables() {
     setRange(0xD9, 0xDC, 'U');
     setRange(0xDD, 0xDD, 'Y');
     setRange(0xDE, 0xDE, 'T');
-    t.base[0xDF] = 'S';  // ß has no upper-case form of its own
-    t.base[0xFF] = 'Y';  // ÿ
-    t.base[0x9F] = 'Y';  // Ÿ
+    t.base[0xDF] = 'S';                 // ß has no upper-case form of its own
+    t.base[0xFF] = 'Y';                 // ÿ
+    t.base[0x9F] = 'Y';                 // Ÿ
     t.base[0x8A] = t.base[0x9A] = 'S';  // Š š
     t.base[0x8C] = t.base[0x9C] = 'O';  // Œ œ
     t.base[0x8E] = t.base[0x9E] = 'Z';  // Ž ž
@@ -59,7 +59,8 @@ const Tables& tables() {
     return t;
 }
 
-int compareLevel(std::string_view a, std::string_view b, const std::array<unsigned char, 256>& map) {
+int compareLevel(std::string_view a, std::string_view b,
+                 const std::array<unsigned char, 256>& map) {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
         const int ca = map[static_cast<unsigned char>(a[i])];
@@ -72,24 +73,32 @@ int compareLevel(std::string_view a, std::string_view b, const std::array<unsign
 
 }  // namespace
 
-unsigned char baseLetter(unsigned char c) { return tables().base[c]; }
-unsigned char upperLetter(unsigned char c) { return tables().upper[c]; }
+unsigned char baseLetter(unsigned char c) {
+    return tables().base[c];
+}
+unsigned char upperLetter(unsigned char c) {
+    return tables().upper[c];
+}
 
 int compareNames(std::string_view a, std::string_view b) {
     const int first = compareLevel(a, b, tables().base);
     return first != 0 ? first : compareLevel(a, b, tables().upper);
 }
 
-bool namesEqual(std::string_view a, std::string_view b) { return compareNames(a, b) == 0; }
+bool namesEqual(std::string_view a, std::string_view b) {
+    return compareNames(a, b) == 0;
+}
 
 std::string collationKey(std::string_view name) {
     // Level 1 bytes, a separator below every byte of a name, level 2 bytes.
     // Names hold no zero byte, so a shorter prefix sorts first on each level.
     std::string key;
     key.reserve(name.size() * 2 + 1);
-    for (char c : name) key.push_back(static_cast<char>(tables().base[static_cast<unsigned char>(c)]));
+    for (char c : name)
+        key.push_back(static_cast<char>(tables().base[static_cast<unsigned char>(c)]));
     key.push_back('\0');
-    for (char c : name) key.push_back(static_cast<char>(tables().upper[static_cast<unsigned char>(c)]));
+    for (char c : name)
+        key.push_back(static_cast<char>(tables().upper[static_cast<unsigned char>(c)]));
     return key;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -90,10 +91,14 @@ DataFolder::ReadResult DataFolder::read(const std::string& name, std::size_t max
     std::ifstream in(path, std::ios::binary);
     if (!in) return result;
     result.found = true;
-    result.bytes.resize(maxBytes);
+    // Sized by the file, not the limit: limits are far above real files.
+    const auto fileSize = fs::file_size(path, ec);
+    const std::size_t want =
+        ec ? maxBytes : static_cast<std::size_t>(std::min<std::uintmax_t>(fileSize, maxBytes));
+    result.bytes.resize(want);
     in.read(reinterpret_cast<char*>(result.bytes.data()), static_cast<std::streamsize>(maxBytes));
     result.bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (result.bytes.size() == maxBytes) {
+    if (result.bytes.size() == want) {
         char extra;
         result.truncated = static_cast<bool>(in.read(&extra, 1));
     }

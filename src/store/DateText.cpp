@@ -37,7 +37,9 @@ std::optional<DateParts> parseDateText(std::string_view text) {
     return DateParts{*year, *month, *day};
 }
 
-bool isDateSet(std::string_view text) { return !trimmed(text).empty(); }
+bool isDateSet(std::string_view text) {
+    return !trimmed(text).empty();
+}
 
 std::string dateTextToExchange(std::string_view text) {
     std::string padded(text.substr(0, kDateTextLength));

@@ -21,13 +21,16 @@ void xorGroupTexts(GroupFile& g) {
     }
 }
 
-void GroupTable::clear() { std::memset(&g_, 0, sizeof g_); }
+void GroupTable::clear() {
+    std::memset(&g_, 0, sizeof g_);
+}
 
 GroupTable::LoadResult GroupTable::load(const DataFolder& folder) {
     clear();
     const auto file = folder.read(kFileName, sizeof(GroupFile));
     if (!file.found) return LoadResult::Missing;
-    if (file.bytes.size() == kPreviousFormatSize && !file.truncated) return LoadResult::PreviousFormat;
+    if (file.bytes.size() == kPreviousFormatSize && !file.truncated)
+        return LoadResult::PreviousFormat;
     std::memcpy(&g_, file.bytes.data(), file.bytes.size());
     // A damaged count must not reach past the arrays.
     g_.count = std::min<std::uint8_t>(g_.count, kCapacity);

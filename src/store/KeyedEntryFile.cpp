@@ -78,7 +78,8 @@ std::optional<Bytes> KeyedEntryFile::readEntryByKey(std::uint16_t key) const {
     return std::nullopt;
 }
 
-bool KeyedEntryFile::writeEntryByKey(const DataFolder& folder, std::uint16_t key, const Bytes& entry) {
+bool KeyedEntryFile::writeEntryByKey(const DataFolder& folder, std::uint16_t key,
+                                     const Bytes& entry) {
     if (key < kFirstKey) return false;
     for (const auto& e : index_) {
         if (e.key != key) continue;

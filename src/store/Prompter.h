@@ -15,7 +15,8 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
     // Texts are UTF-8.
-    virtual Answer ask(const std::string& text, Buttons buttons, Answer defaultAnswer, Icon icon) = 0;
+    virtual Answer ask(const std::string& text, Buttons buttons, Answer defaultAnswer,
+                       Icon icon) = 0;
     virtual void tell(const std::string& text, Icon icon) = 0;
 };
 

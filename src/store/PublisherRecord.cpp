@@ -6,26 +6,42 @@ namespace velno {
 
 std::uint16_t PublisherRecord::itemAt(int slot, int item) const {
     switch (item) {
-        case 0: return placements[slot];
-        case 1: return videos[slot];
-        case 2: return hours[slot];
-        case 3: return returnVisits[slot];
-        case 4: return studiesWord[slot] & StudiesWord::StudiesMask;
-        default: return 0;
+        case 0:
+            return placements[slot];
+        case 1:
+            return videos[slot];
+        case 2:
+            return hours[slot];
+        case 3:
+            return returnVisits[slot];
+        case 4:
+            return studiesWord[slot] & StudiesWord::StudiesMask;
+        default:
+            return 0;
     }
 }
 
 void PublisherRecord::setItemAt(int slot, int item, std::uint16_t value) {
     switch (item) {
-        case 0: placements[slot] = value; break;
-        case 1: videos[slot] = value; break;
-        case 2: hours[slot] = value; break;
-        case 3: returnVisits[slot] = value; break;
-        case 4:
-            studiesWord[slot] = static_cast<std::uint16_t>(
-                (studiesWord[slot] & ~StudiesWord::StudiesMask) | (value & StudiesWord::StudiesMask));
+        case 0:
+            placements[slot] = value;
             break;
-        default: break;
+        case 1:
+            videos[slot] = value;
+            break;
+        case 2:
+            hours[slot] = value;
+            break;
+        case 3:
+            returnVisits[slot] = value;
+            break;
+        case 4:
+            studiesWord[slot] =
+                static_cast<std::uint16_t>((studiesWord[slot] & ~StudiesWord::StudiesMask) |
+                                           (value & StudiesWord::StudiesMask));
+            break;
+        default:
+            break;
     }
 }
 

@@ -9,8 +9,7 @@
 
 namespace velno {
 
-RecordStore::RecordStore()
-    : records_(new PublisherRecord[kCapacity]()), positionById_(65536, 0) {
+RecordStore::RecordStore() : records_(new PublisherRecord[kCapacity]()), positionById_(65536, 0) {
     reset();
 }
 
@@ -87,7 +86,8 @@ int RecordStore::rebuildIndex() {
     for (int pos = 1; pos < count_; ++pos) {
         const PublisherRecord& r = records_[pos];
         index_.push_back({r.id, static_cast<std::uint16_t>(pos), r.listKind});
-        if (r.listKind < kSideListKinds) subLists_[r.listKind].push_back(static_cast<std::uint16_t>(pos));
+        if (r.listKind < kSideListKinds)
+            subLists_[r.listKind].push_back(static_cast<std::uint16_t>(pos));
         if (r.listKind == ListCircuitOverseer) {
             if (coPos_) ++extraOverseers;
             coPos_ = pos;  // the later one wins

@@ -26,11 +26,15 @@ bool hasBlankText(const RemarkEntry& e) {
 }
 
 using RemarkKey = std::tuple<PublisherId, std::uint8_t, std::uint8_t>;
-RemarkKey keyOf(const RemarkEntry& e) { return {e.id, e.month, e.parity}; }
+RemarkKey keyOf(const RemarkEntry& e) {
+    return {e.id, e.month, e.parity};
+}
 
 }  // namespace
 
-std::string RemarkEntry::textString() const { return fieldText(text); }
+std::string RemarkEntry::textString() const {
+    return fieldText(text);
+}
 
 void RemarkTable::clear() {
     entries_.assign(1, RemarkEntry{});
@@ -151,7 +155,9 @@ bool RemarkTable::writeRemarks(const DataFolder& folder, const std::vector<Remar
     return folder.write(kFileName, bytes);
 }
 
-bool RemarkTable::writeAll(const DataFolder& folder) const { return writeRemarks(folder, entries_); }
+bool RemarkTable::writeAll(const DataFolder& folder) const {
+    return writeRemarks(folder, entries_);
+}
 
 bool RemarkTable::blankRemarksOf(const DataFolder& folder, PublisherId id) {
     bool found = false;

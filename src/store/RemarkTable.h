@@ -29,9 +29,9 @@ static_assert(offsetof(RemarkEntry, month) == 44);
 static_assert(offsetof(RemarkEntry, id) == 46);
 
 struct RemarkLoadReport {
-    int compactedAway = 0;    // entries dropped by the compaction
-    int unknownPublisher = 0; // kept in the file, not loaded
-    int badSlot = 0;          // month or parity out of range
+    int compactedAway = 0;     // entries dropped by the compaction
+    int unknownPublisher = 0;  // kept in the file, not loaded
+    int badSlot = 0;           // month or parity out of range
 };
 
 class RemarkTable {

@@ -44,11 +44,19 @@ void shiftRecord(PublisherRecord& r, int direction) {
 
 }  // namespace
 
-void scrambleText(char* field, std::size_t width) { shiftText(field, width, +1); }
-void unscrambleText(char* field, std::size_t width) { shiftText(field, width, -1); }
+void scrambleText(char* field, std::size_t width) {
+    shiftText(field, width, +1);
+}
+void unscrambleText(char* field, std::size_t width) {
+    shiftText(field, width, -1);
+}
 
-void scrambleRecord(PublisherRecord& record) { shiftRecord(record, +1); }
-void unscrambleRecord(PublisherRecord& record) { shiftRecord(record, -1); }
+void scrambleRecord(PublisherRecord& record) {
+    shiftRecord(record, +1);
+}
+void unscrambleRecord(PublisherRecord& record) {
+    shiftRecord(record, -1);
+}
 
 std::optional<std::string> unscramblableCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {

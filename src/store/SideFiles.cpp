@@ -28,7 +28,8 @@ void MeetingAttendance::readMeetings(const DataFolder& folder) {
         std::size_t offset = 0;
         while (blockCount < 2) {
             const bool complete = file.bytes.size() >= offset + sizeof(MeetingBlock);
-            if (complete) std::memcpy(&blocks[blockCount], file.bytes.data() + offset, sizeof(MeetingBlock));
+            if (complete)
+                std::memcpy(&blocks[blockCount], file.bytes.data() + offset, sizeof(MeetingBlock));
             ++blockCount;
             offset += sizeof(MeetingBlock);
             if (!complete) break;
@@ -47,7 +48,9 @@ bool MeetingAttendance::writeMeetings(const DataFolder& folder) const {
 
 // ---- totals --------------------------------------------------------------
 
-void ReportTotals::clear() { std::memset(values, 0, sizeof values); }
+void ReportTotals::clear() {
+    std::memset(values, 0, sizeof values);
+}
 
 void ReportTotals::readTotals(const DataFolder& folder) {
     const auto file = folder.read(kFileName, sizeof values);

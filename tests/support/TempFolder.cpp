@@ -1,9 +1,9 @@
 #include "support/TempFolder.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <random>
 #include <system_error>
-#include <unistd.h>
 
 namespace velno::test {
 
