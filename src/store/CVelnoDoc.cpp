@@ -127,7 +127,7 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
         previous_->convertGroups(*this);
 
     // 5. Order, index and the under-one-hour marks.
-    store_.sortStore(sortByFirstName);
+    store_.sortStore(settings_.sortByFirstName);
     store_.rebuildIndex();
     UnderHourMarks::applyUnderHourMarks(folder_, store_);
 
@@ -138,7 +138,7 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     if (store_.header().lname[0] != 'A') unscrambleStore();
 
     // 8. Final order, privilege dates, ids, contacts and needs.
-    store_.sortStore(sortByFirstName);
+    store_.sortStore(settings_.sortByFirstName);
     privilegeDates_.readPrivilegeDates(folder_);
     rebuildIndex();
     loadReport_.duplicateIdsRepaired = store_.repairDuplicateIds();
@@ -236,7 +236,7 @@ void CVelnoDoc::rebuildIndex() {
 }
 
 void CVelnoDoc::sortAndIndex() {
-    store_.sortStore(sortByFirstName);
+    store_.sortStore(settings_.sortByFirstName);
     rebuildIndex();
 }
 
@@ -277,8 +277,7 @@ bool CVelnoDoc::remarkExists(int pos, int month0, int parity) {
     }
     if (pos <= 0 || pos >= store_.recordCount() || month0 < 0 || month0 > 11 || parity < 0)
         return false;
-    const std::uint16_t k = store_.at(pos).remarkIndex[monthSlot(month0, parity)];
-    return k != 0 && k < remarks_.count() && remarks_.at(k).text[0] != 0;
+    return remarks_.hasText(store_.at(pos).remarkIndex[monthSlot(month0, parity)]);
 }
 
 // ---- emergency contacts and special needs ------------------------------------

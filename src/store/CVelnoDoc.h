@@ -20,6 +20,7 @@
 #include "store/RecordStore.h"
 #include "store/RemarkTable.h"
 #include "store/ReportMonth.h"
+#include "store/Settings.h"
 #include "store/SideFiles.h"
 
 namespace velno {
@@ -162,7 +163,8 @@ public:
     bool dirty = false;
     bool oldYearView = false;
     bool convertedFromOld = false;
-    bool sortByFirstName = false;
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
 
     // The month slot (month0, parity) belongs to the five-number form, judged
     // at its most recent occurrence seen from the ReportMonth.
@@ -197,6 +199,7 @@ private:
     KeyedEntryFile specialNeeds_{"spneed.dat", kSpecialNeedsEntrySize, 65535};
     LateReportList lateReports_;
     ReportMonth month_;
+    Settings settings_;
     LoadReport loadReport_;
 };
 

@@ -47,6 +47,8 @@ public:
     // Entries 1..count-1 are in use.
     int count() const { return static_cast<int>(entries_.size()); }
     RemarkEntry& at(int k) { return entries_[k]; }
+    // Whether a remarkIndex value points at an entry with a text.
+    bool hasText(int k) const { return k > 0 && k < count() && entries_[k].text[0] != 0; }
     const RemarkEntry& at(int k) const { return entries_[k]; }
     // Appends an entry; returns its number, 0 when the table is full.
     int append(const RemarkEntry& entry);
