@@ -19,14 +19,7 @@ struct Row {
 
 constexpr Row kRows[] = {
 #define VELNO_TEXT(name, id, str) {id, str},
-#include "text/texts/app.def"
-#include "text/texts/cli.def"
-#include "text/texts/common.def"
-#include "text/texts/exchange.def"
-#include "text/texts/print.def"
-#include "text/texts/publishers.def"
-#include "text/texts/reporting.def"
-#include "text/texts/store.def"
+#include "text/texts/all.def"
 #undef VELNO_TEXT
 };
 

@@ -8,14 +8,7 @@ namespace velno::text {
 
 enum TextId : int {
 #define VELNO_TEXT(name, id, str) name = id,
-#include "text/texts/common.def"
-#include "text/texts/store.def"
-#include "text/texts/reporting.def"
-#include "text/texts/publishers.def"
-#include "text/texts/print.def"
-#include "text/texts/exchange.def"
-#include "text/texts/app.def"
-#include "text/texts/cli.def"
+#include "text/texts/all.def"
 #undef VELNO_TEXT
 };
 

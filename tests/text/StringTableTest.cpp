@@ -18,14 +18,7 @@ struct DefRow {
 // The rows read straight from the .def files, independent of the table's own copy.
 constexpr DefRow kDefRows[] = {
 #define VELNO_TEXT(name, id, str) {id, str},
-#include "text/texts/app.def"
-#include "text/texts/cli.def"
-#include "text/texts/common.def"
-#include "text/texts/exchange.def"
-#include "text/texts/print.def"
-#include "text/texts/publishers.def"
-#include "text/texts/reporting.def"
-#include "text/texts/store.def"
+#include "text/texts/all.def"
 #undef VELNO_TEXT
 };
 
