@@ -135,8 +135,11 @@ public:
     GroupTable& groups() { return groups_; }
     const GroupTable& groups() const { return groups_; }
     MeetingAttendance& meetings() { return meetings_; }
+    const MeetingAttendance& meetings() const { return meetings_; }
     ReportTotals& totals() { return totals_; }
+    const ReportTotals& totals() const { return totals_; }
     PrivilegeDates& privilegeDates() { return privilegeDates_; }
+    const PrivilegeDates& privilegeDates() const { return privilegeDates_; }
     ViewOptions& viewOptions() { return viewOptions_; }
     const ViewOptions& viewOptions() const { return viewOptions_; }
     KeyedEntryFile& emergency() { return emergency_; }
