@@ -1,0 +1,123 @@
+#include "print/RecordingCanvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+namespace velno::print {
+
+namespace {
+
+// Characters, not bytes: the runs are UTF-8.
+int characters(std::string_view text) {
+    int n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+}  // namespace
+
+int RecordingCanvas::charWidth() const {
+    const int h = std::max(1, std::abs(font_.height));
+    return std::max(1, font_.weight >= 600 ? h * 11 / 20 : h / 2);
+}
+
+int RecordingCanvas::textWidth(std::string_view text) {
+    return characters(text) * charWidth();
+}
+
+int RecordingCanvas::textHeight() {
+    return std::max(1, std::abs(font_.height));
+}
+
+int RecordingCanvas::lineSpacing() {
+    return std::max(1, std::abs(font_.height) * 6 / 5);
+}
+
+bool RecordingCanvas::inClip(int x, int y) const {
+    if (!clipped_) return true;
+    return x >= clipLeft_ && x < clipRight_ && y >= clipTop_ && y < clipBottom_;
+}
+
+void RecordingCanvas::text(int x, int y, std::string_view text, Align align) {
+    const int width = textWidth(text);
+    int left = x;
+    if (align == Align::Right) left = x - width;
+    if (align == Align::Center) left = x - width / 2;
+    if (!inClip(left, y)) return;
+    const int px = left - dx_, py = y - dy_;
+    runs_.push_back({px, py, width, textHeight(), std::string(text), font_, align, x - dx_});
+}
+
+void RecordingCanvas::line(int x1, int y1, int x2, int y2, int width) {
+    if (!inClip(x1, y1) && !inClip(x2, y2)) return;
+    const int ax = x1 - dx_, ay = y1 - dy_, bx = x2 - dx_, by = y2 - dy_;
+    lines_.push_back({ax, ay, bx, by, width});
+}
+
+void RecordingCanvas::rect(int left, int top, int right, int bottom, int) {
+    if (!inClip(left, top)) return;
+    rects_.push_back({left - dx_, top - dy_, right - dx_, bottom - dy_, false});
+}
+
+void RecordingCanvas::fillRect(int left, int top, int right, int bottom, int) {
+    if (!inClip(left, top)) return;
+    rects_.push_back({left - dx_, top - dy_, right - dx_, bottom - dy_, true});
+}
+
+void RecordingCanvas::setClip(int left, int top, int right, int bottom) {
+    clipped_ = true;
+    clipLeft_ = left;
+    clipTop_ = top;
+    clipRight_ = right;
+    clipBottom_ = bottom;
+}
+
+void RecordingCanvas::clear() {
+    runs_.clear();
+    lines_.clear();
+    rects_.clear();
+}
+
+std::vector<std::string> RecordingCanvas::textsInOrder() const {
+    std::vector<const TextRun*> sorted;
+    for (const auto& r : runs_) sorted.push_back(&r);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const TextRun* a, const TextRun* b) {
+        return a->y != b->y ? a->y < b->y : a->x < b->x;
+    });
+    std::vector<std::string> texts;
+    for (const auto* r : sorted) texts.push_back(r->text);
+    return texts;
+}
+
+std::string RecordingCanvas::toText(int columnWidth) const {
+    if (columnWidth <= 0) columnWidth = std::max(1, dpiX_ / 12);  // 12 columns an inch
+    std::map<int, std::vector<const TextRun*>> rows;
+    for (const auto& r : runs_) rows[r.y].push_back(&r);
+    std::string out;
+    for (auto& [y, row] : rows) {
+        std::stable_sort(row.begin(), row.end(),
+                         [](const TextRun* a, const TextRun* b) { return a->x < b->x; });
+        std::string line;
+        int column = 0;
+        for (const auto* r : row) {
+            const int want = std::max(0, r->x / columnWidth);
+            if (want > column) {
+                line.append(static_cast<std::size_t>(want - column), ' ');
+                column = want;
+            } else if (!line.empty()) {
+                line.push_back(' ');
+                ++column;
+            }
+            line += r->text;
+            column += characters(r->text);
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line;
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace velno::print

@@ -1,0 +1,234 @@
+// The page frame: geometry, fonts, the printing loop, the date stamp and
+// the list header.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "print/RecordingCanvas.h"
+#include "print/ReportFonts.h"
+#include "print/ReportView.h"
+#include "store/CVelnoDoc.h"
+#include "support/StoreFixtures.h"
+
+namespace velno::print {
+namespace {
+
+// Kind 30 (labels) has no content of its own; tests lend it a drawer.
+struct LentKind {
+    explicit LentKind(DrawReport draw) { setReportDrawer(30, draw); }
+    ~LentKind() { setReportDrawer(30, nullptr); }
+};
+
+int threePages(ReportContext& ctx) {
+    ctx.useFont(FontRole::Text);
+    for (int page = 1; page <= 3; ++page)
+        ctx.canvas.text(ctx.leftStart(), ctx.pageTop(page) + ctx.topMargin(),
+                        "page " + std::to_string(page));
+    return 3;
+}
+
+class FakePrinter : public PrintTarget {
+public:
+    RecordingCanvas recording{600, 600, true};
+    bool a4 = false;
+    bool driverCopies = false;
+    int copyCount = 1;
+    int pages = 1;
+    std::vector<std::vector<TextRun>> printed;
+
+    Canvas& canvas() override { return recording; }
+    void newPage() override { ++pages; }
+    bool paperIsA4() const override { return a4; }
+    bool makesCopies() const override { return driverCopies; }
+    int copies() const override { return copyCount; }
+    std::string printerName() const override { return "Test"; }
+};
+
+TEST(PageFrame, ScrollAreaOfThreePagesOnScreen) {
+    LentKind lent(threePages);
+    CVelnoDoc doc;
+    ReportView view;
+    ASSERT_TRUE(view.show(doc, 30));
+    EXPECT_EQ(ViewMode::Report, view.mode);
+    ReportFonts fonts;
+    RecordingCanvas screen(96, 96);
+    auto ctx = view.contextFor(doc, screen, fonts, {2026, 12, 8});
+    EXPECT_EQ(3, view.draw(ctx));
+    const ScrollGeometry g = view.scrollGeometry();
+    EXPECT_EQ(11 * 3 * 96, g.totalHeight);
+    EXPECT_EQ(8 * 96, g.totalWidth);
+    EXPECT_EQ(4 * 96, g.pageY);
+    EXPECT_EQ(16, g.lineY);
+    EXPECT_EQ(9, g.lineX);
+    // On the screen an inch is eleven twelfths of the resolution.
+    EXPECT_EQ(88, ctx.inchX());
+    EXPECT_EQ(44, ctx.leftStart());
+}
+
+TEST(PageFrame, TopMarginAboveAnInchBecomesHalfAnInch) {
+    CVelnoDoc doc;
+    ReportFonts fonts;
+    RecordingCanvas printer(600, 600, true);
+    ReportContext ctx{doc, printer, fonts};
+    doc.settings().topMargin = 50;
+    EXPECT_EQ(300, ctx.topMargin());
+    doc.settings().topMargin = 100;
+    EXPECT_EQ(600, ctx.topMargin());
+    doc.settings().topMargin = 150;
+    EXPECT_EQ(300, ctx.topMargin());
+    EXPECT_EQ(600, ctx.inchX());  // printers use their own resolution
+}
+
+TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
+    LentKind lent(threePages);
+    CVelnoDoc doc;
+    ReportView view;
+    ReportFonts fonts;
+    ASSERT_TRUE(view.show(doc, 30));
+    FakePrinter printer;
+    printer.a4 = true;
+    EXPECT_EQ(3, view.print(doc, fonts, printer, {2026, 12, 8}));
+    EXPECT_EQ(3, printer.pages);
+    const auto& runs = printer.recording.runs();
+    ASSERT_EQ(3u, runs.size());
+    // Each page's text lands at the same place of its own band (12 inches
+    // of 600 dots on A4).
+    for (const auto& r : runs) EXPECT_EQ(runs[0].y, r.y);
+    EXPECT_EQ("page 3", runs[2].text);
+    EXPECT_FALSE(view.a4);
+    EXPECT_EQ(110, view.pageLengthTenths);
+}
+
+TEST(PageFrame, CopiesAreRepeatedOnlyWhenTheDriverDoesNot) {
+    LentKind lent(threePages);
+    CVelnoDoc doc;
+    ReportView view;
+    ReportFonts fonts;
+    ASSERT_TRUE(view.show(doc, 30));
+    FakePrinter printer;
+    printer.copyCount = 2;
+    EXPECT_EQ(6, view.print(doc, fonts, printer, {2026, 12, 8}));
+    FakePrinter driver;
+    driver.copyCount = 2;
+    driver.driverCopies = true;
+    EXPECT_EQ(2, view.print(doc, fonts, driver, {2026, 12, 8}, 2, 3));
+}
+
+TEST(PageFrame, PerGroupReportNeedsAMember) {
+    CVelnoDoc doc;
+    auto r = test::makeRecord(100, "Eka", "Putri");
+    r.group = 2;
+    doc.store().append(r);
+    doc.rebuildIndex();
+    ReportView view;
+    EXPECT_FALSE(view.show(doc, 2, 1));
+    EXPECT_EQ(ViewMode::Panel, view.mode);
+    EXPECT_TRUE(view.show(doc, 2, 2));
+    EXPECT_FALSE(view.show(doc, 999));
+}
+
+TEST(PageFrame, EveryKindOfTheTableExists) {
+    for (int kind : {1,  110, 2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 20,  30,  38,  39,  40,  41,
+                     42, 43,  44, 45, 46, 47, 48, 50, 51, 52, 53, 60, 61,  62,  63,  64,  70,  71,
+                     72, 73,  74, 80, 81, 82, 83, 84, 90, 91, 95, 96, 100, 101, 103, 104, 120, 121})
+        EXPECT_NE(nullptr, findReportKind(kind)) << kind;
+    EXPECT_EQ(54u, reportKinds().size());
+}
+
+TEST(DateStamp, OnlyOnPrintersAndWhenSwitchedOn) {
+    CVelnoDoc doc;
+    ReportFonts fonts;
+    RecordingCanvas screen(96, 96, false);
+    RecordingCanvas printer(600, 600, true);
+    ReportContext onScreen{doc, screen, fonts};
+    ReportContext onPaper{doc, printer, fonts};
+    onScreen.today = onPaper.today = {2026, 12, 8};
+    doc.settings().dateStamp = 1;
+    EXPECT_FALSE(drawDateStamp(onScreen, 500, 10));
+    EXPECT_TRUE(drawDateStamp(onPaper, 4000, 10));
+    ASSERT_EQ(1u, printer.runs().size());
+    EXPECT_EQ("Tercetak 8 Desember 2026", printer.runs()[0].text);
+    EXPECT_EQ(Align::Right, printer.runs()[0].align);
+    EXPECT_EQ(-10 * 600 / 96, printer.runs()[0].font.height);
+    doc.settings().dateStamp = 0;
+    EXPECT_FALSE(drawDateStamp(onPaper, 4000, 10));
+    EXPECT_EQ("Tercetak 8/12/2026", dateStampText({2026, 12, 8}, "greek"));
+}
+
+TEST(ListHeader, TitleWithCongregationAndSubtitle) {
+    CVelnoDoc doc;
+    doc.settings().congregationName = "Bandung Utara";
+    ReportFonts fonts;
+    RecordingCanvas screen(96, 96);
+    ReportContext ctx{doc, screen, fonts};
+    const int below = drawListHeader(ctx, 0, {"Daftar Alamat", "Penatua & Hamba Pelayanan", true});
+    const auto texts = screen.textsInOrder();
+    ASSERT_EQ(3u, texts.size());
+    EXPECT_EQ("( Konfidensial - Jangan Gandakan )", texts[0]);
+    EXPECT_EQ("Daftar Alamat - Bandung Utara", texts[1]);
+    EXPECT_EQ("Penatua & Hamba Pelayanan", texts[2]);
+    ASSERT_EQ(1u, screen.lines().size());
+    EXPECT_EQ(7 * ctx.inchX(), screen.lines()[0].x2 - screen.lines()[0].x1);
+    EXPECT_GT(below, screen.runs().back().y);
+    EXPECT_GT(listLinesPerPage(ctx), 40);
+}
+
+class MapStore : public FontSettingsStore {
+public:
+    std::map<std::string, std::string> values;
+    int writes = 0;
+    int getInt(const std::string& s, const std::string& k, int fallback) override {
+        const auto it = values.find(s + "/" + k);
+        return it == values.end() ? fallback : std::stoi(it->second);
+    }
+    std::string getString(const std::string& s, const std::string& k,
+                          const std::string& f) override {
+        const auto it = values.find(s + "/" + k);
+        return it == values.end() ? f : it->second;
+    }
+    void setInt(const std::string& s, const std::string& k, int v) override {
+        values[s + "/" + k] = std::to_string(v);
+        ++writes;
+    }
+    void setString(const std::string& s, const std::string& k, const std::string& v) override {
+        values[s + "/" + k] = v;
+        ++writes;
+    }
+};
+
+TEST(Fonts, DefaultsStoreAndRealisation) {
+    MapStore store;
+    ReportFonts fonts;
+    fonts.load(store, ReportFonts::defaultSetFor(300), "in");
+    EXPECT_EQ(-19, fonts.font(FontRole::Title).height);
+    EXPECT_EQ("Arial", fonts.font(FontRole::Title).faceName);
+    EXPECT_EQ(700, fonts.font(FontRole::Heading).weight);
+    fonts.store(store);  // defaults were applied: every key is written
+    EXPECT_EQ(35, store.writes);
+    EXPECT_EQ("-19", store.values["Huruf Judul/Tinggi"]);
+
+    ReportFonts again;
+    store.writes = 0;
+    again.load(store, ReportFonts::DefaultSet::LowResolution, "in");
+    EXPECT_EQ(-19, again.font(FontRole::Title).height);  // stored values win
+    LogicalFont bigger = again.font(FontRole::Text);
+    bigger.height = -15;
+    again.setFont(FontRole::Text, bigger);
+    again.store(store);
+    EXPECT_EQ(1, store.writes);  // only the changed key
+
+    ReportFonts low;
+    low.applyDefaults(ReportFonts::defaultSetFor(200), "tha");
+    EXPECT_EQ("System", low.font(FontRole::Small).faceName);
+    EXPECT_EQ(222, low.font(FontRole::Small).charSet);
+    EXPECT_EQ(49, low.font(FontRole::Small).pitchAndFamily);
+
+    const LogicalFont text = fonts.font(FontRole::Text);
+    EXPECT_EQ(text, realiseFont(text, 96, 96, 96, 96));
+    EXPECT_EQ(-13 * 300 / 96, realiseFont(text, 300, 300, 96, 96).height);
+}
+
+}  // namespace
+}  // namespace velno::print
