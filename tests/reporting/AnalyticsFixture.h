@@ -26,12 +26,15 @@ struct AnalyticsFixture {
 
     int stamp() const { return doc.reportMonth().reportStamp; }
 
+    // Records stay where they are added, so references to them stay valid;
+    // sort() puts them in name order.
     PublisherRecord& add(PublisherId id, const std::string& first, const std::string& last,
                          ListKind kind = ListActive) {
         doc.store().append(makeRecord(id, first, last, kind));
-        doc.sortAndIndex();
+        doc.rebuildIndex();
         return rec(id);
     }
+    void sort() { doc.sortAndIndex(); }
     PublisherRecord& rec(PublisherId id) { return *doc.store().recordById(id); }
     int pos(PublisherId id) const { return doc.store().storePosById(id); }
 
