@@ -16,6 +16,8 @@
 #include "store/GroupTable.h"
 #include "store/KeyedEntryFile.h"
 #include "store/LateReportList.h"
+#include "store/OldReportView.h"
+#include "store/ProfileFile.h"
 #include "store/Prompter.h"
 #include "store/RecordStore.h"
 #include "store/RemarkTable.h"
@@ -77,6 +79,7 @@ public:
     void setPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &silent_; }
     Prompter& prompter() { return *prompter_; }
     void setPreviousFormat(PreviousFormat* converter) { previous_ = converter; }
+    PreviousFormat* previousFormat() const { return previous_; }
     // Load step: ask for the password; false refuses the document.
     std::function<bool(CVelnoDoc&)> askPassword;
     // Save step: recompute the month's totals before the records are written.
@@ -168,6 +171,15 @@ public:
     bool convertedFromOld = false;
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
+    // The settings file "velnoin.ini" (settings, report fonts). It stays
+    // the live folder's while a snapshot is open.
+    ProfileFile& profile() { return profile_; }
+    const ProfileFile& profile() const { return profile_; }
+    // Where the live data are while a snapshot is open (oldYearView).
+    OldReportView& oldReportView() { return oldReportView_; }
+    const OldReportView& oldReportView() const { return oldReportView_; }
+    // Some active publisher has the special-servant bit (computed at start).
+    bool hasSpecialServants = false;
 
     // The month slot (month0, parity) belongs to the five-number form, judged
     // at its most recent occurrence seen from the ReportMonth.
@@ -203,6 +215,8 @@ private:
     LateReportList lateReports_;
     ReportMonth month_;
     Settings settings_;
+    ProfileFile profile_;
+    OldReportView oldReportView_;
     LoadReport loadReport_;
 };
 

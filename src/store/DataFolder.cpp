@@ -106,11 +106,13 @@ DataFolder::ReadResult DataFolder::read(const std::string& name, std::size_t max
 }
 
 bool DataFolder::write(const std::string& name, const void* data, std::size_t size) const {
+    if (readOnly_) return false;
     if (writeHook_ && !writeHook_(name)) return false;
     return writeFileAtomically(resolve(name), data, size);
 }
 
 bool DataFolder::remove(const std::string& name) const {
+    if (readOnly_) return false;
     std::error_code ec;
     return fs::remove(resolve(name), ec);
 }
@@ -122,6 +124,7 @@ bool DataFolder::copy(const std::string& from, const std::string& to) const {
 }
 
 bool DataFolder::rename(const std::string& from, const std::string& to) const {
+    if (readOnly_) return false;
     if (writeHook_ && !writeHook_(to)) return false;
     std::error_code ec;
     fs::rename(resolve(from), resolve(to), ec);

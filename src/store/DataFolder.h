@@ -48,6 +48,11 @@ public:
     bool copy(const std::string& from, const std::string& to) const;
     bool rename(const std::string& from, const std::string& to) const;
 
+    // A read-only folder (an open month-end snapshot) refuses every write,
+    // removal, copy into it and rename.
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    bool isReadOnly() const { return readOnly_; }
+
     // Tests make writes fail on cue: the hook sees the file name and returns
     // false to fail that write.
     using WriteHook = std::function<bool(const std::string& name)>;
@@ -56,6 +61,7 @@ public:
 private:
     std::filesystem::path folder_;
     WriteHook writeHook_;
+    bool readOnly_ = false;
 };
 
 // Atomic write of any path (temporary file in the same folder, fsync, rename).

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <ctime>
-#include <fstream>
 #include <system_error>
 
 #include "store/BackupCatalogue.h"
@@ -15,6 +14,16 @@
 namespace velno {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uintmax_t kFreshMinimum = 500;
+
+fs::path snapshotMainFile(const fs::path& dataFolder, int monthNumber) {
+    return DataFolder(snapshotFolder(dataFolder, monthNumber)).resolve("tdat9.bin");
+}
+
+}  // namespace
 
 const std::vector<std::string>& setFileList() {
     static const std::vector<std::string> files{
@@ -29,18 +38,22 @@ fs::path snapshotFolder(const fs::path& dataFolder, int monthNumber) {
 }
 
 bool isSnapshotFresh(const fs::path& dataFolder, int monthNumber, int reportYear) {
-    const fs::path main = DataFolder(snapshotFolder(dataFolder, monthNumber)).resolve("tdat9.bin");
+    const fs::path main = snapshotMainFile(dataFolder, monthNumber);
     std::error_code ec;
+    if (!fs::is_regular_file(main, ec)) return false;
     const auto size = fs::file_size(main, ec);
-    if (ec || size <= 500 || !std::ifstream(main)) return false;
+    if (ec || size <= kFreshMinimum) return false;
     struct stat st {};
     if (::stat(main.c_str(), &st) != 0) return false;
     std::tm local{};
     localtime_r(&st.st_mtime, &local);
-    return (local.tm_year + 1900 - 2000) >= (reportYear - 2000);
+    return local.tm_year + 1900 >= reportYear;
 }
 
 bool takeSnapshot(CVelnoDoc& doc, int month0) {
+    // The month being opened belongs to the live data; an open snapshot is
+    // never copied over another.
+    if (doc.oldYearView) return false;
     const int n = month0 > 0 ? month0 : 12;
     const fs::path data = doc.folder().path();
     if (isSnapshotFresh(data, n, doc.reportMonth().reportYear())) return false;
@@ -50,7 +63,13 @@ bool takeSnapshot(CVelnoDoc& doc, int month0) {
     const DataFolder to(target);
     for (const auto& name : setFileList()) {
         const auto file = doc.folder().read(name, std::size_t{64} << 20);
-        if (!file.found || file.truncated) continue;
+        if (!file.found) {
+            // A copy left from an older snapshot would mix that year's
+            // groups or marks into this one.
+            to.remove(name);
+            continue;
+        }
+        if (file.truncated) continue;
         to.write(name, file.bytes);
     }
     const ReportMonth& m = doc.reportMonth();
@@ -65,13 +84,17 @@ bool takeSnapshot(CVelnoDoc& doc, int month0) {
 }
 
 unsigned snapshotAvailability(const CVelnoDoc& doc) {
+    // Counted from the live data, also while a snapshot is open.
+    const bool old = doc.oldYearView;
+    const fs::path live = old ? doc.oldReportView().liveFolder : doc.folder().path();
+    const int month0 =
+        old ? doc.oldReportView().liveMonth.reportMonth0 : doc.reportMonth().reportMonth0;
     unsigned mask = 0;
     for (int k = 1; k <= 6; ++k) {
-        int n = doc.reportMonth().reportMonth0 + 1 - k;
+        int n = month0 + 1 - k;
         if (n <= 0) n += 12;
-        const fs::path main =
-            DataFolder(snapshotFolder(doc.folder().path(), n)).resolve("tdat9.bin");
-        if (std::ifstream(main)) mask |= 1u << k;
+        std::error_code ec;
+        if (fs::is_regular_file(snapshotMainFile(live, n), ec)) mask |= 1u << k;
     }
     return mask;
 }

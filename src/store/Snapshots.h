@@ -23,12 +23,14 @@ std::filesystem::path snapshotFolder(const std::filesystem::path& dataFolder, in
 bool isSnapshotFresh(const std::filesystem::path& dataFolder, int monthNumber, int reportYear);
 
 // Takes the snapshot for the month being opened (month0 0 is stored as
-// month 12) unless a fresh one exists; records it in the backup catalogue
-// and marks the document modified. Returns whether one was written.
+// month 12) unless a fresh one exists: copies the set files (a file the
+// data folder lacks is removed from the snapshot), records it in the backup
+// catalogue and marks the document modified. Returns whether one was
+// written; never while a snapshot is open.
 bool takeSnapshot(CVelnoDoc& doc, int month0);
 
 // Bit k (1..6) set when the snapshot of the month k months before the
-// report month exists.
+// live report month exists (also while a snapshot is open).
 unsigned snapshotAvailability(const CVelnoDoc& doc);
 
 }  // namespace velno

@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "store/FixedText.h"
+#include "store/PasswordChangeModel.h"
+#include "store/PasswordPrompt.h"
 #include "store/Scrambler.h"
 
 namespace velno::test {
@@ -69,6 +71,20 @@ Answer ScriptedPrompter::ask(const std::string& text, Buttons, Answer defaultAns
     const Answer a = answers.front();
     answers.erase(answers.begin());
     return a;
+}
+
+void ScriptedPrompter::askPassword(PasswordPrompt& dialog) {
+    ++passwordDialogs;
+    if (passwords.empty()) return;
+    typePassword(dialog, passwords.front());
+    passwords.erase(passwords.begin());
+}
+
+void ScriptedPrompter::askNewPassword(PasswordChangeModel& dialog) {
+    if (newPasswords.empty()) return;
+    typeNewPassword(dialog, newPasswords.front().first);
+    typeNewPassword(dialog, newPasswords.front().second);
+    newPasswords.erase(newPasswords.begin());
 }
 
 }  // namespace velno::test

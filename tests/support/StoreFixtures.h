@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/CVelnoDoc.h"
@@ -32,8 +33,17 @@ public:
     std::vector<std::string> asked;
     std::vector<Answer> answers;  // consumed in order; the default when empty
 
+    // One typed attempt per password dialog (OK pressed unless the typing
+    // closed it); with none left the dialog is closed.
+    std::vector<std::string> passwords;
+    // The two entries of each change-password dialog; none left: "Batal".
+    std::vector<std::pair<std::string, std::string>> newPasswords;
+    int passwordDialogs = 0;
+
     Answer ask(const std::string& text, Buttons, Answer defaultAnswer, Icon) override;
     void tell(const std::string& text, Icon) override { told.push_back(text); }
+    void askPassword(PasswordPrompt& dialog) override;
+    void askNewPassword(PasswordChangeModel& dialog) override;
 };
 
 }  // namespace velno::test

@@ -1,0 +1,53 @@
+#pragma once
+// The program's settings in the profile file "velnoin.ini" of the data
+// folder: which section and key holds each value, its default, and the
+// rules applied when reading and writing them.
+
+#include <string>
+#include <string_view>
+
+#include "store/Calendar.h"
+#include "store/ProfileFile.h"
+#include "store/ReportMonth.h"
+#include "store/Settings.h"
+
+namespace velno {
+
+class CVelnoDoc;
+
+constexpr const char* kSettingsFileName = "velnoin.ini";
+constexpr std::size_t kCustomCategoryNameLength = 15;
+
+// The language code of this build (string 1198). Behaviour that differs
+// between builds is keyed by it.
+std::string buildLanguageCode();
+
+// Every value of the settings table with its default. The dialing flag is
+// not read (every run starts without dialing); the custom category name is
+// cut to 15 characters; sorting by first name is kept only in the "ptg"
+// build.
+void readSettings(const ProfileFile& profile, Settings& settings, std::string_view languageCode);
+// Every value in the table's order, then "Early"/"Year" and "Early"/"Month"
+// from the ReportMonth. The file itself is written by ProfileFile::save.
+void writeSettings(ProfileFile& profile, const Settings& settings, const ReportMonth& month,
+                   std::string_view languageCode);
+
+// The document's settings from and to its profile file. writeSettings
+// shows the file-creation message when the file cannot be written.
+void readSettings(CVelnoDoc& doc);
+bool writeSettings(CVelnoDoc& doc);
+
+// The early start of the next month at start-up: before the 25th it is
+// forgotten, in memory and in the file (written at once); from the 25th
+// the stored values are taken unless the ReportMonth already has one. A
+// stored month that does not lie after today's month is out of date (the
+// program was not run before the 25th in between) and is ignored, as is
+// one that is not a real month.
+void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today);
+
+// Command 32843: sorting by first name. Switching it on also switches the
+// printed lists to first name first (view option byte 0). The store is
+// sorted again and the document marked modified.
+void setSortByFirstName(CVelnoDoc& doc, bool on);
+
+}  // namespace velno

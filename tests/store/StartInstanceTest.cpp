@@ -1,0 +1,106 @@
+// Start-up without the window: the notice, the memory failure, the
+// language locale, and what the start leaves in the document.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <filesystem>
+#include <new>
+#include <string>
+
+#include "store/CVelnoDoc.h"
+#include "store/StartInstance.h"
+#include "support/StoreFixtures.h"
+#include "support/TempFolder.h"
+#include "text/StringTable.h"
+
+namespace velno {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Start {
+    test::TempFolder dir;
+    test::ScriptedPrompter prompter;
+    CVelnoDoc doc;
+    StartOptions options;
+    Start() {
+        doc.setPrompter(&prompter);
+        options.dataFolder = dir.path();
+        options.today = {2025, 3, 10};
+        options.setLocale = false;
+    }
+    StartResult start() { return startInstance(doc, options); }
+};
+
+TEST(StartInstance, NoticeIsThreeSentencesInOneMessageUnlessSwitchedOff) {
+    Start s;
+    const StartResult r = s.start();
+    ASSERT_TRUE(r.opened());
+    EXPECT_EQ(
+        "Program ini dibuat untuk membantu penghitungan dan pembuatan laporan bulanan.  Ini tidak "
+        "menggantikan atau mengubah instruksi apa pun dari organisasi bagi sekretaris.  Semua "
+        "berkas dan formulir dari organisasi harus segera diisi sesuai petunjuk.",
+        r.notice);
+    EXPECT_EQ(std::vector<std::string>{r.notice}, s.prompter.told);
+
+    Start off;
+    test::writeBytes(off.dir.file("velnoin.ini"), {'[', 'N', 'a', 'g', ']', '\n', 'E', 'n', 'a',
+                                                   'b', 'l', 'e', 'd', '=', '1', '\n'});
+    const StartResult quiet = off.start();
+    EXPECT_EQ("", quiet.notice);
+    EXPECT_TRUE(off.prompter.told.empty());
+}
+
+TEST(StartInstance, MemoryThatCannotBeReservedEndsTheStart) {
+    Start s;
+    test::writeMainFile(s.dir.path(), {test::makeRecord(101, "Budi", "Santoso")});
+    s.options.reserveMemory = [](CVelnoDoc&) { throw std::bad_alloc(); };
+    EXPECT_EQ(StartStatus::OutOfMemory, s.start().status);
+    EXPECT_EQ(std::vector<std::string>{text::tr(text::TxCouldNotAllocate)}, s.prompter.told);
+    EXPECT_EQ(1, s.doc.store().recordCount());
+}
+
+TEST(StartInstance, LanguageCodesPickTheirLocale) {
+    EXPECT_EQ("rus", localeForLanguage("urk"));
+    EXPECT_EQ("polish", localeForLanguage("slovenian"));
+    EXPECT_EQ("et", localeForLanguage("estonian"));
+    EXPECT_EQ("romanian", localeForLanguage("rom"));
+    EXPECT_EQ("vie", localeForLanguage("vie"));
+    EXPECT_FALSE(localeForLanguage("in"));
+    EXPECT_FALSE(localeForLanguage("ptg"));
+    // This build keeps the locale; a machine without "tha" is no error.
+    EXPECT_FALSE(applyLanguageLocale("in"));
+    applyLanguageLocale("tha");
+    std::setlocale(LC_CTYPE, "C");
+}
+
+TEST(StartInstance, FindsSpecialServantsOldReportsAndWritesSettingsWithEverySave) {
+    Start s;
+    auto servant = test::makeRecord(101, "Budi", "Santoso");
+    servant.categoryBits = CategoryBit::SpecialServant;
+    auto inactive = test::makeRecord(102, "Ani", "Wijaya", ListInactive);
+    inactive.categoryBits = CategoryBit::SpecialServant;
+    test::writeMainFile(s.dir.path(), {inactive});
+    fs::create_directories(s.dir.path() / "Roll" / "Vn9_1");  // January: one month back
+    test::writeBytes(s.dir.path() / "Roll" / "Vn9_1" / "tdat9.bin", std::vector<std::uint8_t>(816));
+    StartResult r = s.start();
+    EXPECT_FALSE(r.hasSpecialServants);
+    EXPECT_EQ(1u << 1, r.oldReportsMask);
+
+    test::writeMainFile(s.dir.path(), {servant, inactive});
+    s.doc.dirty = true;
+    s.doc.oldYearView = true;
+    r = s.start();
+    EXPECT_TRUE(r.hasSpecialServants);
+    EXPECT_TRUE(s.doc.hasSpecialServants);
+    EXPECT_FALSE(s.doc.dirty);
+    EXPECT_FALSE(s.doc.oldYearView);
+
+    EXPECT_FALSE(fs::exists(s.dir.file("velnoin.ini")));
+    ASSERT_EQ(SaveOutcome::Saved, s.doc.saveAll());
+    EXPECT_TRUE(fs::exists(s.dir.file("velnoin.ini")));
+}
+
+}  // namespace
+}  // namespace velno
