@@ -180,6 +180,9 @@ public:
     const OldReportView& oldReportView() const { return oldReportView_; }
     // Some active publisher has the special-servant bit (computed at start).
     bool hasSpecialServants = false;
+    // Some active publisher has a special-needs category (set when the
+    // publisher list closes; the special-needs lists use it).
+    bool hasSpecialNeeds = false;
 
     // The month slot (month0, parity) belongs to the five-number form, judged
     // at its most recent occurrence seen from the ReportMonth.
