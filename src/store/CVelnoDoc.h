@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "store/Calendar.h"
+#include "store/CategoryTally.h"
 #include "store/DataFolder.h"
 #include "store/ExtensionTable.h"
 #include "store/GroupTable.h"
@@ -163,6 +164,9 @@ public:
     // ---- month -----------------------------------------------------------
     ReportMonth& reportMonth() { return month_; }
     const ReportMonth& reportMonth() const { return month_; }
+    // Running totals of the ReportMonth (reporting/TallyMonth fills them).
+    CategoryTally& tally() { return tally_; }
+    const CategoryTally& tally() const { return tally_; }
     std::uint16_t documentCounter = 0;
 
     // ---- flags and settings ---------------------------------------------
@@ -217,6 +221,7 @@ private:
     KeyedEntryFile specialNeeds_{"spneed.dat", kSpecialNeedsEntrySize, 65535};
     LateReportList lateReports_;
     ReportMonth month_;
+    CategoryTally tally_;
     Settings settings_;
     ProfileFile profile_;
     OldReportView oldReportView_;

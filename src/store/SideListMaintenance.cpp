@@ -106,4 +106,29 @@ void clearMonthOnDeletedList(CVelnoDoc& doc, int month0, int parity, int current
     }
 }
 
+int clearMonthOnMovedList(CVelnoDoc& doc, int month0, int parity) {
+    RecordStore& store = doc.store();
+    const int slot = monthSlot(month0, parity);
+    int dropped = 0;
+    for (;;) {
+        int victim = 0;
+        for (int pos : store.subList(ListMoved))
+            if (store.at(pos).statusMonth() == month0 + 1) {
+                victim = pos;
+                break;
+            }
+        if (!victim) break;
+        doc.deleteRecord(victim);
+        doc.rebuildIndex();
+        ++dropped;
+    }
+    for (int pos : store.subList(ListMoved)) {
+        PublisherRecord& r = store.at(pos);
+        r.clearItemsAt(slot);
+        r.credit[slot] = 0;
+        r.remarkIndex[slot] = 0;
+    }
+    return dropped;
+}
+
 }  // namespace velno

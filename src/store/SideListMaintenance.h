@@ -22,4 +22,9 @@ void clearMonthOnInactiveList(CVelnoDoc& doc, int month0, int parity);
 void clearMonthOnDeletedList(CVelnoDoc& doc, int month0, int parity, int currentYear,
                              int todayMonth);
 
+// Drops for good the moved records that moved in month0 + 1 (a year ago:
+// the moved list covers twelve months) and empties slot (month0, parity) of
+// the others. Returns how many were dropped.
+int clearMonthOnMovedList(CVelnoDoc& doc, int month0, int parity);
+
 }  // namespace velno
