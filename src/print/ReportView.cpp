@@ -20,9 +20,27 @@ bool ReportView::show(const CVelnoDoc& doc, int reportKind, int chosenGroup) {
     if (info->perGroup && !groupHasMembers(doc, chosenGroup)) return false;
     kind = reportKind;
     group = chosenGroup;
+    drawing = nullptr;
     mode = ViewMode::Report;
     return true;
 }
+
+void ReportView::showDrawing(DrawReport routine) {
+    kind = 0;
+    group = 0;
+    drawing = routine;
+    mode = ViewMode::Report;
+}
+
+namespace {
+
+DrawReport routineOf(const ReportView& view) {
+    if (view.drawing) return view.drawing;
+    const ReportKindInfo* info = findReportKind(view.kind);
+    return info ? info->draw : nullptr;
+}
+
+}  // namespace
 
 ReportContext ReportView::contextFor(CVelnoDoc& doc, Canvas& canvas, const ReportFonts& fonts,
                                      const CalendarDate& today) const {
@@ -37,8 +55,8 @@ ReportContext ReportView::contextFor(CVelnoDoc& doc, Canvas& canvas, const Repor
 }
 
 int ReportView::draw(ReportContext& ctx) {
-    const ReportKindInfo* info = findReportKind(kind);
-    pageCount = (info && info->draw) ? std::max(1, info->draw(ctx)) : 1;
+    const DrawReport routine = routineOf(*this);
+    pageCount = routine ? std::max(1, routine(ctx)) : 1;
     return pageCount;
 }
 
@@ -68,9 +86,9 @@ int ReportView::print(CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& tar
     ReportContext ctx = contextFor(doc, canvas, fonts, today);
     // The page count of this device and paper.
     {
-        const ReportKindInfo* info = findReportKind(kind);
+        const DrawReport routine = routineOf(*this);
         canvas.setClip(0, 0, 0, 0);
-        pageCount = (info && info->draw) ? std::max(1, info->draw(ctx)) : 1;
+        pageCount = routine ? std::max(1, routine(ctx)) : 1;
         canvas.clearClip();
     }
     const int last = toPage <= 0 ? pageCount : std::min(toPage, pageCount);

@@ -45,11 +45,16 @@ public:
     int printerDpiX = 300, printerDpiY = 300;
     std::string printerName;
     bool a4 = false;
+    // The report shown by showDrawing, nullptr while a kind is shown.
+    DrawReport drawing = nullptr;
 
     // Switches to report mode for a kind. A per-group kind needs a group
     // with at least one active member; otherwise nothing changes and false
     // is returned.
     bool show(const CVelnoDoc& doc, int reportKind, int chosenGroup = 0);
+    // Switches to report mode for a report outside the kinds table (the
+    // attendance record of the yearly attendance dialog); kind becomes 0.
+    void showDrawing(DrawReport drawing);
     void returnToPanel() { mode = ViewMode::Panel; }
 
     // Draws the report on show onto a canvas (the screen or a recording)
