@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "reporting/Classification.h"
 #include "reporting/PublisherSelection.h"
@@ -56,11 +57,26 @@ std::string exchangeDate(const char* date) {
     return dateTextToExchange(text);
 }
 
-const PrivilegeDateEntry* privilegeEntry(const CVelnoDoc& doc, PublisherId id, int kind) {
-    for (const PrivilegeDateEntry& e : doc.privilegeDates().entries)
-        if (e.id == id && e.kind == kind) return &e;
-    return nullptr;
-}
+// The first privilege-date entry of each (id, kind), looked up once per list
+// instead of once per publisher.
+class PrivilegeIndex {
+public:
+    PrivilegeIndex(const CVelnoDoc& doc, bool needed) {
+        if (!needed) return;
+        for (const PrivilegeDateEntry& e : doc.privilegeDates().entries)
+            byKey_.emplace(key(e.id, e.kind), &e);
+    }
+    const PrivilegeDateEntry* find(PublisherId id, int kind) const {
+        const auto it = byKey_.find(key(id, kind));
+        return it == byKey_.end() ? nullptr : it->second;
+    }
+
+private:
+    static std::uint32_t key(PublisherId id, int kind) {
+        return (static_cast<std::uint32_t>(id) << 16) | static_cast<std::uint16_t>(kind);
+    }
+    std::unordered_map<std::uint32_t, const PrivilegeDateEntry*> byKey_;
+};
 
 // The stamp of the month a side-list record joined its list; -1 when the
 // record does not tell.
@@ -184,6 +200,9 @@ PublisherList buildList(const CVelnoDoc& doc, const ListQuery& q) {
                                   ? q.period
                                   : ListPeriod::SixMonths;
     const int month0 = q.month0 >= 0 && q.month0 < 12 ? q.month0 : cls.month0();
+    const bool datesNeeded = q.mode == ListMode::Privileges || q.mode == ListMode::Consent ||
+                             q.mode == ListMode::NoConsent;
+    const PrivilegeIndex privileges(doc, datesNeeded);
 
     for (const std::uint16_t pos : store.subList(kind)) {
         const PublisherRecord& r = store.at(pos);
@@ -303,14 +322,14 @@ PublisherList buildList(const CVelnoDoc& doc, const ListQuery& q) {
                 }
                 if (!holds) continue;
                 if (privilegeKind)
-                    if (const auto* e = privilegeEntry(doc, r.id, privilegeKind))
+                    if (const auto* e = privileges.find(r.id, privilegeKind))
                         row.detail = exchangeDate(e->start);
                 detailText = row.detail;
                 break;
             }
             case ListMode::Consent:
             case ListMode::NoConsent: {
-                const auto* e = privilegeEntry(doc, r.id, PrivilegeKind::Consent);
+                const auto* e = privileges.find(r.id, PrivilegeKind::Consent);
                 if ((e != nullptr) != (q.mode == ListMode::Consent)) continue;
                 if (e) row.detail = exchangeDate(e->start);
                 detailText = row.detail;
