@@ -1,0 +1,245 @@
+#include "print/AnalysisPages.h"
+
+#include "print/MeetingReportPage.h"
+#include "print/ReportTitle.h"
+#include "print/ReportView.h"
+#include "reporting/CongregationAnalysis.h"
+#include "reporting/TallyMonth.h"
+#include "store/CVelnoDoc.h"
+#include "store/FixedText.h"
+#include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+
+namespace velno::print {
+
+namespace {
+
+// Columns, in inches from the page's left edge.
+constexpr double kMarks = 3.0;
+constexpr double kReportedCentre = 4.55;
+constexpr double kStudiesRight = 5.45;
+constexpr double kAuxiliaryCentre = 5.95;
+constexpr double kHoursRight = 6.5;
+constexpr double kAveragesRight = 7.5;
+constexpr double kCountRight = 3.0;
+constexpr double kShareRight = 3.55;
+constexpr double kSymbol = 0.5;
+constexpr double kClosingLabel = 0.85;
+
+// The heads over the publisher rows, repeated on every page of rows.
+void drawRowHeads(ReportContext& ctx, PageFlow& flow) {
+    Canvas& c = ctx.canvas;
+    const int y = flow.line(FontRole::Heading);
+    c.text(inchesX(ctx, kReportedCentre), y, text::tr(text::TxReportedHead), Align::Center);
+    c.text(inchesX(ctx, kStudiesRight), y, text::tr(text::TxStudiesHead), Align::Right);
+    c.text(inchesX(ctx, kAuxiliaryCentre), y, text::tr(text::TxCategoryAuxiliary), Align::Center);
+    c.text(inchesX(ctx, kHoursRight), y, text::tr(text::TxHoursHead), Align::Right);
+    flow.skip(ctx.inchY() / 24);
+}
+
+void drawRow(ReportContext& ctx, PageFlow& flow, const AnalysisRow& row) {
+    Canvas& c = ctx.canvas;
+    const int y = flow.line(FontRole::Text);
+    const int left = contentLeft(ctx);
+    const int marks = inchesX(ctx, kMarks);
+    c.text(left, y, fitText(c, row.name, marks - left - inchesX(ctx, 0.1)));
+    std::string markText;
+    for (const std::string& m : row.marks) markText += (markText.empty() ? "" : " ") + m;
+    if (!markText.empty())
+        c.text(marks, y, fitText(c, markText, inchesX(ctx, kReportedCentre - 0.35) - marks));
+    // A publisher who did not report has no figures this month.
+    if (!row.reported) return;
+    c.text(inchesX(ctx, kReportedCentre), y, text::tr(text::TxTickMark), Align::Center);
+    c.text(inchesX(ctx, kStudiesRight), y, text::formatPrintf("%4d", row.studies), Align::Right);
+    if (row.auxiliary)
+        c.text(inchesX(ctx, kAuxiliaryCentre), y, text::tr(text::TxTickMark), Align::Center);
+    if (row.hours)
+        c.text(inchesX(ctx, kHoursRight), y, text::formatPrintf("%4d", *row.hours), Align::Right);
+}
+
+void drawSections(ReportContext& ctx, PageFlow& flow, const AnalysisData& data) {
+    Canvas& c = ctx.canvas;
+    drawRowHeads(ctx, flow);
+    flow.onNewPage = [&] { drawRowHeads(ctx, flow); };
+    const int rowHeight = flow.spacing(FontRole::Text);
+    for (const AnalysisSection& section : data.sections) {
+        if (!section.heading.empty()) {
+            // A heading never stays alone at the foot of a page.
+            const int headingHeight = flow.spacing(FontRole::Heading);
+            flow.keep(rowHeight / 2 + headingHeight + rowHeight);
+            if (flow.y() > flow.bodyTop(flow.page())) flow.skip(rowHeight / 2);
+            const int y = flow.line(FontRole::Heading);
+            c.text(contentLeft(ctx), y, fitText(c, section.heading, inchesX(ctx, 7.0)));
+        }
+        for (const AnalysisRow& row : section.rows) drawRow(ctx, flow, row);
+    }
+    flow.onNewPage = nullptr;
+}
+
+// The category table with its heads; the summary shows only the heads of
+// the Bible-studies and hours columns.
+int categoryTableHeight(ReportContext& ctx, PageFlow& flow, const AnalysisData& data) {
+    int h = flow.spacing(FontRole::Heading) + ctx.inchY() / 24;
+    h += static_cast<int>(data.categoryTable.size()) * flow.spacing(FontRole::Text);
+    if (data.specialServantsReported) h += flow.spacing(FontRole::Text);
+    if (data.missionariesReported) h += flow.spacing(FontRole::Text);
+    return h;
+}
+
+void drawCategoryTable(ReportContext& ctx, PageFlow& flow, const AnalysisData& data) {
+    Canvas& c = ctx.canvas;
+    const int left = contentLeft(ctx);
+    flow.keep(categoryTableHeight(ctx, flow, data));
+    int y = flow.line(FontRole::Heading);
+    c.text(inchesX(ctx, kStudiesRight), y, text::tr(text::TxStudiesHead), Align::Right);
+    c.text(inchesX(ctx, kHoursRight), y, text::tr(text::TxHoursHead), Align::Right);
+    c.text(inchesX(ctx, kAveragesRight), y,
+           text::tr(text::TxThreeMonthsShort) + "/" + text::tr(text::TxSixMonthsShort),
+           Align::Right);
+    flow.skip(ctx.inchY() / 24);
+    for (const CategoryTableRow& row : data.categoryTable) {
+        y = flow.line(FontRole::Text);
+        c.text(left, y, row.label);
+        c.text(inchesX(ctx, kCountRight), y, text::formatPrintf("%4d", row.reporting),
+               Align::Right);
+        c.text(inchesX(ctx, kStudiesRight), y, text::formatPrintf("%6.1f", row.averageStudies),
+               Align::Right);
+        if (row.averageHours)
+            c.text(inchesX(ctx, kHoursRight), y, text::formatPrintf("%6.1f", *row.averageHours),
+                   Align::Right);
+        if (row.average3 && row.average6)
+            c.text(inchesX(ctx, kAveragesRight), y,
+                   text::formatPrintf("%7.1f/%4.1f", *row.average3, *row.average6), Align::Right);
+    }
+    const auto apart = [&](const std::string& label, int count) {
+        y = flow.line(FontRole::Text);
+        c.text(left, y, label);
+        c.text(inchesX(ctx, kCountRight), y, text::formatPrintf("%4d", count), Align::Right);
+    };
+    if (data.specialServantsReported)
+        apart(text::tr(text::TxSpecialServantsLine) + text::tr(text::TxSpecialServantsMark),
+              data.specialServantsReported);
+    if (data.missionariesReported)
+        apart(text::tr(text::TxMissionariesLine), data.missionariesReported);
+}
+
+void drawClosingLines(ReportContext& ctx, PageFlow& flow, const AnalysisData& data) {
+    Canvas& c = ctx.canvas;
+    flow.keep(static_cast<int>(data.closing.size()) * flow.spacing(FontRole::Text));
+    for (const ClosingLine& line : data.closing) {
+        const int y = flow.line(FontRole::Text);
+        if (!line.symbol.empty()) c.text(inchesX(ctx, kSymbol), y, line.symbol);
+        c.text(inchesX(ctx, line.symbol.empty() ? kSymbol : kClosingLabel), y, line.label);
+        c.text(inchesX(ctx, kCountRight), y, text::formatPrintf("%4d", line.count), Align::Right);
+        if (line.share)
+            c.text(inchesX(ctx, kShareRight), y, text::formatPrintf("%2.0f%c", *line.share, '%'),
+                   Align::Right);
+    }
+}
+
+int drawAnalysis(ReportContext& ctx, int group, AnalysisOrder order, bool summary) {
+    // Without active publishers there is nothing to report.
+    if (ctx.doc.store().subList(ListActive).empty()) return 1;
+    if (group > 0 && !groupHasMembers(ctx.doc, group)) return 1;
+    const AnalysisData data = congregationAnalysis(ctx.doc, group, order, summary);
+
+    PageFlow flow(ctx);
+    std::vector<std::string> under;
+    if (group > 0) {
+        const std::string overseer = overseerTitle(ctx.doc, group);
+        if (!overseer.empty()) under.push_back(overseer);
+    }
+    drawReportTitle(ctx, flow, data.title, under);
+    const int gap = flow.spacing(FontRole::Text);
+    if (!summary) {
+        drawSections(ctx, flow, data);
+        flow.skip(gap);
+    }
+    drawCategoryTable(ctx, flow, data);
+    flow.skip(gap / 2);
+    drawClosingLines(ctx, flow, data);
+    flow.skip(gap);
+    drawBranchReportBox(ctx, flow);
+    flow.skip(gap);
+    drawAttendanceSection(ctx, flow, FontRole::Heading);
+    return flow.page();
+}
+
+}  // namespace
+
+std::string overseerTitle(const CVelnoDoc& doc, int group) {
+    if (group < 1 || group > GroupTable::kCapacity) return {};
+    std::string name(trimmed(fieldText(doc.groups().data().overseer[group - 1])));
+    if (name.empty()) return {};
+    const RecordStore& store = doc.store();
+    bool servant = false;
+    for (const std::uint16_t pos : store.subList(ListActive)) {
+        const PublisherRecord& r = store.at(pos);
+        if (fieldText(r.fname) + " " + fieldText(r.lname) != name) continue;
+        servant = r.privilege() == PrivilegeServant;
+        break;
+    }
+    return text::arg(text::tr(servant ? text::TxServantTitle : text::TxOverseerTitle),
+                     text::cp1252ToUtf8(name));
+}
+
+void drawBranchReportBox(ReportContext& ctx, PageFlow& flow) {
+    Canvas& c = ctx.canvas;
+    const BranchReport box = BranchReportBox(ctx.doc);
+    const int pad = ctx.inchY() / 12;
+    const int text = flow.spacing(FontRole::Text);
+    const int head = flow.spacing(FontRole::Heading);
+    flow.keep(2 * pad + pad / 2 + 3 * head + 3 * text);
+
+    const int left = contentLeft(ctx);
+    const int right = inchesX(ctx, 5.2);
+    const int label = left + inchesX(ctx, 0.2);
+    const int countRight = inchesX(ctx, 2.9);
+    const int hoursRight = inchesX(ctx, 3.9);
+    const int studiesRight = inchesX(ctx, 4.9);
+    const int top = flow.y();
+    flow.skip(pad);
+    int y = flow.line(FontRole::Heading);
+    c.text(label, y, fitText(c, box.title, right - label - pad));
+    y = flow.line(FontRole::Heading);
+    c.text(countRight, y, box.heads[0], Align::Right);
+    c.text(hoursRight, y, box.heads[1], Align::Right);
+    c.text(studiesRight, y, box.heads[2], Align::Right);
+    for (std::size_t i = 0; i < box.rows.size(); ++i) {
+        const BranchReportRow& row = box.rows[i];
+        const bool total = i + 1 == box.rows.size();
+        if (total) {
+            const int ruleY = flow.y() + pad / 4;
+            c.line(label, ruleY, studiesRight, ruleY);
+            flow.skip(pad / 2);
+        }
+        y = flow.line(total ? FontRole::Heading : FontRole::Text);
+        c.text(label, y, row.label);
+        c.text(countRight, y, text::formatPrintf("%4d", row.count), Align::Right);
+        if (row.hours) c.text(hoursRight, y, text::formatPrintf("%6d", *row.hours), Align::Right);
+        c.text(studiesRight, y, text::formatPrintf("%4d", row.studies), Align::Right);
+    }
+    flow.skip(pad);
+    c.rect(left, top, right, flow.y(), 1);
+}
+
+int drawAnalysisPioneersGroups(ReportContext& ctx) {
+    return drawAnalysis(ctx, 0, AnalysisOrder::PioneersGroups, false);
+}
+
+int drawAnalysisAtoZ(ReportContext& ctx) {
+    return drawAnalysis(ctx, 0, AnalysisOrder::AtoZ, false);
+}
+
+int drawGroupAnalysis(ReportContext& ctx) {
+    // A group without members draws nothing (the view does not show it).
+    if (ctx.group < 1) return 1;
+    return drawAnalysis(ctx, ctx.group, AnalysisOrder::AtoZ, false);
+}
+
+int drawSummary(ReportContext& ctx) {
+    return drawAnalysis(ctx, 0, AnalysisOrder::AtoZ, true);
+}
+
+}  // namespace velno::print
