@@ -6,6 +6,7 @@
 
 #include "reporting/AnalyticsFixture.h"
 #include "reporting/Attendance.h"
+#include "reporting/AttendanceEarlySlot.h"
 #include "reporting/AttendanceModel.h"
 #include "reporting/YearAttendanceModel.h"
 
@@ -152,6 +153,10 @@ TEST(AttendanceModel, EarlyEntryGoesToTheWorkingSlotOfTheNextMonth) {
     EXPECT_EQ(midweek.week[0][monthSlot(2, kEarlyEntryParity)], 80);
     EXPECT_EQ(midweek.total[monthSlot(2, kEarlyEntryParity)], 80);
     EXPECT_EQ(midweek.week[0][monthSlot(2, 1)], 0);
+    // Initialising March brings them into March's slot.
+    moveEarlyAttendance(f.doc, 2, 1);
+    EXPECT_EQ(midweek.week[0][monthSlot(2, 1)], 80);
+    EXPECT_EQ(midweek.average[monthSlot(2, 1)], 80);
 
     // Later in the month after, or with the early month already past: no box.
     AnalyticsFixture late({2025, 4, 26});  // ReportMonth March, today April: offered
