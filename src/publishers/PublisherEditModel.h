@@ -1,0 +1,239 @@
+#pragma once
+// The record editor (dialog 139 "Edit Informasi Penyiar "): one active
+// publisher's names, contacts, dates, gender, appointment, pioneer kind of
+// the ReportMonth and special needs. Every change is made on a copy of the
+// record; the store sequence writes it back on "&OK", "&Sblm", "&Brkt",
+// "Salin" and before "Pelantikan...".
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "publishers/DateLists.h"
+#include "publishers/DeletePublisherModel.h"
+#include "reporting/PublisherStatusModel.h"
+#include "store/PublisherRecord.h"
+
+namespace velno {
+
+class CVelnoDoc;
+class PublisherSelectModel;
+
+enum class EditMode { Add, Edit };
+
+enum class EditField { FirstName, LastName, Address, Phone, Mobile, Office, Email };
+constexpr int kEditFieldCount = 7;
+
+enum class EditCheck {
+    HouseholdHead,
+    Brother,
+    Sister,
+    SpecialPioneer,
+    RegularPioneer,
+    ContinuousAuxiliary,
+    Anointed,
+    Elder,
+    Servant,
+    BaptizedBrother,
+    Deaf,
+    Blind,
+    Isolated,
+    CustomCategory,
+    Consent,
+};
+constexpr int kEditCheckCount = 15;
+
+enum class EditDate { Birth, Baptism, Consent };
+
+enum class EditButton {
+    Group,
+    Household,
+    Status,
+    Privileges,    // "Pelantikan..."
+    ExtraInfo,     // "&Nama Lengkap - Informasi Lain "
+    SpecialNeeds,  // "Kebutuhan khusus"
+    Contact,       // "Kontak Ketiga"
+    Copy,          // "Salin" / "Tempel"
+    ClearCopy,     // "Hapus"
+    Ok,
+    Cancel,
+    Previous,
+    Next,
+    Delete,
+};
+
+// What a box shows after an update.
+struct TextUpdate {
+    std::string text;  // UTF-8
+    int caret = -1;    // where the caret goes; -1 leaves it
+    bool refused = false;
+};
+
+enum class EnterAction { Accept, FocusNext };
+
+enum class StoreStatus {
+    Stored,
+    BlankLastName,  // silently not stored
+    Refused,        // a duplicate left alone, or no room in the store
+};
+
+// The state the service-privileges dialog hands back on OK.
+struct PrivilegeChecks {
+    bool servant = false;
+    bool elder = false;
+    bool regularPioneer = false;
+    bool continuousAuxiliary = false;
+    bool specialPioneer = false;
+    bool specialServant = false;
+    bool missionary = false;
+};
+
+class PublisherEditModel {
+public:
+    static constexpr int kNameLimit = 14;
+    static constexpr int kAddressLimit = 60;
+    static constexpr int kPhoneLimit = 14;
+    static constexpr int kEmailKept = 50;
+    // A first name and last name longer than this together turn the first
+    // name into an initial.
+    static constexpr int kCombinedNameLimit = 23;
+
+    // Edit mode on the record at `storePos`, or add mode. `list` is the
+    // publisher list the editor came from (for "&Sblm", "&Brkt", the
+    // CopySource and refilling), or null.
+    PublisherEditModel(CVelnoDoc& doc, PublisherSelectModel* list, EditMode mode, int storePos = 0);
+
+    // The language code decides the AutoCaps exceptions.
+    void setLanguageCode(std::string code) { language_ = std::move(code); }
+    // Runs the status dialog that opens before the first store of a new
+    // publisher; returns the fields on OK, nothing on cancel. Without it no
+    // status is set.
+    std::function<std::optional<StatusFields>(PublisherStatusModel&)> runStatusDialog;
+
+    // ---- texts (UTF-8) ---------------------------------------------------
+    std::string title() const;
+    std::string caption(EditField field) const;
+    std::string caption(EditCheck check) const;
+    std::string caption(EditDate date) const;
+    std::string buttonText(EditButton button) const;
+    std::string specialServantText() const;
+    std::string missionaryText() const;
+
+    // ---- state -------------------------------------------------------------
+    EditMode mode() const { return mode_; }
+    int storePos() const { return storePos_; }
+    const PublisherRecord& copy() const { return copy_; }
+    bool closed() const { return closed_; }
+
+    bool visible(EditButton button) const;
+    bool enabled(EditButton button) const;
+    bool visible(EditCheck check) const;
+    bool enabled(EditCheck check) const;
+    bool dateVisible(EditDate date) const;
+    bool specialServantVisible() const;
+    bool missionaryVisible() const;
+    EditButton defaultButton() const { return EditButton::Ok; }
+    // Characters a box accepts; 0 for no limit of its own.
+    int fieldLimit(EditField field) const;
+
+    std::string text(EditField field) const;
+    bool checked(EditCheck check) const { return checks_[index(check)]; }
+    const DateLists& date(EditDate date) const { return dates_[index(date)]; }
+    int group() const { return copy_.group; }
+    // Privilege kinds 1..5 marked in this opening of the editor.
+    const std::set<int>& privilegeMarks() const { return marks_; }
+
+    // ---- edits -------------------------------------------------------------
+    // The text of a box after the user changed it. A character the data
+    // files cannot hold is refused with a message and the box keeps its
+    // text.
+    TextUpdate setText(EditField field, const std::string& utf8);
+    void focusLost(EditField field);
+    void setChecked(EditCheck check, bool on);
+    DateKeyAction dateChar(EditDate date, DatePart part, char c);
+    DateKeyAction dateKey(EditDate date, DatePart part, DateKey key);
+    void setDateLine(EditDate date, DatePart part, int line);
+    void dateFocusEntered(EditDate date, DatePart part);
+    // Chooses a whole date at once (0 for a blank part); false, with
+    // nothing changed, when a part lies outside its list.
+    bool setDate(EditDate date, int month, int day, int year);
+    void setGroup(int group);
+    // Enter acts as OK only with the focus on OK.
+    EnterAction onEnter(bool focusOnOk) const {
+        return focusOnOk ? EnterAction::Accept : EnterAction::FocusNext;
+    }
+
+    // ---- actions -----------------------------------------------------------
+    // "&OK": stores and closes (a blank last name closes without storing;
+    // a refused duplicate or a full store keeps the editor open).
+    StoreStatus ok();
+    void cancel() { closed_ = true; }
+    // "&Sblm" and "&Brkt": store, then the previous or next publisher of the
+    // list, wrapping. Returns false when the editor stays on this one.
+    bool previous() { return go(-1); }
+    bool next() { return go(+1); }
+    // "Salin" (store, then this publisher is the source) or "Tempel".
+    void copyOrPaste();
+    void clearCopySource();
+    // "Pelantikan...": the store before the dialog opens.
+    StoreStatus storeForPrivileges();
+    void privilegesAccepted(const PrivilegeChecks& checks);
+    // "&Status".
+    PublisherStatusModel statusDialog() const;
+    void applyStatus(const StatusFields& fields);
+    // "&Hapus": the delete dialog, and its OK. The editor closes without
+    // storing pending edits.
+    DeletePublisherModel deleteDialog() const;
+    bool applyDelete(const DeleteChoice& choice);
+
+    // The whole store sequence (used by the actions above).
+    enum class Trigger { Ok, Step, Copy, Privileges };
+    StoreStatus store(Trigger trigger);
+
+private:
+    template <typename E>
+    static constexpr int index(E e) {
+        return static_cast<int>(e);
+    }
+    void load();
+    void loadBlank();
+    void applyInterlocks(EditCheck check);
+    void writeControls();
+    bool writeExtension();
+    void writePrivilegeMarks();
+    void writeConsent();
+    bool autoCapsApplies() const;
+    // First name, a blank and the last name (UTF-8), as the status dialog
+    // is titled.
+    std::string fullName() const;
+    bool go(int delta);
+    std::optional<PublisherId>& copySource();
+    bool haveCopySource() const;
+    int currentPosition() const;
+    int householdMembers() const;
+    void baptismChanged();
+
+    CVelnoDoc& doc_;
+    PublisherSelectModel* list_;
+    EditMode mode_;
+    int storePos_;
+    std::string language_;
+    PublisherRecord copy_{};
+    std::string originalFirst_;
+    std::string originalLast_;
+    // Windows-1252 texts of the boxes.
+    std::array<std::string, kEditFieldCount> texts_;
+    std::string longName_;
+    std::string otherInfo_;
+    std::uint16_t extensionMarker_ = 0;
+    std::array<bool, kEditCheckCount> checks_{};
+    std::array<DateLists, 3> dates_;
+    std::set<int> marks_;
+    int rememberedFirstLength_ = 0;
+    std::optional<PublisherId> ownCopySource_;
+    bool closed_ = false;
+};
+
+}  // namespace velno
