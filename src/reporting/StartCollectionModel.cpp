@@ -32,6 +32,12 @@ int StartCollectionModel::state(int stamp) const {
     return collectionState(doc_, month0OfStamp(stamp));
 }
 
+bool StartCollectionModel::initialised(int stamp) const {
+    if (state(stamp) == Collection::NotInitialised) return false;
+    const int slot = monthSlot(month0OfStamp(stamp), parityOfYear(yearOfStamp(stamp)));
+    return doc_.header().initYear(slot) == yearToByte(yearOfStamp(stamp));
+}
+
 void StartCollectionModel::setState(int stamp, int value) {
     doc_.header().setCollectionState(month0OfStamp(stamp), static_cast<std::uint8_t>(value));
 }
@@ -53,11 +59,15 @@ void StartCollectionModel::showAdvice() {
 }
 
 bool StartCollectionModel::proposesPreviousMonth() const {
-    return state(savedStamp_) == 0 && state(savedStamp_ - 1) == 1 && day_ <= kProposalUntilDay;
+    return !initialised(savedStamp_) && state(savedStamp_ - 1) == Collection::Open &&
+           day_ <= kProposalUntilDay;
 }
 
 bool StartCollectionModel::reopenVisible() const {
-    return state(savedStamp_) == 2 || proposesPreviousMonth();
+    // A closed month whose slot still holds an older year's reports has
+    // nothing to continue.
+    return (state(savedStamp_) == Collection::Closed && initialised(savedStamp_)) ||
+           proposesPreviousMonth();
 }
 
 std::string StartCollectionModel::reopenText() const {
@@ -66,7 +76,7 @@ std::string StartCollectionModel::reopenText() const {
 }
 
 std::string StartCollectionModel::initialiseText() const {
-    const int id = state(savedStamp_) != 0 ? text::TxReinitializeFor : text::TxInitializeFor;
+    const int id = initialised(savedStamp_) ? text::TxReinitializeFor : text::TxInitializeFor;
     return text::arg(text::tr(id), nameOf(savedStamp_));
 }
 
@@ -93,7 +103,7 @@ bool StartCollectionModel::pressReopen() {
 }
 
 bool StartCollectionModel::confirmUnusualStart(int stamp, bool early) {
-    if (day_ <= kUsualStartUntilDay || (state(stamp) == 0 && !early)) return true;
+    if (day_ <= kUsualStartUntilDay || (!initialised(stamp) && !early)) return true;
     const std::string question =
         text::arg(text::tr(text::TxUnusualStart), monthInPhrase(month0OfStamp(stamp), language_),
                   nameOf(stamp));

@@ -55,6 +55,9 @@ public:
 
 private:
     int state(int stamp) const;
+    // The state at load is 1 or 2, never 0: a month counts as initialised
+    // only when its slot was initialised for the month's own year.
+    bool initialised(int stamp) const;
     void setState(int stamp, int state);
     bool confirmUnusualStart(int stamp, bool early);
     void acceptInitialise(int stamp);

@@ -132,9 +132,38 @@ TEST(StartDialog, AFirstInitialisationNeverAsksWhateverTheDay) {
     }
     // A reinitialisation on the 5th does not ask either.
     MonthFixture fifth({2025, 4, 5});
+    fifth.open();
     fifth.setState(kMarch, Collection::Closed);
     EXPECT_TRUE(StartCollectionModel(fifth.doc).pressInitialise());
     EXPECT_TRUE(fifth.prompter.asked.empty());
+}
+
+// A load never leaves the ReportMonth at 0: a month whose slot still holds
+// an older year's reports loads as closed, yet it was never initialised.
+TEST(StartDialog, AMonthLeftFromAnOlderYearIsInitialisedNotReopened) {
+    MonthFixture f({2025, 5, 3});  // ReportMonth April 2025
+    f.add(101, "Budi", "Santoso");
+    f.doc.header().setInitYear(MonthFixture::slot(kApril, 2025), 23);
+    f.doc.header().setInitYear(MonthFixture::slot(kMarch, 2025), 25);
+    f.setState(kMarch, Collection::Open);
+    f.restart({2025, 5, 9});
+    ASSERT_EQ(Collection::Closed, f.state(kApril));
+    StartCollectionModel dialog(f.doc);
+    EXPECT_FALSE(dialog.reopenVisible());
+    EXPECT_EQ("Initialize and open report collection for April", dialog.initialiseText());
+    EXPECT_TRUE(dialog.pressInitialise());
+    EXPECT_TRUE(f.prompter.asked.empty());
+
+    // On the 3rd the month before, still open, is offered instead.
+    MonthFixture early({2025, 5, 3});
+    early.add(101, "Budi", "Santoso");
+    early.doc.header().setInitYear(MonthFixture::slot(kApril, 2025), 23);
+    early.doc.header().setInitYear(MonthFixture::slot(kMarch, 2025), 25);
+    early.setState(kMarch, Collection::Open);
+    early.restart({2025, 5, 3});
+    StartCollectionModel proposal(early.doc);
+    EXPECT_TRUE(proposal.proposesPreviousMonth());
+    EXPECT_EQ("Reopen and continue report collection for Maret", proposal.reopenText());
 }
 
 TEST(StartDialog, AdviceAfterTheTwentieth) {
@@ -151,6 +180,7 @@ TEST(StartDialog, AdviceAfterTheTwentieth) {
 
 TEST(StartDialog, FrenchWarningPutsThePrepositionBeforeTheFirstName) {
     MonthFixture f({2025, 5, 9});  // ReportMonth April
+    f.open();
     f.setState(kApril, Collection::Closed);
     StartCollectionModel dialog(f.doc);
     dialog.setLanguageCode("french");
@@ -161,6 +191,7 @@ TEST(StartDialog, FrenchWarningPutsThePrepositionBeforeTheFirstName) {
     EXPECT_NE(std::string::npos, f.prompter.asked[0].find("memulai April"));
 
     MonthFixture march({2025, 4, 9});
+    march.open();
     march.setState(kMarch, Collection::Closed);
     StartCollectionModel other(march.doc);
     other.setLanguageCode("french");
