@@ -80,16 +80,20 @@ void QPainterCanvas::fillRect(int left, int top, int right, int bottom, int grey
 }
 
 void QPainterCanvas::setClip(int left, int top, int right, int bottom) {
-    painter_.setClipRect(left, top, right - left, bottom - top);
+    clipped_ = true;
+    clip_ = QRect(left, top, right - left, bottom - top);
+    painter_.setClipRect(clip_);
 }
 
 void QPainterCanvas::clearClip() {
+    clipped_ = false;
     painter_.setClipping(false);
 }
 
 void QPainterCanvas::setOriginShift(int dx, int dy) {
     painter_.resetTransform();
     painter_.translate(-dx, -dy);
+    if (clipped_) painter_.setClipRect(clip_);
 }
 
 }  // namespace velno::print

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QRect>
 
 #include "print/Canvas.h"
 
@@ -38,6 +39,11 @@ private:
     QPainter& painter_;
     bool printer_;
     int dpiX_, dpiY_;
+    // The band in drawing coordinates; QPainter keeps a clip in the device
+    // coordinates of the moment it was set, so it is set again whenever the
+    // origin moves.
+    bool clipped_ = false;
+    QRect clip_;
 };
 
 }  // namespace velno::print
