@@ -21,7 +21,7 @@ constexpr double kReportedCentre = 4.55;
 constexpr double kStudiesRight = 5.45;
 constexpr double kAuxiliaryCentre = 5.95;
 constexpr double kHoursRight = 6.5;
-constexpr double kAveragesRight = 7.5;
+constexpr double kAveragesSlash = 7.05;
 constexpr double kCountRight = 3.0;
 constexpr double kShareRight = 3.55;
 constexpr double kSymbol = 0.5;
@@ -61,7 +61,12 @@ void drawRow(ReportContext& ctx, PageFlow& flow, const AnalysisRow& row) {
 void drawSections(ReportContext& ctx, PageFlow& flow, const AnalysisData& data) {
     Canvas& c = ctx.canvas;
     drawRowHeads(ctx, flow);
-    flow.onNewPage = [&] { drawRowHeads(ctx, flow); };
+    // Continuation pages name the report again above the heads.
+    flow.onNewPage = [&] {
+        const int y = flow.line(FontRole::Small);
+        c.text(contentLeft(ctx), y, fitText(c, data.title, contentRight(ctx) - contentLeft(ctx)));
+        drawRowHeads(ctx, flow);
+    };
     const int rowHeight = flow.spacing(FontRole::Text);
     for (const AnalysisSection& section : data.sections) {
         if (!section.heading.empty()) {
@@ -94,9 +99,9 @@ void drawCategoryTable(ReportContext& ctx, PageFlow& flow, const AnalysisData& d
     int y = flow.line(FontRole::Heading);
     c.text(inchesX(ctx, kStudiesRight), y, text::tr(text::TxStudiesHead), Align::Right);
     c.text(inchesX(ctx, kHoursRight), y, text::tr(text::TxHoursHead), Align::Right);
-    c.text(inchesX(ctx, kAveragesRight), y,
+    c.text(inchesX(ctx, kAveragesSlash), y,
            text::tr(text::TxThreeMonthsShort) + "/" + text::tr(text::TxSixMonthsShort),
-           Align::Right);
+           Align::Center);
     flow.skip(ctx.inchY() / 24);
     for (const CategoryTableRow& row : data.categoryTable) {
         y = flow.line(FontRole::Text);
@@ -108,9 +113,14 @@ void drawCategoryTable(ReportContext& ctx, PageFlow& flow, const AnalysisData& d
         if (row.averageHours)
             c.text(inchesX(ctx, kHoursRight), y, text::formatPrintf("%6.1f", *row.averageHours),
                    Align::Right);
-        if (row.average3 && row.average6)
-            c.text(inchesX(ctx, kAveragesRight), y,
-                   text::formatPrintf("%7.1f/%4.1f", *row.average3, *row.average6), Align::Right);
+        if (row.average3 && row.average6) {
+            // Aligned on the slash.
+            const std::string pair =
+                text::formatPrintf("%7.1f/%4.1f", *row.average3, *row.average6);
+            const std::size_t slash = pair.find('/');
+            c.text(inchesX(ctx, kAveragesSlash), y, pair.substr(0, slash), Align::Right);
+            c.text(inchesX(ctx, kAveragesSlash), y, pair.substr(slash));
+        }
     }
     const auto apart = [&](const std::string& label, int count) {
         y = flow.line(FontRole::Text);

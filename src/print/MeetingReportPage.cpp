@@ -52,10 +52,11 @@ int sectionTableHeight(PageFlow& flow, ReportContext& ctx, const AttendanceSecti
 void drawSixMonthTable(ReportContext& ctx, PageFlow& flow, const SixMonthAttendance& table) {
     Canvas& c = ctx.canvas;
     const int left = contentLeft(ctx);
-    flow.keep(2 * flow.spacing(FontRole::Heading) + ctx.inchY() / 24 +
+    flow.keep(2 * flow.spacing(FontRole::Heading) + ctx.inchY() / 24 + ctx.inchY() / 16 +
               static_cast<int>(table.rows.size()) * flow.spacing(FontRole::Text));
     int y = flow.line(FontRole::Heading);
     c.text(left, y, table.heading);
+    flow.skip(ctx.inchY() / 16);
     y = flow.line(FontRole::Heading);
     for (int k = 0; k < 6; ++k)
         c.text(inchesX(ctx, kFirstMonthRight + k * kMonthStep), y, table.monthHeads[k],

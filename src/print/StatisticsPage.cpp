@@ -48,7 +48,7 @@ public:
 private:
     int at(double inches) const { return inchesX(ctx_, inches); }
     int column(int k) const { return at(kFirstColumnRight + k * kColumnStep); }
-    void gap() { flow_.skip(flow_.spacing(FontRole::Text) / 2); }
+    void gap() { flow_.skip(flow_.spacing(FontRole::Text) * 3 / 4); }
     int rows(int n, int heads = 1) {
         return heads * flow_.spacing(FontRole::Heading) + n * flow_.spacing(FontRole::Text);
     }

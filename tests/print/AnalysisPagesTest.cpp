@@ -303,11 +303,12 @@ TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
         for (int p = 2; p <= page.pages; ++p) {
             int first = 0;
             while (page.lines[first].page != p) ++first;
-            if (!isRow(page.lines[first + 1])) continue;
-            // Rows go on: the page starts with the column heads, and the page
-            // before is full (the next row, or a heading with its first
-            // row, would not have fit).
-            EXPECT_TRUE(page.lines[first].has("Berdinas")) << p;
+            if (!isRow(page.lines[first + 2])) continue;
+            // Rows go on: the page starts with the title and the column
+            // heads, and the page before is full (the next row, or a heading
+            // with its first row, would not have fit).
+            EXPECT_EQ(page.lines[first].runs[0].text, "Laporan Sidang untuk November") << p;
+            EXPECT_TRUE(page.lines[first + 1].has("Berdinas")) << p;
             EXPECT_GT(lastY[p - 1] + 3 * rowSpacing, flow.bodyBottom(p - 1)) << p;
         }
         // The last page is the one the flow reached.
@@ -329,8 +330,10 @@ TEST(AnalysisPage, PrintedAsTextPageByPage) {
     ASSERT_EQ(static_cast<int>(pages.size()), view.pageCount);
     ASSERT_GT(pages.size(), 2u);
     EXPECT_EQ(pages[0].find("Laporan Sidang untuk November"), pages[0].find_first_not_of(' '));
-    // Each page is in its own coordinates: the heads open page 2.
-    EXPECT_EQ(pages[1].find("Berdinas"), pages[1].find_first_not_of(' '));
+    // Each page is in its own coordinates: the title and the heads open
+    // page 2.
+    EXPECT_EQ(pages[1].find("Laporan Sidang untuk November"), pages[1].find_first_not_of(' '));
+    EXPECT_LT(pages[1].find("Berdinas"), pages[1].find("Nama1"));
     const std::string all = target.text();
     EXPECT_EQ(std::count(all.begin(), all.end(), '\f'), view.pageCount - 1);
     EXPECT_NE(pages.back().find("Total Penyiar"), std::string::npos);
