@@ -11,6 +11,7 @@ enum ExitCode { Ok = 0, Failure = 1, Usage = 2 };
 
 int run(int argc, char** argv);
 // The same with explicit streams, for tests.
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err);
 
 }  // namespace velno::cli

@@ -1,0 +1,58 @@
+#pragma once
+// What every subcommand of velno-cli receives, and the table of commands.
+// Adding a command: one line in cli/Commands.def and its own .cpp file
+// defining the function named there.
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/Calendar.h"
+#include "text/StringTable.h"
+
+namespace velno::cli {
+
+// Options that apply to every command; they may stand before or after the
+// command name.
+struct GlobalOptions {
+    std::filesystem::path dataFolder{"."};
+    std::optional<std::string> today;
+    bool passwordFromStdin = false;
+    bool json = false;
+    bool help = false;
+};
+
+struct Context {
+    GlobalOptions options;
+    CalendarDate today;
+    std::string command;
+    std::vector<std::string> args;  // the command's own arguments
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+
+    // Writes the message to the error stream and returns the exit code.
+    int fail(const std::string& message) const;
+    int usage(const std::string& message) const;
+};
+
+using CommandFunction = int (*)(Context&);
+
+struct CommandEntry {
+    std::string_view name;
+    text::TextId summary;
+    CommandFunction run;
+};
+
+#define VELNO_CLI_COMMAND(name, function, summary) int function(Context& context);
+#include "cli/Commands.def"
+#undef VELNO_CLI_COMMAND
+
+// Every command, in the order of Commands.def.
+const std::vector<CommandEntry>& commandTable();
+const CommandEntry* findCommand(std::string_view name);
+
+}  // namespace velno::cli
