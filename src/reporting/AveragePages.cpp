@@ -115,6 +115,7 @@ PioneerHoursPage pioneerHoursPage(const CVelnoDoc& doc) {
     page.title = withMonth(text::TxServiceYearTotalsTitle, cls.month0());
     page.subtitle = text::tr(text::TxRegularPioneersLower);
     page.goal = pioneerMonthlyGoal(cls);
+    page.showsPerMonth = cls.month0() != 7;
     const int slot = monthSlot(cls.month0(), cls.parity());
     bool anyLate = false;
     for (const std::uint16_t pos : doc.store().subList(ListActive)) {

@@ -36,7 +36,9 @@ struct AverageRow {
 struct AverageKindTotal {
     int rows = 0;
     double studies3 = 0, studies6 = 0, hours3 = 0, hours6 = 0;  // sums of the rows
+    double averageStudies3() const { return rows ? studies3 / rows : 0.0; }
     double averageStudies6() const { return rows ? studies6 / rows : 0.0; }
+    double averageHours3() const { return rows ? hours3 / rows : 0.0; }
     double averageHours6() const { return rows ? hours6 / rows : 0.0; }
 };
 
@@ -83,6 +85,7 @@ struct PioneerHoursPage {
     std::string title;
     std::string subtitle;
     int goal = 0;
+    bool showsPerMonth = true;  // not in August, when no month remains
     std::vector<PioneerHoursRow> rows;
     std::string footnote;  // when any row started after September
 };

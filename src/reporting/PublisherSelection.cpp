@@ -62,6 +62,8 @@ std::string PublisherSelection::subtitle(const CVelnoDoc& doc) const {
             s = customCategoryName(doc);
             break;
     }
+    // Without a custom category's name the congregation name stands alone.
+    if (s.empty()) return congregationName(doc);
     return s + congregationSuffix(doc);
 }
 

@@ -1,0 +1,160 @@
+#include "print/TableReport.h"
+
+#include <algorithm>
+
+#include "print/ReportTitle.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+
+namespace velno::print {
+
+namespace {
+
+std::string_view trimSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+std::pair<std::string_view, std::string_view> splitFraction(std::string_view hours) {
+    for (const int id : {text::TxQuarterOne, text::TxQuarterTwo, text::TxQuarterThree}) {
+        const std::string& fraction = text::tr(id);
+        if (!fraction.empty() && hours.size() >= fraction.size() &&
+            hours.substr(hours.size() - fraction.size()) == fraction)
+            return {hours.substr(0, hours.size() - fraction.size()),
+                    hours.substr(hours.size() - fraction.size())};
+    }
+    return {hours, {}};
+}
+
+TableReport::TableReport(ReportContext& ctx, std::vector<TableColumn> columns)
+    : ctx_(ctx), columns_(std::move(columns)), flow_(ctx) {
+    textLine_ = flow_.spacing(FontRole::Text);
+    headLine_ = flow_.spacing(FontRole::Heading);
+    flow_.onNewPage = [this] { drawHead(); };
+}
+
+void TableReport::drawHead() {
+    Canvas& c = ctx_.canvas;
+    const int left = contentLeft(ctx_);
+    drawReportTitle(ctx_, flow_, title);
+    if (!subtitle.empty()) {
+        const int y = flow_.line(FontRole::Subtitle);
+        c.text(left, y, fitText(c, subtitle, contentRight(ctx_) - left));
+    }
+    for (const auto& note : notes) c.text(left, flow_.line(FontRole::Text), note);
+    flow_.skip(textLine_ / 3);
+
+    bool anySubhead = false;
+    for (const auto& col : columns_) anySubhead = anySubhead || !col.subhead.empty();
+    const int top = flow_.line(FontRole::Heading);
+    if (anySubhead) flow_.line(FontRole::Heading);
+    for (const auto& col : columns_) {
+        const int width = x(col.right) - x(col.left);
+        for (int line = 0; line < 2; ++line) {
+            const std::string& head = line == 0 ? col.head : col.subhead;
+            if (head.empty()) continue;
+            const std::string shown = fitText(c, head, width);
+            const int y = top + line * headLine_;
+            switch (col.style) {
+                case CellStyle::Text:
+                    c.text(x(col.left), y, shown);
+                    break;
+                case CellStyle::Number:
+                    c.text(x(col.right), y, shown, Align::Right);
+                    break;
+                case CellStyle::Pair:
+                    c.text(x(col.split), y, shown, Align::Center);
+                    break;
+                case CellStyle::Hours:
+                    c.text((x(col.left) + x(col.right)) / 2, y, shown, Align::Center);
+                    break;
+            }
+        }
+    }
+    const int ruleY = flow_.y() + headLine_ / 8;
+    rule(ruleY);
+    flow_.skip(headLine_ / 4);
+}
+
+int TableReport::place(int lines) {
+    if (!started_) {
+        started_ = true;
+        drawHead();
+    }
+    const int height = lines * textLine_;
+    flow_.keep(height);
+    ctx_.useFont(FontRole::Text);
+    const int top = flow_.y();
+    flow_.skip(height);
+    return top;
+}
+
+void TableReport::cell(int column, int y, std::string_view text, FontRole role) {
+    if (text.empty()) return;
+    const TableColumn& col = columns_[static_cast<std::size_t>(column)];
+    Canvas& c = ctx_.canvas;
+    if (role != FontRole::Text) ctx_.useFont(role);
+    switch (col.style) {
+        case CellStyle::Text:
+            c.text(x(col.left), y, fitText(c, text, x(col.right) - x(col.left)));
+            break;
+        case CellStyle::Number:
+            c.text(x(col.right), y, trimSpaces(text), Align::Right);
+            break;
+        case CellStyle::Pair: {
+            const std::size_t slash = text.find('/');
+            if (slash == std::string_view::npos) {
+                c.text(x(col.split), y, trimSpaces(text), Align::Right);
+                break;
+            }
+            const int gap = c.textWidth("/") / 2 + std::max(1, ctx_.inchX() / 25);
+            c.text(x(col.split) - gap, y, trimSpaces(text.substr(0, slash)), Align::Right);
+            c.text(x(col.split), y, "/", Align::Center);
+            c.text(x(col.right), y, trimSpaces(text.substr(slash + 1)), Align::Right);
+            break;
+        }
+        case CellStyle::Hours: {
+            const auto [whole, fraction] = splitFraction(trimSpaces(text));
+            if (!whole.empty()) c.text(x(col.split), y, whole, Align::Right);
+            if (!fraction.empty()) c.text(x(col.split), y, fraction);
+            break;
+        }
+    }
+    if (role != FontRole::Text) ctx_.useFont(FontRole::Text);
+}
+
+void TableReport::span(int y, std::string_view text, FontRole role) {
+    ctx_.useFont(role);
+    ctx_.canvas.text(contentLeft(ctx_), y, text);
+    ctx_.useFont(FontRole::Text);
+}
+
+void TableReport::rule(int y) {
+    int right = 0;
+    for (const auto& c : columns_) right = std::max(right, c.right);
+    ctx_.canvas.line(contentLeft(ctx_), y, x(right), y);
+}
+
+int TableReport::finish() {
+    if (!started_) {
+        started_ = true;
+        drawHead();
+    }
+    const int pages = flow_.page();
+    if (pages > 1) {
+        // Page numbers sit below the body, centred on the table.
+        ctx_.useFont(FontRole::Small);
+        const int centre = (contentLeft(ctx_) + contentRight(ctx_)) / 2;
+        for (int page = 1; page <= pages; ++page)
+            ctx_.canvas.text(
+                centre, flow_.bodyBottom(page) + ctx_.inchY() / 4,
+                text::arg(text::tr(text::TxPageOf), std::to_string(page), std::to_string(pages)),
+                Align::Center);
+    }
+    return pages;
+}
+
+}  // namespace velno::print
