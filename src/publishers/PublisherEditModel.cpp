@@ -9,6 +9,7 @@
 #include "publishers/RecordTextInput.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
+#include "store/Scrambler.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
@@ -600,6 +601,14 @@ int PublisherEditModel::currentPosition() const {
 StoreStatus PublisherEditModel::store(Trigger trigger) {
     // 1. The last name must not be blank.
     if (trimmed(texts_[index(EditField::LastName)]).empty()) return StoreStatus::BlankLastName;
+    // Trimming moves characters to other positions, where one that passed
+    // in the box may scramble to the terminator.
+    for (EditField name : {EditField::FirstName, EditField::LastName}) {
+        if (auto problem = unscramblableCharacter(trimmed(texts_[index(name)]))) {
+            doc_.prompter().tell(*problem, Icon::Warning);
+            return StoreStatus::Refused;
+        }
+    }
     RecordStore& store = doc_.store();
     const bool adding = mode_ == EditMode::Add;
     if (adding && store.isFull()) {

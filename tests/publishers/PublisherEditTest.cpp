@@ -136,6 +136,14 @@ TEST(PublisherEdit, CharactersTheFilesCannotHoldAreRefused) {
     ASSERT_EQ(f.prompter.told.size(), 3u);
     EXPECT_NE(f.prompter.told[1].find("Ã"), std::string::npos);
 
+    // A leading blank that the store trims would move "Ã" to the first
+    // position: the store refuses instead of writing a broken name.
+    m.setText(F::LastName, " Ãdi");
+    EXPECT_EQ(m.ok(), StoreStatus::Refused);
+    EXPECT_EQ(f.doc.store().recordCount(), 1);
+    ASSERT_EQ(f.prompter.told.size(), 4u);
+    m.setText(F::LastName, "Bela");
+
     // What was accepted survives a save and a load unchanged.
     m.setText(F::Address, "Straße 5, Öl");
     ASSERT_EQ(m.ok(), StoreStatus::Stored);

@@ -1,0 +1,568 @@
+// velno-cli publisher add|edit|delete|move: the record editor, the delete
+// dialog and the dated moves, driven through the same models as the GUI.
+#include <algorithm>
+#include <ostream>
+#include <sstream>
+
+#include "cli/Arguments.h"
+#include "cli/Cli.h"
+#include "cli/Command.h"
+#include "cli/FolderSession.h"
+#include "cli/Json.h"
+#include "cli/RecordingPrompter.h"
+#include "publishers/DeletePublisherModel.h"
+#include "publishers/PublisherEditModel.h"
+#include "publishers/PublisherMoves.h"
+#include "store/CVelnoDoc.h"
+#include "store/DateText.h"
+#include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+
+namespace velno::cli {
+
+namespace {
+
+struct BoxOption {
+    std::string_view on;
+    std::string_view off;
+    EditCheck check;
+};
+
+// In the order they are applied; contradicting pairs are refused first.
+constexpr BoxOption kBoxes[] = {
+    {"--brother", "--no-brother", EditCheck::Brother},
+    {"--sister", "--no-sister", EditCheck::Sister},
+    {"--elder", "--no-elder", EditCheck::Elder},
+    {"--servant", "--no-servant", EditCheck::Servant},
+    {"--baptized", "--no-baptized", EditCheck::BaptizedBrother},
+    {"--regular", "--no-regular", EditCheck::RegularPioneer},
+    {"--special", "--no-special", EditCheck::SpecialPioneer},
+    {"--continuous-aux", "--no-continuous-aux", EditCheck::ContinuousAuxiliary},
+    {"--head", "--no-head", EditCheck::HouseholdHead},
+    {"--anointed", "--no-anointed", EditCheck::Anointed},
+    {"--deaf", "--no-deaf", EditCheck::Deaf},
+    {"--blind", "--no-blind", EditCheck::Blind},
+    {"--isolated", "--no-isolated", EditCheck::Isolated},
+    {"--consent", "--no-consent", EditCheck::Consent},
+};
+
+// Pairs that the interlocks would silently resolve one way.
+constexpr std::pair<std::string_view, std::string_view> kConflicts[] = {
+    {"--sister", "--brother"},         {"--sister", "--elder"},
+    {"--sister", "--servant"},         {"--sister", "--baptized"},
+    {"--no-brother", "--elder"},       {"--no-brother", "--servant"},
+    {"--no-brother", "--baptized"},    {"--elder", "--servant"},
+    {"--elder", "--baptized"},         {"--servant", "--baptized"},
+    {"--regular", "--special"},        {"--regular", "--continuous-aux"},
+    {"--special", "--continuous-aux"}, {"--consent-date", "--no-consent"},
+};
+
+std::optional<Arguments> parseFields(Context& context, const std::vector<std::string>& args,
+                                     std::string& error) {
+    return Arguments::parse(context.command, args,
+                            {{"--id", true},
+                             {"--fname", true},
+                             {"--lname", true},
+                             {"--addr", true},
+                             {"--phone", true},
+                             {"--mobile", true},
+                             {"--office", true},
+                             {"--email", true},
+                             {"--group", true},
+                             {"--birth", true},
+                             {"--baptism", true},
+                             {"--consent-date", true},
+                             {"--clear", true},
+                             {"--status", true},
+                             {"--status-month", true},
+                             {"--overwrite", false},
+                             {"--brother", false},
+                             {"--no-brother", false},
+                             {"--sister", false},
+                             {"--no-sister", false},
+                             {"--elder", false},
+                             {"--no-elder", false},
+                             {"--servant", false},
+                             {"--no-servant", false},
+                             {"--baptized", false},
+                             {"--no-baptized", false},
+                             {"--regular", false},
+                             {"--no-regular", false},
+                             {"--special", false},
+                             {"--no-special", false},
+                             {"--continuous-aux", false},
+                             {"--no-continuous-aux", false},
+                             {"--head", false},
+                             {"--no-head", false},
+                             {"--anointed", false},
+                             {"--no-anointed", false},
+                             {"--deaf", false},
+                             {"--no-deaf", false},
+                             {"--blind", false},
+                             {"--no-blind", false},
+                             {"--isolated", false},
+                             {"--no-isolated", false},
+                             {"--consent", false},
+                             {"--no-consent", false}},
+                            false, error);
+}
+
+bool given(const Arguments& a, std::string_view name) {
+    return a.has(name) || a.value(name).has_value();
+}
+
+std::string utf8Name(const CVelnoDoc& doc, int pos) {
+    return text::cp1252ToUtf8(doc.displayName(pos));
+}
+
+std::string listText(int kind) {
+    switch (kind) {
+        case ListActive:
+            return text::tr(text::TxCliListActive);
+        case ListInactive:
+            return text::tr(text::TxCliListInactive);
+        case ListBibleStudent:
+            return text::tr(text::TxCliListBibleStudents);
+        case ListMoved:
+            return text::tr(text::TxCliListMoved);
+        default:
+            break;
+    }
+    return text::tr(text::TxCliListDeleted);
+}
+
+// "YYYY-MM-DD" or "YYYY-MM" (no day).
+std::optional<DateParts> parseDateOption(std::string_view s) {
+    auto number = [](std::string_view t) -> std::optional<int> {
+        if (t.empty()) return std::nullopt;
+        int v = 0;
+        for (char c : t) {
+            if (c < '0' || c > '9') return std::nullopt;
+            v = v * 10 + (c - '0');
+        }
+        return v;
+    };
+    if (s.size() != 7 && s.size() != 10) return std::nullopt;
+    if (s[4] != '-' || (s.size() == 10 && s[7] != '-')) return std::nullopt;
+    const auto year = number(s.substr(0, 4));
+    const auto month = number(s.substr(5, 2));
+    const auto day = s.size() == 10 ? number(s.substr(8, 2)) : std::optional<int>(0);
+    if (!year || !month || !day || *month < 1 || *month > 12 || *day > 31) return std::nullopt;
+    if (s.size() == 10 && *day < 1) return std::nullopt;
+    return DateParts{*year, *month, *day};
+}
+
+std::optional<StatusChoice> statusChoice(std::string_view s) {
+    if (s == "new") return StatusChoice::NewPublisher;
+    if (s == "transfer") return StatusChoice::RegularTransfer;
+    if (s == "special-transfer") return StatusChoice::SpecialTransfer;
+    if (s == "reactivated") return StatusChoice::Reactivated;
+    if (s == "clear") return StatusChoice::Clear;
+    return std::nullopt;
+}
+
+// What the command prints: the dialog's messages, then one result line.
+struct Outcome {
+    bool ok = false;
+    std::string line;  // UTF-8
+    PublisherId id = 0;
+};
+
+int report(Context& context, const RecordingPrompter& prompter, const Outcome& outcome) {
+    if (context.options.json) {
+        JsonWriter json(context.out);
+        json.beginObject().field("ok", outcome.ok);
+        if (outcome.id) json.field("id", outcome.id);
+        json.field("result", outcome.line);
+        json.key("messages").beginArray();
+        for (const auto& m : prompter.messages) json.value(m);
+        json.endArray().endObject().finish();
+    } else {
+        for (const auto& m : prompter.messages) context.out << m << '\n';
+        if (outcome.ok) context.out << outcome.line << '\n';
+    }
+    if (outcome.ok) return Ok;
+    return context.options.json ? static_cast<int>(Failure) : context.fail(outcome.line);
+}
+
+int save(Context& context, FolderSession& session) {
+    if (session.doc().saveAll() == SaveOutcome::Saved) return Ok;
+    return context.fail(
+        text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));
+}
+
+// ---- add and edit ----------------------------------------------------------
+
+// Applies the options to the editor as a user would type them. Returns an
+// exit code (Usage for bad options) or Ok; a refused text leaves `refused`.
+int applyFields(Context& context, const Arguments& a, PublisherEditModel& editor, bool& refused) {
+    for (const auto& [x, y] : kConflicts)
+        if (given(a, x) && given(a, y))
+            return context.usage(text::arg(text::tr(text::TxCliConflict), x, y));
+    for (const BoxOption& box : kBoxes)
+        if (a.has(box.on) && a.has(box.off))
+            return context.usage(text::arg(text::tr(text::TxCliConflict), box.on, box.off));
+
+    std::vector<std::string> cleared;
+    if (auto list = a.value("--clear")) {
+        std::stringstream items(*list);
+        std::string item;
+        static const std::vector<std::string> known = {"addr",  "phone", "mobile", "office",
+                                                       "email", "birth", "baptism"};
+        while (std::getline(items, item, ',')) {
+            if (std::find(known.begin(), known.end(), item) == known.end())
+                return context.usage(text::arg(text::tr(text::TxCliBadChoice), "--clear",
+                                               "addr,phone,mobile,office,email,birth,baptism",
+                                               item));
+            cleared.push_back(item);
+        }
+    }
+    auto isCleared = [&](const char* name) {
+        return std::find(cleared.begin(), cleared.end(), name) != cleared.end();
+    };
+
+    struct TextOption {
+        const char* option;
+        const char* clearName;
+        EditField field;
+    };
+    static const TextOption kTexts[] = {
+        {"--fname", nullptr, EditField::FirstName}, {"--lname", nullptr, EditField::LastName},
+        {"--addr", "addr", EditField::Address},     {"--phone", "phone", EditField::Phone},
+        {"--mobile", "mobile", EditField::Mobile},  {"--office", "office", EditField::Office},
+        {"--email", "email", EditField::Email},
+    };
+    for (const TextOption& t : kTexts) {
+        std::optional<std::string> value = a.value(t.option);
+        if (t.clearName && isCleared(t.clearName)) {
+            if (value)
+                return context.usage(text::arg(text::tr(text::TxCliConflict), t.option, "--clear"));
+            value = std::string();
+        }
+        if (!value) continue;
+        if (editor.setText(t.field, *value).refused) refused = true;
+        if (t.field == EditField::FirstName) editor.focusLost(EditField::FirstName);
+    }
+    if (refused) return Ok;
+
+    if (auto group = a.value("--group")) {
+        const auto n = parseWholeNumber(*group, 0, 20);
+        if (!n)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadNumber), "--group", "0", "20", *group));
+        editor.setGroup(static_cast<int>(*n));
+    }
+
+    for (const BoxOption& box : kBoxes)
+        if (a.has(box.off)) editor.setChecked(box.check, false);
+    for (const BoxOption& box : kBoxes)
+        if (a.has(box.on)) editor.setChecked(box.check, true);
+    if (a.value("--consent-date")) editor.setChecked(EditCheck::Consent, true);
+    for (const BoxOption& box : kBoxes) {
+        const bool wanted = a.has(box.on);
+        if ((wanted || a.has(box.off)) && editor.checked(box.check) != wanted) {
+            // The dialog keeps this box as it is ("Kepala Keluarga" while
+            // members are linked).
+            return context.fail(text::arg(text::tr(text::TxCliBoxLocked), wanted ? box.on : box.off,
+                                          editor.caption(box.check)));
+        }
+    }
+
+    struct DateOption {
+        const char* option;
+        const char* clearName;
+        EditDate date;
+    };
+    static const DateOption kDates[] = {{"--birth", "birth", EditDate::Birth},
+                                        {"--baptism", "baptism", EditDate::Baptism},
+                                        {"--consent-date", nullptr, EditDate::Consent}};
+    for (const DateOption& d : kDates) {
+        if (d.clearName && isCleared(d.clearName)) {
+            if (a.value(d.option))
+                return context.usage(text::arg(text::tr(text::TxCliConflict), d.option, "--clear"));
+            editor.setDate(d.date, 0, 0, 0);
+        }
+        const auto value = a.value(d.option);
+        if (!value) continue;
+        const auto parts = parseDateOption(*value);
+        if (!parts || !editor.setDate(d.date, parts->month, parts->day, parts->year))
+            return context.usage(text::arg(text::tr(text::TxCliBadDate), d.option, *value));
+    }
+    return Ok;
+}
+
+// The status the dialog would be given, as options.
+int statusOption(Context& context, const Arguments& a,
+                 std::optional<std::pair<StatusChoice, int>>& status) {
+    const auto kind = a.value("--status");
+    const auto month = a.value("--status-month");
+    if (!kind) {
+        if (month)
+            return context.usage(
+                text::arg(text::tr(text::TxCliConflict), "--status-month", "(no --status)"));
+        return Ok;
+    }
+    const auto choice = statusChoice(*kind);
+    if (!choice)
+        return context.usage(text::arg(text::tr(text::TxCliBadChoice), "--status",
+                                       "new|transfer|special-transfer|reactivated|clear", *kind));
+    int m = 0;
+    if (month) {
+        const auto n = parseWholeNumber(*month, 1, 12);
+        if (!n)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadNumber), "--status-month", "1", "12", *month));
+        m = static_cast<int>(*n);
+    }
+    status = std::make_pair(*choice, m);
+    return Ok;
+}
+
+StatusFields chooseStatus(PublisherStatusModel& dialog, std::pair<StatusChoice, int> status) {
+    dialog.setChoice(status.first);
+    if (status.second) dialog.setMonthRow(status.second);
+    return dialog.result();
+}
+
+int addOrEdit(Context& context, const std::vector<std::string>& args, bool adding) {
+    std::string error;
+    const auto a = parseFields(context, args, error);
+    if (!a) return context.usage(error);
+    std::optional<long long> id;
+    if (adding) {
+        if (a->value("--id"))
+            return context.usage(
+                text::arg(text::tr(text::TxCliUnknownOption), context.command + " add", "--id"));
+        if (!a->value("--lname"))
+            return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--lname"));
+    } else {
+        const auto idText = a->value("--id");
+        if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
+        id = parseWholeNumber(*idText, 0, 65535);
+        if (!id)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
+    }
+    std::optional<std::pair<StatusChoice, int>> status;
+    if (const int code = statusOption(context, *a, status); code != Ok) return code;
+
+    FolderSession session(context, FolderAccess::ReadWrite);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    RecordingPrompter prompter(a->has("--overwrite"));
+    doc.setPrompter(&prompter);
+
+    int pos = 0;
+    if (!adding) {
+        pos = doc.store().storePosById(static_cast<PublisherId>(*id));
+        if (pos == 0)
+            return context.fail(
+                text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+        if (doc.store().at(pos).listKind != ListActive)
+            return context.fail(text::arg(text::tr(text::TxCliNotActive), utf8Name(doc, pos)));
+    }
+    PublisherEditModel editor(doc, nullptr, adding ? EditMode::Add : EditMode::Edit, pos);
+    bool refused = false;
+    if (const int code = applyFields(context, *a, editor, refused); code != Ok) return code;
+    Outcome outcome;
+    if (refused) {
+        outcome.line = text::tr(text::TxCliNotStored);
+        return report(context, prompter, outcome);
+    }
+    if (status) {
+        if (adding) {
+            editor.runStatusDialog = [&](PublisherStatusModel& dialog) {
+                return std::optional<StatusFields>(chooseStatus(dialog, *status));
+            };
+        } else {
+            PublisherStatusModel dialog = editor.statusDialog();
+            editor.applyStatus(chooseStatus(dialog, *status));
+        }
+    }
+
+    const StoreStatus stored = editor.ok();
+    if (stored != StoreStatus::Stored) {
+        outcome.line = text::tr(stored == StoreStatus::BlankLastName ? text::TxCliBlankLastName
+                                                                     : text::TxCliNotStored);
+        return report(context, prompter, outcome);
+    }
+    if (const int code = save(context, session); code != Ok) return code;
+    outcome.ok = true;
+    outcome.id = editor.copy().id;
+    outcome.line = text::arg(text::tr(text::TxCliStored), utf8Name(doc, editor.storePos()),
+                             std::to_string(outcome.id));
+    return report(context, prompter, outcome);
+}
+
+// ---- delete -------------------------------------------------------------------
+
+int deletePublisher(Context& context, const std::vector<std::string>& args) {
+    std::string error;
+    const auto a = Arguments::parse(
+        context.command, args,
+        {{"--id", true}, {"--temporary", false}, {"--month", true}, {"--year", true}}, false,
+        error);
+    if (!a) return context.usage(error);
+    const auto idText = a->value("--id");
+    if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
+    const auto id = parseWholeNumber(*idText, 0, 65535);
+    if (!id)
+        return context.usage(
+            text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
+    if (!a->has("--temporary") && (a->value("--month") || a->value("--year")))
+        return context.usage(
+            text::arg(text::tr(text::TxCliConflict), "--month/--year", "(no --temporary)"));
+
+    FolderSession session(context, FolderAccess::ReadWrite);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    RecordingPrompter prompter;
+    doc.setPrompter(&prompter);
+    const int pos = doc.store().storePosById(static_cast<PublisherId>(*id));
+    if (pos == 0)
+        return context.fail(text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+    const int kind = doc.store().at(pos).listKind;
+    if (kind != ListActive && kind != ListInactive)
+        return context.fail(text::arg(text::tr(text::TxCliCannotMove), utf8Name(doc, pos),
+                                      std::to_string(*id), listText(ListDeleted)));
+
+    DeletePublisherModel dialog(doc, pos);
+    if (a->has("--temporary")) {
+        dialog.setKind(DeleteKind::Temporary);
+        if (auto month = a->value("--month")) {
+            const auto n = parseWholeNumber(*month, 0, 12);
+            if (!n)
+                return context.usage(
+                    text::arg(text::tr(text::TxCliBadNumber), "--month", "0", "12", *month));
+            dialog.setMonthLine(static_cast<int>(*n));
+        }
+        if (auto year = a->value("--year")) {
+            const int last = doc.reportMonth().reportYear();
+            const auto n = parseWholeNumber(*year, DeletePublisherModel::kFirstYear, last);
+            if (!n)
+                return context.usage(text::arg(text::tr(text::TxCliBadNumber), "--year", "1950",
+                                               std::to_string(last), *year));
+            dialog.setYearLine(static_cast<int>(*n) - DeletePublisherModel::kFirstYear);
+        }
+    }
+    const std::string name = utf8Name(doc, pos);
+    Outcome outcome;
+    outcome.id = static_cast<PublisherId>(*id);
+    if (!applyDeletion(doc, pos, dialog.ok())) {
+        outcome.line =
+            text::arg(text::tr(text::TxCliDeletedListFull), std::to_string(kDeletedListLimit));
+        return report(context, prompter, outcome);
+    }
+    if (const int code = save(context, session); code != Ok) return code;
+    outcome.ok = true;
+    outcome.line =
+        text::arg(text::tr(dialog.kind() == DeleteKind::Permanent ? text::TxCliDeleted
+                                                                  : text::TxCliDeletedTemporarily),
+                  name, std::to_string(*id));
+    return report(context, prompter, outcome);
+}
+
+// ---- move ------------------------------------------------------------------------
+
+int movePublisher(Context& context, const std::vector<std::string>& args) {
+    std::string error;
+    const auto a = Arguments::parse(
+        context.command, args,
+        {{"--id", true}, {"--to", true}, {"--month", true}, {"--year", true}}, false, error);
+    if (!a) return context.usage(error);
+    const auto idText = a->value("--id");
+    const auto to = a->value("--to");
+    const auto monthText = a->value("--month");
+    if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
+    if (!to) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--to"));
+    if (!monthText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--month"));
+    const auto id = parseWholeNumber(*idText, 0, 65535);
+    if (!id)
+        return context.usage(
+            text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
+    if (*to != "inactive" && *to != "active")
+        return context.usage(
+            text::arg(text::tr(text::TxCliBadChoice), "--to", "inactive|active", *to));
+    const bool toInactive = *to == "inactive";
+    if (!toInactive && a->value("--year"))
+        return context.usage(text::tr(text::TxCliYearOnlyToInactive));
+    const auto month = parseWholeNumber(*monthText, 1, 12);
+    if (!month)
+        return context.usage(
+            text::arg(text::tr(text::TxCliBadNumber), "--month", "1", "12", *monthText));
+
+    FolderSession session(context, FolderAccess::ReadWrite);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    RecordingPrompter prompter;
+    doc.setPrompter(&prompter);
+    const int pos = doc.store().storePosById(static_cast<PublisherId>(*id));
+    if (pos == 0)
+        return context.fail(text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+    const int from = doc.store().at(pos).listKind;
+    const std::string name = utf8Name(doc, pos);
+    Outcome outcome;
+    outcome.id = static_cast<PublisherId>(*id);
+    const int target = toInactive ? ListInactive : ListActive;
+    auto cannot = [&] {
+        outcome.line =
+            text::arg(text::tr(text::TxCliCannotMove), name, std::to_string(*id), listText(target));
+        return report(context, prompter, outcome);
+    };
+
+    std::string extra;
+    if (toInactive) {
+        if (from != ListActive) return cannot();
+        MonthChoiceModel question = moveQuestion(doc, pos, MoveVerb::ToInactive);
+        question.setMonthLine(static_cast<int>(*month) - 1);
+        if (auto year = a->value("--year")) {
+            const int last = doc.reportMonth().reportYear();
+            const auto y = parseWholeNumber(*year, MonthChoiceModel::kFirstYear, last);
+            if (!y)
+                return context.usage(text::arg(text::tr(text::TxCliBadNumber), "--year", "1950",
+                                               std::to_string(last), *year));
+            question.setYearLine(static_cast<int>(*y) - MonthChoiceModel::kFirstYear);
+        }
+        const MonthChoice choice = question.ok();
+        if (!moveToInactive(doc, pos, choice.month, choice.year)) {
+            outcome.line = text::arg(text::tr(text::TxCliInactiveListFull),
+                                     std::to_string(kInactiveListLimit));
+            return report(context, prompter, outcome);
+        }
+    } else if (from == ListInactive) {
+        const int cleared = reactivatePublisher(doc, pos, static_cast<int>(*month));
+        extra = text::arg(text::tr(text::TxCliMonthsCleared), std::to_string(cleared));
+    } else if (from == ListBibleStudent) {
+        promoteBibleStudent(doc, pos, static_cast<int>(*month));
+    } else if (from == ListDeleted) {
+        restoreDeleted(doc, pos, static_cast<int>(*month));
+    } else {
+        return cannot();
+    }
+    if (const int code = save(context, session); code != Ok) return code;
+    outcome.ok = true;
+    outcome.line =
+        text::arg(text::tr(text::TxCliMovedTo), name, std::to_string(*id), listText(target));
+    if (!extra.empty()) outcome.line += "; " + extra;
+    return report(context, prompter, outcome);
+}
+
+}  // namespace
+
+int runPublisher(Context& context) {
+    if (context.args.empty()) return context.usage(text::tr(text::TxCliPublisherUsage));
+    const std::string sub = context.args.front();
+    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
+    if (sub == "--help" || sub == "help") {
+        context.out << text::tr(text::TxCliPublisherUsage) << '\n';
+        return Ok;
+    }
+    if (sub == "add") return addOrEdit(context, rest, true);
+    if (sub == "edit") return addOrEdit(context, rest, false);
+    if (sub == "delete") return deletePublisher(context, rest);
+    if (sub == "move") return movePublisher(context, rest);
+    return context.usage(text::tr(text::TxCliPublisherUsage));
+}
+
+}  // namespace velno::cli
