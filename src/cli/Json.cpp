@@ -1,6 +1,8 @@
 #include "cli/Json.h"
 
 #include <cassert>
+#include <charconv>
+#include <cmath>
 
 #include "text/Format.h"
 
@@ -182,6 +184,13 @@ JsonWriter& JsonWriter::value(bool b) {
     beforeValue();
     out_ << (b ? "true" : "false");
     return *this;
+}
+
+JsonWriter& JsonWriter::value(double d) {
+    if (!std::isfinite(d)) return null();
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, d);
+    return number(std::string(digits, result.ptr));
 }
 
 JsonWriter& JsonWriter::null() {

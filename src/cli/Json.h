@@ -37,6 +37,9 @@ public:
     JsonWriter& value(bool b);
     template <std::integral T>
     requires(!std::same_as<T, bool>) JsonWriter& value(T n) { return number(std::to_string(n)); }
+    // A real number in its shortest form that reads back the same; null
+    // when it is not finite.
+    JsonWriter& value(double d);
     JsonWriter& null();
 
     template <typename T>

@@ -156,6 +156,16 @@ AnalysisData congregationAnalysis(const CVelnoDoc& doc, int group, AnalysisOrder
         data.categoryTable.push_back(row);
     }
 
+    if (data.specialServantsReported)
+        data.reportedApart.push_back(
+            {text::tr(text::TxMarkSpecialServant),
+             text::tr(text::TxSpecialServantsLine) + text::tr(text::TxSpecialServantsMark),
+             data.specialServantsReported, std::nullopt});
+    if (data.missionariesReported)
+        data.reportedApart.push_back({text::tr(text::TxMarkMissionary),
+                                      text::tr(text::TxMissionariesLine), data.missionariesReported,
+                                      std::nullopt});
+
     const auto share = [&](int n) -> std::optional<double> {
         return data.listed ? static_cast<double>(n) / data.listed * 100.0 : 0.0;
     };

@@ -76,6 +76,9 @@ struct AnalysisData {
     std::vector<CategoryTableRow> categoryTable;
     int specialServantsReported = 0;
     int missionariesReported = 0;
+    // "Special servants (+)" and "Missionaries (m)" with their numbers, each
+    // only when any of them reported.
+    std::vector<ClosingLine> reportedApart;
     int listed = 0;
     int auxiliary = 0;
     int irregular = 0;

@@ -17,7 +17,8 @@ struct Json {
     enum class Type { Null, Bool, Number, String, Array, Object };
     Type type = Type::Null;
     bool boolean = false;
-    long long number = 0;
+    long long number = 0;  // integers
+    double real = 0;       // every number
     std::string string;
     std::vector<Json> items;
     std::vector<std::pair<std::string, Json>> members;  // in document order
@@ -146,8 +147,23 @@ private:
         if (peek() == '0' && pos_ + 1 < s_.size() && s_[pos_ + 1] >= '0' && s_[pos_ + 1] <= '9')
             fail("leading zero");
         while (peek() >= '0' && peek() <= '9') ++pos_;
-        if (peek() == '.' || peek() == 'e' || peek() == 'E') fail("only integers are expected");
-        v.number = std::stoll(std::string(s_.substr(start, pos_ - start)));
+        bool integer = true;
+        if (peek() == '.') {
+            integer = false;
+            ++pos_;
+            if (peek() < '0' || peek() > '9') fail("expected a digit");
+            while (peek() >= '0' && peek() <= '9') ++pos_;
+        }
+        if (peek() == 'e' || peek() == 'E') {
+            integer = false;
+            ++pos_;
+            if (peek() == '+' || peek() == '-') ++pos_;
+            if (peek() < '0' || peek() > '9') fail("expected a digit");
+            while (peek() >= '0' && peek() <= '9') ++pos_;
+        }
+        const std::string digits(s_.substr(start, pos_ - start));
+        v.real = std::stod(digits);
+        if (integer) v.number = std::stoll(digits);
         return v;
     }
 

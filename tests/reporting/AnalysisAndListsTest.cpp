@@ -71,6 +71,9 @@ TEST(CongregationAnalysis, MarksCategoryTableAndClosingLines) {
     EXPECT_DOUBLE_EQ(*special.average3, 95.0);  // CategoryAverage: per report of the kind
     EXPECT_EQ(data.missionariesReported, 1);
     EXPECT_EQ(data.specialServantsReported, 1);
+    ASSERT_EQ(data.reportedApart.size(), 2u);
+    EXPECT_EQ(data.reportedApart[0].label, "Special servants (+)");
+    EXPECT_EQ(data.reportedApart[1].label, "Missionaries (m)");
 
     ASSERT_EQ(data.closing.size(), 5u);
     EXPECT_EQ(data.closing[0].count, 6);
