@@ -4,6 +4,7 @@
 #include <exception>
 #include <iostream>
 
+#include "cli/Arguments.h"
 #include "cli/Command.h"
 #include "store/Clock.h"
 #include "text/Format.h"
@@ -27,7 +28,7 @@ std::optional<std::vector<std::string>> takeGlobalOptions(const std::vector<std:
         const std::string& arg = args[i];
         const auto equals = arg.find('=');
         const std::string option = arg.substr(0, equals);
-        if (option == "--data" || option == "--today") {
+        if (option == "--data" || option == "--today" || option == "--snapshot") {
             std::string value;
             if (equals != std::string::npos)
                 value = arg.substr(equals + 1);
@@ -37,10 +38,18 @@ std::optional<std::vector<std::string>> takeGlobalOptions(const std::vector<std:
                 error = text::arg(text::tr(text::TxCliMissingValue), option);
                 return std::nullopt;
             }
-            if (option == "--data")
+            if (option == "--data") {
                 options.dataFolder = value;
-            else
+            } else if (option == "--snapshot") {
+                const auto k = parseWholeNumber(value, 1, 6);
+                if (!k) {
+                    error = text::arg(text::tr(text::TxCliBadNumber), option, "1", "6", value);
+                    return std::nullopt;
+                }
+                options.snapshot = static_cast<int>(*k);
+            } else {
                 options.today = value;
+            }
         } else if (option == "--password-stdin" || option == "--json" || option == "--help" ||
                    option == "-h") {
             if (equals != std::string::npos) {

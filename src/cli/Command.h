@@ -21,6 +21,8 @@ struct GlobalOptions {
     std::filesystem::path dataFolder{"."};
     std::optional<std::string> today;
     bool passwordFromStdin = false;
+    // --snapshot K: the month-end snapshot K (1..6) months back, read-only.
+    std::optional<int> snapshot;
     bool json = false;
     bool help = false;
 };

@@ -6,6 +6,11 @@
 
 #include "cli/Cli.h"
 #include "store/FixedText.h"
+#include "store/OldReports.h"
+#include "store/PasswordChangeModel.h"
+#include "store/PasswordPrompt.h"
+#include "store/Snapshots.h"
+#include "store/StartInstance.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
@@ -16,8 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kNoPassword = " ";
-
 std::string shown(const fs::path& path) {
     return path.string();
 }
@@ -25,16 +28,42 @@ std::string shown(const fs::path& path) {
 }  // namespace
 
 bool hasPassword(const CVelnoDoc& doc) {
-    return fieldText(doc.store().header().fname) != kNoPassword;
+    return PasswordPrompt::isPasswordSet(fieldText(doc.store().header().fname));
+}
+
+std::optional<std::string> FolderSession::StreamPrompter::readLine() {
+    std::string line;
+    if (!std::getline(in_, line)) return std::nullopt;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+void FolderSession::StreamPrompter::askPassword(PasswordPrompt& dialog) {
+    if (!given_) {
+        if (!fromStdin_ || !(given_ = readLine())) {
+            refusal = Refusal::Missing;
+            return;
+        }
+    }
+    // The line is typed key by key as into the dialog: one attempt.
+    typePassword(dialog, *given_);
+    if (!dialog.accepted()) refusal = Refusal::Wrong;
+}
+
+void FolderSession::StreamPrompter::askNewPassword(PasswordChangeModel& dialog) {
+    for (int entry = 0; entry < 2 && dialog.isOpen(); ++entry) {
+        const auto line = readLine();
+        if (!line) return;  // no more input: "Batal"
+        typeNewPassword(dialog, *line);
+    }
 }
 
 FolderSession::FolderSession(Context& context, FolderAccess access)
     : context_(context),
       access_(access),
       doc_(std::make_unique<CVelnoDoc>()),
-      prompter_(context.err) {
+      prompter_(context.in, context.err, context.options.passwordFromStdin) {
     doc_->setPrompter(&prompter_);
-    doc_->askPassword = [this](CVelnoDoc& doc) { return checkPassword(doc); };
 }
 
 FolderSession::~FolderSession() {
@@ -45,18 +74,6 @@ FolderSession::~FolderSession() {
         std::error_code ec;
         fs::remove_all(copy_, ec);
     }
-}
-
-bool FolderSession::checkPassword(const CVelnoDoc& doc) {
-    const std::string stored = fieldText(doc.store().header().fname);
-    if (stored == kNoPassword) return true;
-    if (!typed_) {
-        refusal_ = Refusal::Missing;
-        return false;
-    }
-    if (!typedUnstorable_ && *typed_ == stored) return true;
-    refusal_ = Refusal::Wrong;
-    return false;
 }
 
 int FolderSession::makePrivateCopy() {
@@ -109,30 +126,42 @@ int FolderSession::open() {
         return context_.fail(
             text::arg(text::tr(text::TxCliCannotReadFolder), shown(folder()), ec.message()));
 
-    if (context_.options.passwordFromStdin) {
-        std::string line;
-        if (std::getline(context_.in, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            // Text that Windows-1252 cannot hold (or that is no UTF-8) can
-            // never be the stored password.
-            auto converted = text::utf8ToCp1252(line);
-            typed_ = converted.bytes;
-            typedUnstorable_ = !converted.ok;
-        }
-    }
+    if (context_.options.snapshot && access_ == FolderAccess::ReadWrite)
+        return context_.fail(text::arg(text::tr(text::TxCliSnapshotReadOnly), context_.command));
 
     if (access_ == FolderAccess::ReadOnly) {
         if (const int code = makePrivateCopy(); code != Ok) return code;
     }
-    doc_->setToday(context_.today);
-    if (!doc_->loadStore(access_ == FolderAccess::ReadOnly ? copy_ : folder())) {
-        if (refusal_ == Refusal::Wrong)
+    StartOptions start;
+    start.dataFolder = access_ == FolderAccess::ReadOnly ? copy_ : folder();
+    start.today = context_.today;
+    start.tellNotice = false;
+    const StartResult started = startInstance(*doc_, start);
+    if (started.status == StartStatus::OutOfMemory) return Failure;  // told already
+    if (started.status == StartStatus::PasswordRefused) {
+        if (prompter_.refusal == Refusal::Wrong)
             return context_.fail(text::arg(text::tr(text::TxCliPasswordWrong), shown(folder())));
         if (context_.options.passwordFromStdin)
             return context_.fail(text::tr(text::TxCliPasswordMissing));
         return context_.fail(text::arg(text::tr(text::TxCliPasswordRequired), shown(folder())));
     }
     loaded_ = true;
+    if (context_.options.snapshot) return openSnapshot(*context_.options.snapshot);
+    return Ok;
+}
+
+int FolderSession::openSnapshot(int monthsBack) {
+    // The snapshots lie in the folder itself (the private copy holds only
+    // its files); nothing in it may change.
+    doc_->folder().setPath(folder());
+    doc_->folder().setReadOnly(true);
+    const auto entries = oldReportEntries(*doc_);
+    const OldReportEntry& entry = entries[monthsBack - 1];
+    if (!entry.available)
+        return context_.fail(text::arg(text::tr(text::TxCliSnapshotMissing), entry.label,
+                                       std::to_string(entry.year),
+                                       shown(snapshotFolder(folder(), entry.snapshotNumber))));
+    showSnapshot(*doc_, monthsBack);
     return Ok;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// Opening the data folder for a command: today's date, the password from
-// standard input, the load, and the messages when any of it fails.
+// Opening the data folder for a command through the program's own start-up
+// (settings, the early start, conversion of the older format, the password
+// question with its rules), the month-end snapshot of --snapshot, and the
+// messages when any of it fails.
 
 #include <filesystem>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +20,8 @@ enum class FolderAccess {
     // rewrites the undo copy of the remarks, and looking at a folder (maybe
     // while the program has it open) must not change it.
     ReadOnly,
-    // Loads the folder itself, for commands that save.
+    // Loads the folder itself, for commands that save. Refused with
+    // --snapshot, which opens a month-end snapshot read-only.
     ReadWrite,
 };
 
@@ -39,19 +43,32 @@ public:
 
 private:
     enum class Refusal { None, Missing, Wrong };
-    bool checkPassword(const CVelnoDoc& doc);
     int makePrivateCopy();
+    int openSnapshot(int monthsBack);
 
+    // Messages go to the error stream; the password dialogs read standard
+    // input (with --password-stdin), one line per password, and apply the
+    // program's asking rules to it.
     class StreamPrompter : public Prompter {
     public:
-        explicit StreamPrompter(std::ostream& err) : err_(err) {}
+        StreamPrompter(std::istream& in, std::ostream& err, const bool& fromStdin)
+            : in_(in), err_(err), fromStdin_(fromStdin) {}
         Answer ask(const std::string&, Buttons, Answer defaultAnswer, Icon) override {
             return defaultAnswer;
         }
         void tell(const std::string& text, Icon) override { err_ << text << '\n'; }
+        void askPassword(PasswordPrompt& dialog) override;
+        void askNewPassword(PasswordChangeModel& dialog) override;
+
+        Refusal refusal = Refusal::None;
 
     private:
+        std::optional<std::string> readLine();
+
+        std::istream& in_;
         std::ostream& err_;
+        const bool& fromStdin_;
+        std::optional<std::string> given_;  // the password line, kept for a second question
     };
 
     Context& context_;
@@ -59,9 +76,6 @@ private:
     std::unique_ptr<CVelnoDoc> doc_;
     StreamPrompter prompter_;
     std::filesystem::path copy_;
-    std::optional<std::string> typed_;  // Windows-1252
-    bool typedUnstorable_ = false;
-    Refusal refusal_ = Refusal::None;
     bool loaded_ = false;
 };
 
