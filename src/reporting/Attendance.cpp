@@ -1,6 +1,7 @@
 #include "reporting/Attendance.h"
 
 #include "reporting/Classification.h"
+#include "reporting/CollectionState.h"
 #include "reporting/PublisherSelection.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
@@ -115,7 +116,7 @@ std::vector<AttendanceServiceYear> attendanceRecord(const CVelnoDoc& doc, int bl
     const MeetingBlock& b = doc.meetings().blocks[block];
     const int newest = cls.stamp();
     const int oldest = newest - 23;
-    const int state = collectionStateOf(doc, cls.month0());
+    const int state = collectionState(doc, cls.month0());
 
     std::vector<AttendanceServiceYear> years;
     for (int sy = serviceYearOf(oldest); sy <= serviceYearOf(newest); ++sy) {
@@ -130,7 +131,8 @@ std::vector<AttendanceServiceYear> attendanceRecord(const CVelnoDoc& doc, int bl
             m.month0 = month0Of(m.stamp);
             // The ReportMonth before its initialisation still holds the
             // figures of two years ago.
-            m.shown = m.stamp >= oldest && m.stamp <= newest && !(m.stamp == newest && state == 0);
+            m.shown = m.stamp >= oldest && m.stamp <= newest &&
+                      !(m.stamp == newest && state == Collection::NotInitialised);
             if (!m.shown) continue;
             const int slot = slotOf(m.stamp);
             m.meetings = b.meetings[slot];

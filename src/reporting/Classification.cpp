@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "reporting/CollectionState.h"
 #include "store/CVelnoDoc.h"
 #include "store/ReportMonth.h"
 #include "text/StringTable.h"
@@ -38,12 +39,6 @@ int lowNibble(std::uint8_t b) {
 
 }  // namespace
 
-int collectionStateOf(const CVelnoDoc& doc, int month0) {
-    // HeaderRecord wants a writable record; reading the byte needs none.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&doc.store().header());
-    return bytes[HeaderField::CollectionStateOffset + month0];
-}
-
 std::optional<int> completedYears(std::string_view dateText, int todayYear, int todayMonth) {
     // The year is present when its first character is a digit.
     if (dateText.size() < 8 || dateText[4] < '0') return std::nullopt;
@@ -58,8 +53,8 @@ std::optional<int> completedYears(std::string_view dateText, int todayYear, int 
 // ---- construction -------------------------------------------------------------
 
 Classification::Classification(const CVelnoDoc& doc)
-    : Classification(doc.reportMonth(), collectionStateOf(doc, doc.reportMonth().reportMonth0) == 1,
-                     &doc.remarks()) {}
+    : Classification(doc.reportMonth(), reportMonthState(doc) == Collection::Open, &doc.remarks()) {
+}
 
 Classification::Classification(const ReportMonth& month, bool monthOpen, const RemarkTable* remarks)
     : month0_(month.reportMonth0),
@@ -107,14 +102,13 @@ int Classification::StatusWindow(const PublisherRecord& r, int mask) const {
 
 std::uint16_t Classification::MissedMonths(const PublisherRecord& r, int count) const {
     std::uint16_t missed = 0;
-    for (int i = 0; i < count; ++i) {
-        if (i == 0 && open_) continue;
-        const int s = stamp_ - i;
-        const int m = month0Of(s);
-        const int p = parityOf(s);
-        if (r.kindAt(monthSlot(m, p)) == ServiceSpecial) continue;
-        if (!IsReported(r, m, p)) missed = static_cast<std::uint16_t>(missed | (1u << m));
-    }
+    walkBack(stamp_, count, [&](const WalkMonth& m) {
+        if (m.stamp == stamp_ && open_) return true;
+        if (r.kindAt(monthSlot(m.month0, m.parity)) == ServiceSpecial) return true;
+        if (!IsReported(r, m.month0, m.parity))
+            missed = static_cast<std::uint16_t>(missed | (1u << m.month0));
+        return true;
+    });
     return missed;
 }
 
@@ -190,17 +184,19 @@ int Classification::SideListInServiceYear(const PublisherRecord& r, bool inactiv
 
 int Classification::AuxiliaryMonths(const PublisherRecord& r, int n) const {
     int count = 0;
-    for (int i = 0; i < n; ++i)
-        if (r.kindAt(slotOf(stamp_ - i)) == ServiceAuxiliary) ++count;
+    walkBack(stamp_, n, [&](const WalkMonth& m) {
+        count += r.kindAt(monthSlot(m.month0, m.parity)) == ServiceAuxiliary;
+        return true;
+    });
     return count;
 }
 
 int Classification::ReportedMonths(const PublisherRecord& r, int n) const {
     int count = 0;
-    for (int i = 0; i < n; ++i) {
-        const int s = stamp_ - i;
-        if (IsReported(r, month0Of(s), parityOf(s))) ++count;
-    }
+    walkBack(stamp_, n, [&](const WalkMonth& m) {
+        count += IsReported(r, m.month0, m.parity);
+        return true;
+    });
     return count;
 }
 

@@ -56,9 +56,6 @@ constexpr int serviceYearOf(int stamp) {
 // completed its last year. Nothing when the text holds no year.
 std::optional<int> completedYears(std::string_view dateText, int todayYear, int todayMonth);
 
-// CollectionState of a calendar month: 0 not initialised, 1 open, 2 closed.
-int collectionStateOf(const CVelnoDoc& doc, int month0);
-
 class Classification {
 public:
     // The ReportMonth, its collection state, the remarks and today's date
