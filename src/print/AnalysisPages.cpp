@@ -41,6 +41,8 @@ void drawRowHeads(ReportContext& ctx, PageFlow& flow) {
 void drawRow(ReportContext& ctx, PageFlow& flow, const AnalysisRow& row) {
     Canvas& c = ctx.canvas;
     const int y = flow.line(FontRole::Text);
+    // Rows outside the page being printed would be cut anyway.
+    if (!c.showsLines(y, y + c.lineSpacing())) return;
     const int left = contentLeft(ctx);
     const int marks = inchesX(ctx, kMarks);
     c.text(left, y, fitText(c, row.name, marks - left - inchesX(ctx, 0.1)));

@@ -52,6 +52,14 @@ public:
     // Drawing outside the band is dropped (page bands while printing). The
     // band is given in the coordinates of the drawing calls.
     virtual void setClip(int left, int top, int right, int bottom) = 0;
+    // Whether something drawn between these lines can show: false when they
+    // lie outside the band, so a page printed band by band can skip the
+    // work of lines that would be cut anyway.
+    virtual bool showsLines(int top, int bottom) const {
+        (void)top;
+        (void)bottom;
+        return true;
+    }
     virtual void clearClip() = 0;
     // Moves the drawing origin: logical (x, y) lands at (x - dx, y - dy).
     virtual void setOriginShift(int dx, int dy) = 0;

@@ -78,10 +78,12 @@ void drawSixMonthTable(ReportContext& ctx, PageFlow& flow, const SixMonthAttenda
 
 void drawAttendanceSection(ReportContext& ctx, PageFlow& flow, FontRole headingFont) {
     const AttendanceSection section = attendanceSection(ctx.doc);
-    flow.keep(flow.spacing(headingFont) + sectionTableHeight(flow, ctx, section));
+    flow.keep(flow.spacing(headingFont) + ctx.inchY() / 16 +
+              sectionTableHeight(flow, ctx, section));
     const int y = flow.line(headingFont);
     ctx.canvas.text(contentLeft(ctx), y,
                     fitText(ctx.canvas, section.heading, contentRight(ctx) - contentLeft(ctx)));
+    flow.skip(ctx.inchY() / 16);
     drawSectionTable(ctx, flow, section);
 }
 

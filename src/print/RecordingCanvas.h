@@ -51,6 +51,9 @@ public:
 
     void setClip(int left, int top, int right, int bottom) override;
     void clearClip() override { clipped_ = false; }
+    bool showsLines(int top, int bottom) const override {
+        return !clipped_ || (bottom >= clipTop_ && top < clipBottom_);
+    }
     void setOriginShift(int dx, int dy) override {
         dx_ = dx;
         dy_ = dy;

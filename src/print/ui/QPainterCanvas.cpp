@@ -39,37 +39,58 @@ QFont QPainterCanvas::toQFont(const LogicalFont& font) {
 }
 
 void QPainterCanvas::setFont(const LogicalFont& font) {
-    painter_.setFont(toQFont(font));
+    // A painter begun again (a new page on some devices) has lost the font.
+    if (metrics_ && font == font_ && painter_.font() == qfont_) return;
+    font_ = font;
+    qfont_ = toQFont(font);
+    painter_.setFont(qfont_);
+    metrics_.emplace(painter_.font(), painter_.device());
+}
+
+const QFontMetrics& QPainterCanvas::metrics() {
+    if (!metrics_ || painter_.font() != qfont_) {
+        qfont_ = painter_.font();
+        metrics_.emplace(qfont_, painter_.device());
+    }
+    return *metrics_;
+}
+
+bool QPainterCanvas::outsideBand(int top, int bottom) const {
+    return clipped_ && (top > clip_.bottom() || bottom < clip_.top());
 }
 
 void QPainterCanvas::text(int x, int y, std::string_view text, Align align) {
+    const QFontMetrics& fm = metrics();
+    if (outsideBand(y, y + fm.height())) return;
     const QString s = fromUtf8(text);
-    const QFontMetrics fm(painter_.font(), painter_.device());
     int left = x;
-    const int width = fm.horizontalAdvance(s);
-    if (align == Align::Right) left = x - width;
-    if (align == Align::Center) left = x - width / 2;
+    if (align != Align::Left) {
+        const int width = fm.horizontalAdvance(s);
+        left = align == Align::Right ? x - width : x - width / 2;
+    }
     painter_.drawText(left, y + fm.ascent(), s);
 }
 
 int QPainterCanvas::textWidth(std::string_view text) {
-    return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(fromUtf8(text));
+    return metrics().horizontalAdvance(fromUtf8(text));
 }
 
 int QPainterCanvas::lineSpacing() {
-    return QFontMetrics(painter_.font(), painter_.device()).lineSpacing();
+    return metrics().lineSpacing();
 }
 
 int QPainterCanvas::textHeight() {
-    return QFontMetrics(painter_.font(), painter_.device()).height();
+    return metrics().height();
 }
 
 void QPainterCanvas::line(int x1, int y1, int x2, int y2, int width) {
+    if (outsideBand(std::min(y1, y2), std::max(y1, y2))) return;
     painter_.setPen(QPen(Qt::black, std::max(1, width)));
     painter_.drawLine(x1, y1, x2, y2);
 }
 
 void QPainterCanvas::rect(int left, int top, int right, int bottom, int width) {
+    if (outsideBand(top, bottom)) return;
     painter_.setPen(QPen(Qt::black, std::max(1, width)));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(left, top, right - left, bottom - top);

@@ -2,8 +2,10 @@
 // The canvas on a QPainter: the screen, a printer or a PDF writer.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
+#include <optional>
 
 #include "print/Canvas.h"
 
@@ -30,6 +32,7 @@ public:
 
     void setClip(int left, int top, int right, int bottom) override;
     void clearClip() override;
+    bool showsLines(int top, int bottom) const override { return !outsideBand(top, bottom); }
     void setOriginShift(int dx, int dy) override;
 
     // The Qt font a logical font becomes on this device.
@@ -44,6 +47,14 @@ private:
     // origin moves.
     bool clipped_ = false;
     QRect clip_;
+    // The last font set and its metrics: pages are drawn again for every
+    // band printed, and most lines keep the font of the line before.
+    LogicalFont font_;
+    QFont qfont_;
+    std::optional<QFontMetrics> metrics_;
+    const QFontMetrics& metrics();
+    // Whether a line box lies wholly outside the band.
+    bool outsideBand(int top, int bottom) const;
 };
 
 }  // namespace velno::print
