@@ -1,0 +1,90 @@
+// The pages of the monthly report drawn over a data folder at full
+// capacity: each kind on the recording canvas, and the congregation
+// analysis printed into a PDF.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "FullCapacityDocument.h"
+#include "print/AttendanceRecordPage.h"
+#include "print/RecordingCanvas.h"
+#include "print/ReportView.h"
+
+#ifdef VELNO_HAVE_QT_GUI
+#include <QGuiApplication>
+
+#include "print/ui/PdfPrintTarget.h"
+#endif
+
+namespace {
+
+using namespace velno;
+
+constexpr int kAttendanceRecord = 0;  // not a kind of the table
+
+void BM_PageOnRecordingCanvas(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    print::registerReportPages();
+    const int kind = static_cast<int>(state.range(0));
+    print::ReportView view;
+    if (kind == kAttendanceRecord)
+        view.showDrawing(print::attendanceRecordDrawer(-1));
+    else if (!view.show(doc, kind, 2))
+        state.SkipWithError("kind not shown");
+    const print::ReportFonts fonts;
+    std::size_t runs = 0;
+    for (auto _ : state) {
+        // A printer's resolution: the fonts are scaled, as when printing.
+        print::RecordingCanvas canvas(600, 600, true);
+        print::ReportContext ctx = view.contextFor(doc, canvas, fonts, bench::kToday);
+        benchmark::DoNotOptimize(view.draw(ctx));
+        runs = canvas.runs().size();
+    }
+    state.counters["pages"] = view.pageCount;
+    state.counters["runs"] = static_cast<double>(runs);
+}
+BENCHMARK(BM_PageOnRecordingCanvas)
+    ->ArgName("kind")
+    ->Arg(1)
+    ->Arg(110)
+    ->Arg(2)
+    ->Arg(3)
+    ->Arg(4)
+    ->Arg(20)
+    ->Arg(kAttendanceRecord)
+    ->Unit(benchmark::kMillisecond);
+
+#ifdef VELNO_HAVE_QT_GUI
+void BM_AnalysisAsPdf(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    print::registerReportPages();
+    print::ReportView view;
+    view.show(doc, 1);
+    const print::ReportFonts fonts;
+    const std::string path = (bench::fullFolder() / "analysis.pdf").string();
+    int pages = 0;
+    for (auto _ : state) {
+        print::PdfPrintTarget pdf(path, false);
+        pages = view.print(doc, fonts, pdf, bench::kToday);
+        pdf.finish();
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_AnalysisAsPdf)->Unit(benchmark::kMillisecond);
+#endif
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef VELNO_HAVE_QT_GUI
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(velno::bench::fullFolder());
+    return 0;
+}
