@@ -1,0 +1,242 @@
+// velno-cli print: a report of the kinds table (or the attendance record)
+// as text or as PDF.
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <ostream>
+
+#include "cli/Arguments.h"
+#include "cli/Cli.h"
+#include "cli/Command.h"
+#include "cli/FolderSession.h"
+#include "print/AttendanceRecordPage.h"
+#include "print/ProfileFontSettings.h"
+#include "print/ReportView.h"
+#include "print/TextPrintTarget.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+
+#ifdef VELNO_HAVE_QT_GUI
+#include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
+
+#include "print/ui/PdfPrintTarget.h"
+#endif
+
+namespace velno::cli {
+
+namespace {
+
+constexpr std::string_view kAttendanceRecord = "attendance-record";
+
+struct PrintJob {
+    int kind = 0;                        // 0 with the attendance record
+    print::DrawReport record = nullptr;  // the attendance record's routine
+    int group = 0;
+    bool allGroups = false;
+    bool pdf = false;
+    bool a4 = false;
+    std::string out;
+};
+
+// Counts the pages that go to a target.
+class PageCounter : public print::PrintTarget {
+public:
+    explicit PageCounter(print::PrintTarget& target) : target_(target) {}
+    int pages = 1;
+
+    print::Canvas& canvas() override { return target_.canvas(); }
+    void newPage() override {
+        ++pages;
+        target_.newPage();
+    }
+    bool paperIsA4() const override { return target_.paperIsA4(); }
+    bool makesCopies() const override { return target_.makesCopies(); }
+    int copies() const override { return target_.copies(); }
+    std::string printerName() const override { return target_.printerName(); }
+
+private:
+    print::PrintTarget& target_;
+};
+
+// Prints the job on a target: one report, or the per-group report for
+// every group with members. Returns the number of pages.
+int printOn(const PrintJob& job, CVelnoDoc& doc, const print::ReportFonts& fonts,
+            print::PrintTarget& target, const CalendarDate& today) {
+    PageCounter counter(target);
+    print::ReportView view;
+    if (job.record)
+        view.showDrawing(job.record);
+    else if (!job.allGroups)
+        view.show(doc, job.kind, job.group);
+    if (!job.allGroups) {
+        view.print(doc, fonts, counter, today);
+        return counter.pages;
+    }
+    // Every group in turn, each from a new page; groups without members
+    // are left out.
+    bool first = true;
+    for (int group = 1; group <= doc.groups().count(); ++group) {
+        if (!view.show(doc, job.kind, group)) continue;
+        if (!first) counter.newPage();
+        view.print(doc, fonts, counter, today);
+        first = false;
+    }
+    return counter.pages;
+}
+
+// The report fonts of the settings, with the defaults a printer of this
+// resolution asks for when none are stored.
+print::ReportFonts fontsOf(CVelnoDoc& doc, int printerDpi) {
+    print::ReportFonts fonts;
+    print::ProfileFontSettings settings(doc.profile());
+    fonts.load(settings, print::ReportFonts::defaultSetFor(printerDpi),
+               text::tr(text::LanguageCode));
+    return fonts;
+}
+
+int printText(Context& context, const PrintJob& job, CVelnoDoc& doc) {
+    // Without a printer the defaults are those of a 300-dpi device.
+    const print::ReportFonts fonts = fontsOf(doc, 300);
+    print::TextPrintTarget target(job.a4);
+    printOn(job, doc, fonts, target, context.today);
+    const std::string text = target.text();
+    if (job.out.empty()) {
+        context.out << text;
+        return Ok;
+    }
+    std::ofstream file(job.out, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file) return context.fail(text::arg(text::tr(text::TxPrintCannotWrite), job.out));
+    return Ok;
+}
+
+#ifdef VELNO_HAVE_QT_GUI
+// Qt's complaint about a missing runtime folder says nothing about the PDF;
+// everything else goes to the error stream as usual.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    fprintf(stderr, "%s\n", qPrintable(message));
+}
+#endif
+
+int printPdf(Context& context, const PrintJob& job, CVelnoDoc& doc) {
+#ifdef VELNO_HAVE_QT_GUI
+    // No display is needed: Qt draws offscreen, whatever the environment says.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietMessages);
+    static int argc = 1;
+    static char name[] = "velno-cli";
+    static char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    int pages = 0;
+    {
+        print::PdfPrintTarget target(job.out, job.a4);
+        if (!target.ok())
+            return context.fail(text::arg(text::tr(text::TxPrintCannotWrite), job.out));
+        const print::ReportFonts fonts = fontsOf(doc, target.canvas().dpiX());
+        pages = printOn(job, doc, fonts, target, context.today);
+        if (!target.finish())
+            return context.fail(text::arg(text::tr(text::TxPrintCannotWrite), job.out));
+    }
+    context.out << text::arg(text::tr(text::TxPrintPdfWritten), std::to_string(pages), job.out)
+                << '\n';
+    return Ok;
+#else
+    (void)job;
+    (void)doc;
+    return context.fail(text::tr(text::TxPrintNoPdf));
+#endif
+}
+
+// Whether the job would print anything, so that nothing (not even Qt) is
+// started for a report that stays empty.
+bool printsSomething(const PrintJob& job, const CVelnoDoc& doc) {
+    if (job.record) return true;
+    if (!job.allGroups)
+        return !print::findReportKind(job.kind)->perGroup || print::groupHasMembers(doc, job.group);
+    for (int g = 1; g <= doc.groups().count(); ++g)
+        if (print::groupHasMembers(doc, g)) return true;
+    return false;
+}
+
+}  // namespace
+
+int runPrint(Context& context) {
+    std::string error;
+    const auto args = Arguments::parse(context.command, context.args,
+                                       {{"--group", true},
+                                        {"--all-groups", false},
+                                        {"--meeting", true},
+                                        {"--format", true},
+                                        {"--out", true},
+                                        {"--a4", false}},
+                                       true, error);
+    if (!args) return context.usage(error);
+    if (args->words().size() != 1) return context.usage(text::tr(text::TxPrintNeedsKind));
+    print::registerReportPages();
+
+    PrintJob job;
+    const std::string& word = args->words()[0];
+    if (word == kAttendanceRecord) {
+        int meeting = 0;
+        if (const auto m = args->value("--meeting")) {
+            const auto n = parseWholeNumber(*m, 1, 2);
+            if (!n)
+                return context.usage(
+                    text::arg(text::tr(text::TxCliBadNumber), "--meeting", "1", "2", *m));
+            meeting = static_cast<int>(*n);
+        }
+        job.record = print::attendanceRecordDrawer(meeting - 1);
+    } else {
+        const auto n = parseWholeNumber(word, 0, 1000);
+        const print::ReportKindInfo* info =
+            n ? print::findReportKind(static_cast<int>(*n)) : nullptr;
+        if (!info) return context.usage(text::arg(text::tr(text::TxPrintUnknownKind), word));
+        if (args->value("--meeting"))
+            return context.usage(text::tr(text::TxPrintMeetingOnlyRecord));
+        job.kind = info->kind;
+    }
+    if (!job.record) {
+        const print::ReportKindInfo* info = print::findReportKind(job.kind);
+        const bool grouped = args->value("--group").has_value() || args->has("--all-groups");
+        if (info->perGroup && !grouped)
+            return context.usage(text::arg(text::tr(text::TxPrintNeedsGroup), word));
+        if (!info->perGroup && grouped)
+            return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
+        if (!info->draw)
+            return context.fail(
+                text::arg(text::tr(text::TxPrintNotBuilt), word, info->description));
+    } else if (args->value("--group") || args->has("--all-groups")) {
+        return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
+    }
+    if (const auto g = args->value("--group")) {
+        const auto n = parseWholeNumber(*g, 1, GroupTable::kCapacity);
+        if (!n)
+            return context.usage(text::arg(text::tr(text::TxCliBadNumber), "--group", "1",
+                                           std::to_string(GroupTable::kCapacity), *g));
+        job.group = static_cast<int>(*n);
+    }
+    job.allGroups = args->has("--all-groups");
+    job.a4 = args->has("--a4");
+    const std::string format = args->value("--format").value_or("text");
+    if (format != "text" && format != "pdf")
+        return context.usage(text::arg(text::tr(text::TxPrintBadFormat), format));
+    job.pdf = format == "pdf";
+    job.out = args->value("--out").value_or("");
+    if (job.pdf && job.out.empty()) return context.usage(text::tr(text::TxPrintPdfNeedsOut));
+
+    FolderSession session(context, FolderAccess::ReadOnly);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    if (!printsSomething(job, doc))
+        return context.fail(job.allGroups ? text::tr(text::TxPrintNoGroupPrinted)
+                                          : text::arg(text::tr(text::TxPrintGroupEmpty),
+                                                      std::to_string(job.group)));
+    return job.pdf ? printPdf(context, job, doc) : printText(context, job, doc);
+}
+
+}  // namespace velno::cli

@@ -1,0 +1,180 @@
+// velno-cli print: report pages as text (pages split by form feeds) and as
+// PDF, the per-group choices and the refusals.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "store/DemoCongregation.h"
+#include "support/TempFolder.h"
+
+namespace velno::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kToday = "2024-06-10";  // ReportMonth May 2024
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result cli(std::vector<std::string> args) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int code = run(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// A demo congregation of 120 publishers in six groups, written once.
+const fs::path& demo() {
+    static test::TempFolder dir;
+    static const fs::path path = [] {
+        const fs::path p = dir.file("demo");
+        std::string error;
+        EXPECT_TRUE(writeDemoCongregation(p, {2024, 6, 10}, 1, 120, &error)) << error;
+        return p;
+    }();
+    return path;
+}
+
+Result print(std::vector<std::string> args) {
+    std::vector<std::string> all = {"--data", demo().string(), "--today", kToday, "print"};
+    all.insert(all.end(), args.begin(), args.end());
+    return cli(all);
+}
+
+std::vector<std::string> pagesOf(const std::string& text) {
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t ff = text.find('\f', start);
+        pages.push_back(text.substr(start, ff - start));
+        if (ff == std::string::npos) return pages;
+        start = ff + 1;
+    }
+}
+
+std::string firstLine(const std::string& page) {
+    const std::string line = page.substr(0, page.find('\n'));
+    return line.substr(std::min(line.size(), line.find_first_not_of(' ')));
+}
+
+TEST(PrintCommand, AnalysisAsTextPageByPage) {
+    const Result r = print({"1"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto pages = pagesOf(r.out);
+    ASSERT_GT(pages.size(), 1u);
+    EXPECT_EQ(firstLine(pages[0]), "Laporan Sidang untuk Mei");
+    // Continuation pages name the report again.
+    for (std::size_t p = 1; p < pages.size(); ++p)
+        EXPECT_EQ(firstLine(pages[p]), "Laporan Sidang untuk Mei") << p;
+    EXPECT_NE(pages.back().find("Laporan Mei ke Kantor Cabang - 120 Penyiar Aktif"),
+              std::string::npos);
+
+    // The same into a file.
+    test::TempFolder out;
+    const Result toFile = print({"1", "--format", "text", "--out", out.file("a.txt").string()});
+    ASSERT_EQ(toFile.code, 0) << toFile.err;
+    std::ifstream file(out.file("a.txt"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), r.out);
+}
+
+TEST(PrintCommand, GroupAnalysisForOneGroupOrEveryGroup) {
+    const Result one = print({"2", "--group", "2"});
+    ASSERT_EQ(one.code, 0) << one.err;
+    const std::string title = firstLine(pagesOf(one.out)[0]);
+    EXPECT_EQ(title.rfind("Mei ", 0), 0u) << title;
+
+    const Result all = print({"2", "--all-groups"});
+    ASSERT_EQ(all.code, 0) << all.err;
+    // Six groups, each starting on a page of its own with its title.
+    int titles = 0;
+    for (const std::string& page : pagesOf(all.out)) {
+        const std::string line = firstLine(page);
+        if (line.rfind("Mei ", 0) == 0 && page.find("Berdinas") != std::string::npos) ++titles;
+    }
+    EXPECT_EQ(titles, 6);
+    EXPECT_NE(all.out.find(one.out), std::string::npos);
+}
+
+TEST(PrintCommand, RefusalsPrintNothing) {
+    // Per-group kind without a group, a group for a congregation-wide kind,
+    // an unknown kind, a bad format, PDF without a file.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"2"},
+             {"1", "--group", "1"},
+             {"999"},
+             {"x"},
+             {"1", "--format", "html"},
+             {"1", "--format", "pdf"},
+             {"1", "--meeting", "1"},
+             {"attendance-record", "--meeting", "3"},
+         }) {
+        const Result r = print(args);
+        EXPECT_EQ(r.code, Usage) << args[0];
+        EXPECT_TRUE(r.out.empty());
+    }
+    // A group without members (group 7 does not exist in the demo).
+    const Result empty = print({"2", "--group", "7"});
+    EXPECT_EQ(empty.code, Failure);
+    EXPECT_TRUE(empty.out.empty());
+    EXPECT_NE(empty.err.find("group 7"), std::string::npos);
+    // A kind whose pages are not part of this build.
+    const Result labels = print({"30"});
+    EXPECT_EQ(labels.code, Failure);
+}
+
+TEST(PrintCommand, AttendanceRecordPerMeeting) {
+    const Result both = print({"attendance-record"});
+    ASSERT_EQ(both.code, 0) << both.err;
+    const auto pages = pagesOf(both.out);
+    ASSERT_EQ(pages.size(), 2u);
+    for (const auto& page : pages) EXPECT_EQ(firstLine(page), "CATATAN HADIRIN PERHIMPUNAN");
+    const Result weekend = print({"attendance-record", "--meeting", "2"});
+    ASSERT_EQ(weekend.code, 0) << weekend.err;
+    EXPECT_EQ(weekend.out, pages[1]);
+}
+
+#if defined(VELNO_CLI_PATH) && defined(VELNO_HAVE_QT_GUI)
+int pdfPages(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    if (bytes.rfind("%PDF-", 0) != 0) return -1;
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
+                                          std::sregex_iterator()));
+}
+
+TEST(PrintCommand, PdfWithoutDisplayOrEnvironment) {
+    test::TempFolder out;
+    const fs::path pdf = out.file("analysis.pdf");
+    // The program itself must choose where Qt draws.
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"" +
+                                std::string(VELNO_CLI_PATH) + "\" --data \"" + demo().string() +
+                                "\" --today " + kToday + " print 1 --format pdf --out \"" +
+                                pdf.string() + "\" >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const Result text = print({"1"});
+    EXPECT_EQ(pdfPages(pdf), static_cast<int>(pagesOf(text.out).size()));
+
+    // Nothing to print: no file and no Qt.
+    const fs::path none = out.file("none.pdf");
+    const std::string empty =
+        "\"" + std::string(VELNO_CLI_PATH) + "\" --data \"" + demo().string() + "\" --today " +
+        kToday + " print 2 --group 7 --format pdf --out \"" + none.string() + "\" >/dev/null 2>&1";
+    EXPECT_NE(std::system(empty.c_str()), 0);
+    EXPECT_FALSE(fs::exists(none));
+}
+#endif
+
+}  // namespace
+}  // namespace velno::cli
