@@ -11,7 +11,8 @@ std::array<CatalogueEntry, BackupCatalogue::kEntries> BackupCatalogue::read(
     const DataFolder& folder) {
     std::array<CatalogueEntry, kEntries> entries{};
     const auto file = folder.read(kFileName, sizeof entries);
-    std::memcpy(entries.data(), file.bytes.data(), file.bytes.size());
+    // A missing catalogue reads as empty entries (and has no bytes to copy).
+    if (!file.bytes.empty()) std::memcpy(entries.data(), file.bytes.data(), file.bytes.size());
     for (auto& e : entries) {
         e.label[sizeof e.label - 1] = 0;
         e.path[sizeof e.path - 1] = 0;
