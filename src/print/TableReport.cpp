@@ -93,9 +93,10 @@ int TableReport::place(int lines) {
 }
 
 void TableReport::cell(int column, int y, std::string_view text, FontRole role) {
-    if (text.empty()) return;
-    const TableColumn& col = columns_[static_cast<std::size_t>(column)];
     Canvas& c = ctx_.canvas;
+    // While printing band by band, rows of other pages are skipped cheaply.
+    if (text.empty() || !c.showsLines(y, y + textLine_)) return;
+    const TableColumn& col = columns_[static_cast<std::size_t>(column)];
     if (role != FontRole::Text) ctx_.useFont(role);
     switch (col.style) {
         case CellStyle::Text:

@@ -9,6 +9,7 @@
 
 #include "print/PageReading.h"
 #include "print/ReportTitle.h"
+#include "print/ReportView.h"
 #include "print/TableReport.h"
 #include "reporting/AnalyticsFixture.h"
 #include "reporting/AveragePages.h"
@@ -539,6 +540,40 @@ TEST(TrendPages, NothingOverlapsOrRunsPastTheRightMargin) {
                 }
             }
         }
+    }
+}
+
+}  // namespace
+}  // namespace velno::print
+
+namespace velno::print {
+namespace {
+
+// Every run of a long report, printed page by page, comes out exactly once.
+class BandPrinter : public PrintTarget {
+public:
+    RecordingCanvas recording{600, 600, true};
+    Canvas& canvas() override { return recording; }
+    void newPage() override {}
+    bool paperIsA4() const override { return false; }
+    bool makesCopies() const override { return true; }
+    int copies() const override { return 1; }
+    std::string printerName() const override { return "Test"; }
+};
+
+TEST(TrendPages, PrintedBandByBandEveryRowComesOutOnce) {
+    Crowd f;
+    for (const int kind : {5, 40, 44, 47}) {
+        const DrawnReport whole(f.doc, drawerOf(kind), 0, 600);
+        BandPrinter printer;
+        ReportView view;
+        ASSERT_TRUE(view.show(f.doc, kind));
+        const ReportFonts fonts;
+        EXPECT_EQ(view.print(f.doc, fonts, printer, {2024, 12, 5}), whole.pages) << kind;
+        std::multiset<std::string> printed, drawn;
+        for (const auto& r : printer.recording.runs()) printed.insert(r.text);
+        for (const auto& t : whole.texts()) drawn.insert(t);
+        EXPECT_EQ(printed, drawn) << kind;
     }
 }
 
