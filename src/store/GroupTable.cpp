@@ -31,7 +31,7 @@ GroupTable::LoadResult GroupTable::load(const DataFolder& folder) {
     if (!file.found) return LoadResult::Missing;
     if (file.bytes.size() == kPreviousFormatSize && !file.truncated)
         return LoadResult::PreviousFormat;
-    std::memcpy(&g_, file.bytes.data(), file.bytes.size());
+    if (!file.bytes.empty()) std::memcpy(&g_, file.bytes.data(), file.bytes.size());
     // A damaged count must not reach past the arrays.
     g_.count = std::min<std::uint8_t>(g_.count, kCapacity);
     xorGroupTexts(g_);

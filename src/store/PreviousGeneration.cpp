@@ -143,7 +143,7 @@ void convertTotals(CVelnoDoc& doc, const PreviousRecord& header) {
     const auto read = [](const DataFolder& folder, Values& values) {
         const auto file = folder.read(PreviousGeneration::kTotalsFile, sizeof(Values));
         std::memset(values, 0, sizeof(Values));
-        std::memcpy(values, file.bytes.data(), file.bytes.size());
+        if (!file.bytes.empty()) std::memcpy(values, file.bytes.data(), file.bytes.size());
         return file.found;
     };
     ReportTotals totals;

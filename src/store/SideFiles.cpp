@@ -56,7 +56,7 @@ void ReportTotals::readTotals(const DataFolder& folder) {
     const auto file = folder.read(kFileName, sizeof values);
     if (!file.found) return;
     clear();
-    std::memcpy(values, file.bytes.data(), file.bytes.size());
+    if (!file.bytes.empty()) std::memcpy(values, file.bytes.data(), file.bytes.size());
 }
 
 bool ReportTotals::writeTotals(const DataFolder& folder) const {
