@@ -12,3 +12,8 @@ for b in "$build"/bench/bench_*; do
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.5 "$@"
 done
+# Start-up of the desktop program against a bare Qt window.
+if [ -x "$build/src/app/velno" ]; then
+  echo "== startup"
+  ./bench/startup/bench_startup.sh "$build"
+fi

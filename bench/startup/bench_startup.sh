@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Start-up benchmark: process start to the first painted main window of
+# velno on the demo congregation, against a bare Qt main window started and
+# ended the same way. Both end as soon as their window has painted.
+#
+#   bench/startup/bench_startup.sh [BUILD_DIR]     (default: build-bench)
+#
+# RUNS sets the number of starts of each (default 15); the medians count.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$top/build-bench}
+runs=${RUNS:-15}
+for exe in velno velno-cli velno-bare-window; do
+  if [ ! -x "$build/$exe" ] && [ ! -x "$build/src/app/$exe" ]; then
+    echo "bench_startup: $exe is not built in $build" >&2
+    exit 1
+  fi
+done
+find_exe() { if [ -x "$build/$1" ]; then echo "$build/$1"; else echo "$build/src/app/$1"; fi; }
+velno=$(find_exe velno)
+bare=$(find_exe velno-bare-window)
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+"$build/velno-cli" --today 2026-12-08 demo --out "$tmp/demo" >/dev/null
+# The start-up notice would wait for a click: switched off, as a user does.
+printf '[Nag]\r\nEnabled=1\r\n' > "$tmp/demo/velnoin.ini"
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export VELNO_EXIT_AFTER_FIRST_PAINT=1
+export VELNO_INSTANCE_NAME="velno-bench-$$"
+export XDG_CONFIG_HOME="$tmp/config"
+
+python3 - "$runs" "$velno" "$bare" "$tmp/demo" <<'PY'
+import statistics, subprocess, sys, time
+runs, velno, bare, demo = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
+
+def timed(cmd):
+    samples = []
+    for _ in range(runs + 1):
+        start = time.perf_counter()
+        done = subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        samples.append((time.perf_counter() - start) * 1000)
+        if done.returncode != 0:
+            sys.exit(f"{cmd[0]} failed: {done.stderr.decode(errors='replace')}")
+    return samples[1:]  # the first start warms the file cache
+
+app = timed([velno, "--data", demo, "--today", "2026-12-08"])
+base = timed([bare])
+ma, mb = statistics.median(app), statistics.median(base)
+print(f"bare Qt window : median {mb:7.1f} ms  (min {min(base):.1f}, max {max(base):.1f}, {runs} runs)")
+print(f"velno on demo  : median {ma:7.1f} ms  (min {min(app):.1f}, max {max(app):.1f}, {runs} runs)")
+print(f"ratio          : {ma / mb:.2f}  (target <= 1.5)")
+PY

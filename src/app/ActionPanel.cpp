@@ -1,0 +1,109 @@
+#include "app/ActionPanel.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "text/StringTable.h"
+
+namespace velno::app {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("ActionPanel");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(10);
+
+    caption_ = new QLabel(qs(text::tr(text::TxPanelCaption)).trimmed(), this);
+    QFont big = caption_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.35);
+    big.setBold(true);
+    caption_->setFont(big);
+    caption_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(caption_);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    layout->addLayout(columns);
+    const int buttonHeight = fontMetrics().height() * 2 + 6;
+    for (const PanelColumn& column : panelColumns()) {
+        auto* box = new QGroupBox(qs(text::tr(column.heading)), this);
+        auto* v = new QVBoxLayout(box);
+        v->setSpacing(6);
+        for (int id : column.buttons) {
+            const Command* c = findCommand(id);
+            auto* b = new QPushButton(qs(text::tr(c ? c->label : 0)), box);
+            b->setObjectName(QString("panel%1").arg(id));
+            b->setMinimumHeight(buttonHeight);
+            b->setAutoDefault(false);
+            v->addWidget(b);
+            buttons_[id] = b;
+            order_.push_back(id);
+            connect(b, &QPushButton::clicked, this, [this, id] { emit commandTriggered(id); });
+        }
+        v->addStretch();
+        columns->addWidget(box, 1);
+    }
+
+    auto* bottom = new QHBoxLayout;
+    layout->addLayout(bottom);
+    auto* back = new QPushButton(this);
+    back->setObjectName(QString("panel%1").arg(kPanelReturnButton));
+    back->setMinimumHeight(buttonHeight);
+    back->setAutoDefault(false);
+    buttons_[kPanelReturnButton] = back;
+    connect(back, &QPushButton::clicked, this,
+            [this] { emit commandTriggered(kPanelReturnButton); });
+    auto* exit = new QPushButton(qs(text::tr(text::TxPanelExit)), this);
+    exit->setObjectName(QString("panel%1").arg(110));
+    exit->setMinimumHeight(buttonHeight);
+    exit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10);
+    exit->setAutoDefault(false);
+    buttons_[110] = exit;
+    connect(exit, &QPushButton::clicked, this, [this] { emit commandTriggered(110); });
+    bottom->addWidget(back);
+    bottom->addStretch();
+    bottom->addWidget(exit);
+    order_.push_back(110);
+    order_.push_back(kPanelReturnButton);
+
+    // One width for every button of the columns: the widest caption's.
+    int width = fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10;
+    for (const PanelColumn& column : panelColumns())
+        for (int id : column.buttons)
+            width = std::max(width, buttons_[id]->sizeHint().width() + 12);
+    for (const PanelColumn& column : panelColumns())
+        for (int id : column.buttons) buttons_[id]->setMinimumWidth(width);
+}
+
+QPushButton* ActionPanel::button(int id) const {
+    const auto it = buttons_.find(id);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+std::vector<int> ActionPanel::buttonIds() const {
+    return order_;
+}
+
+void ActionPanel::refresh(const ShellState& state) {
+    for (auto& [id, b] : buttons_) {
+        const Command* c = findCommand(id);
+        if (!c) continue;
+        b->setText(qs(captionOf(*c, state)));
+        b->setVisible(app::isVisible(*c, state));
+        b->setEnabled(app::isEnabled(*c, state));
+    }
+}
+
+}  // namespace velno::app

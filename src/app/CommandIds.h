@@ -1,0 +1,170 @@
+#pragma once
+// Command identifiers of the menus, the accelerators and the ActionPanel.
+// The numbers are fixed: data exchange with older installations and the
+// help topics refer to them.
+
+namespace velno::app::cmd {
+
+// ---- menu items ----------------------------------------------------------
+constexpr int EditPublishers = 32768;
+constexpr int AuxiliaryPioneers = 32769;
+constexpr int Groups = 32770;
+constexpr int RecordCards = 32771;
+constexpr int QuickView = 32772;
+constexpr int ListNotReporting = 32773;
+constexpr int ListIrregular = 32774;
+constexpr int PioneerHoursYear = 32775;
+constexpr int ListInactive = 32776;
+constexpr int ReportSlip = 32777;
+constexpr int Attendance = 32778;
+constexpr int CongregationAnalysis = 32779;  // the ActionPanel's analysis (kind 1)
+constexpr int GroupAnalysis = 32780;
+constexpr int Moved = 32781;
+constexpr int Inactive = 32782;
+constexpr int ListReactivated = 32783;
+constexpr int ListMoved = 32784;
+constexpr int YearActivitySummary = 32785;
+constexpr int Password = 32786;
+constexpr int ReturnToPanel = 32787;
+constexpr int FontTitle = 32788;
+constexpr int FontSubtitle = 32789;
+constexpr int FontHeading = 32790;
+constexpr int FontText = 32791;
+constexpr int ListNewlyBaptised = 32792;
+constexpr int Summary = 32793;
+constexpr int MeetingReport = 32794;
+constexpr int ListNew = 32795;
+constexpr int AvgCongregation = 32796;
+constexpr int AvgGroup = 32797;
+constexpr int AvgRegular = 32798;
+constexpr int AvgElders = 32799;
+constexpr int AvgServants = 32800;
+constexpr int AvgBrothers = 32801;
+constexpr int Statistics = 32802;
+constexpr int FontSmall = 32803;
+constexpr int ReportFormat = 32804;
+constexpr int HoursPioneerYear = 32806;
+constexpr int HoursCongregation = 32807;
+constexpr int HoursGroup = 32808;
+constexpr int PhoneCongregation = 32809;
+constexpr int PhoneGroup = 32810;
+constexpr int AddressCongregation = 32811;
+constexpr int AddressGroup = 32812;
+constexpr int FontsHighResolution = 32813;
+constexpr int FontsLowResolution = 32814;
+constexpr int ListAuxiliary = 32815;
+constexpr int HoursAuxiliary = 32816;
+constexpr int HoursRegular = 32817;
+constexpr int TotalsCongregation = 32818;
+constexpr int TotalsRegular = 32819;
+constexpr int ListConductors = 32820;
+constexpr int LabelsAll = 32821;
+constexpr int LabelsSome = 32822;
+constexpr int PhoneEldersServants = 32823;
+constexpr int PhonePioneers = 32824;
+constexpr int AddressInactive = 32825;
+constexpr int ListUnbaptised = 32828;
+constexpr int ExportMonthly = 32829;
+constexpr int AddressPioneers = 32830;
+constexpr int AddressEldersServants = 32831;
+constexpr int ListCollectionForm = 32832;
+constexpr int RegularPioneers = 32833;
+constexpr int CustomCategory = 32834;
+constexpr int ListCustom = 32835;
+constexpr int AvgCustom = 32836;
+constexpr int YearAttendance = 32838;
+constexpr int BibleStudents = 32839;
+constexpr int HoursEldersServants = 32840;
+constexpr int TotalsEldersServants = 32841;
+constexpr int ListInterested = 32842;
+constexpr int SortByFirstName = 32843;  // no menu entry
+constexpr int HoursCustom = 32844;
+constexpr int ContactCongregation = 32846;
+constexpr int ContactGroup = 32847;
+constexpr int ContactEldersServants = 32848;
+constexpr int ExportContacts = 32849;
+constexpr int NoStartupNotice = 32850;
+constexpr int HoursBrothers = 32851;
+constexpr int GroupListActive = 32852;
+constexpr int GroupListStudents = 32853;
+constexpr int GroupListAll = 32854;
+constexpr int ClearLateReports = 32857;
+constexpr int EmergencyCongregation = 32859;
+constexpr int EmergencyGroup = 32860;
+constexpr int Backup = 32863;
+constexpr int Restore = 32864;
+constexpr int ExportEmergency = 32865;
+constexpr int EmergencyForms = 32867;
+constexpr int ExportCardHeader = 32869;
+constexpr int PhoneEmailCongregation = 32871;
+constexpr int PhoneEmailGroup = 32872;
+constexpr int PhoneEmailPioneers = 32873;
+constexpr int PhoneEmailEldersServants = 32874;
+constexpr int ContactPioneers = 32875;
+constexpr int ImportXml = 32878;
+constexpr int ExportXml = 32880;
+constexpr int Deleted = 32881;
+constexpr int ContactInactive = 32882;
+constexpr int AutoCaps = 32883;
+constexpr int ListPrivileges = 32884;
+constexpr int ListConsent = 32886;
+constexpr int EditHistory = 32887;
+constexpr int CardOptions = 32888;
+constexpr int AnalysisPioneersGroups = 32891;
+constexpr int AnalysisAZ = 32892;
+constexpr int OldReport1 = 32894;  // .. OldReport1 + 5: one, .., six months back
+constexpr int ExportAttendance = 32911;
+constexpr int ExportSummary = 32912;
+constexpr int ListNoConsent = 32913;
+constexpr int ListSpecialNeeds = 32914;
+constexpr int SpecialNeedsCongregation = 32915;
+constexpr int SpecialNeedsGroup = 32916;
+
+// Beyond the classic menus: the report on show saved as PDF.
+constexpr int ExportPdf = 33000;
+
+// ---- standard commands -----------------------------------------------------
+constexpr int FileNew = 57600;
+constexpr int FileOpen = 57601;
+constexpr int Save = 57603;
+constexpr int PrintSetup = 57606;
+constexpr int Print = 57607;
+constexpr int PrintPreview = 57609;
+constexpr int EditCopy = 57634;
+constexpr int EditCut = 57635;
+constexpr int EditPaste = 57637;
+constexpr int EditUndo = 57643;
+constexpr int About = 57664;
+constexpr int Exit = 57665;
+constexpr int HelpIndex = 57666;
+constexpr int HelpContents = 57667;
+constexpr int HelpContext = 57669;
+constexpr int NextPane = 57680;
+constexpr int PreviousPane = 57681;
+
+// ---- ActionPanel buttons ----------------------------------------------------
+constexpr int PanelNoReport = 106;
+constexpr int PanelEnterReports = 108;
+constexpr int PanelAuxiliary = 109;
+constexpr int PanelExit = 110;
+constexpr int PanelQuickView = 111;
+constexpr int PanelAttendance = 112;
+constexpr int PanelAnalysis = 113;
+constexpr int PanelEditPublishers = 114;
+constexpr int PanelIrregular = 115;
+constexpr int PanelStatistics = 116;
+constexpr int PanelGroupAnalysis = 117;
+constexpr int PanelGroups = 118;
+constexpr int PanelSummary = 119;
+constexpr int PanelInactive = 120;
+constexpr int PanelMoved = 121;
+constexpr int PanelNew = 122;
+constexpr int PanelReactivated = 123;
+constexpr int PanelRecordCards = 124;
+constexpr int PanelNewlyBaptised = 125;
+constexpr int PanelMeetingReport = 126;
+constexpr int PanelPhoneList = 127;
+constexpr int PanelEditHistory = 128;
+constexpr int PanelReturn = 129;
+
+}  // namespace velno::app::cmd

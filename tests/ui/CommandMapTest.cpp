@@ -1,0 +1,288 @@
+// The menus and the ActionPanel of the real main window against the
+// command vocabulary: labels, order, command ids and accelerators.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <set>
+
+#include "ShellFixture.h"
+#include "app/ActionPanel.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+
+namespace velno::app {
+namespace {
+
+// One expected menu entry: a command (id 0 where no id is fixed for it),
+// or a submenu with its entries.
+struct Entry {
+    Entry(std::string l = {}, int i = 0, std::string k = {})
+        : label(std::move(l)), id(i), keys(std::move(k)) {}
+    std::string label;
+    int id = 0;
+    std::string keys;
+    std::vector<Entry> children;
+};
+
+Entry sub(std::string label, std::vector<Entry> children) {
+    Entry e(std::move(label));
+    e.children = std::move(children);
+    return e;
+}
+
+// The menu bar as the program's users know it; "Ekspor PDF..." is ours.
+std::vector<Entry> expectedMenus() {
+    return {
+        sub("&File", {{"&Cetak...", 57607, "Ctrl+P"},
+                      {"&Pratinjau Cetak", 57609},
+                      {"P&rint Setup...", 57606},
+                      {"Ekspor PDF..."},
+                      {"&Simpan", 0, "Ctrl+S"},
+                      sub("Backup dan Pemulihan", {{"Backup", 32863}, {"Pemulihan", 32864}}),
+                      sub("Ekspor atau Impor", {{"Ekspor Laporan Bulanan Monthly Report", 32829},
+                                                {"Ekspor Informasi Kontak", 32849},
+                                                {"Ekspor Kontak Darurat", 32865},
+                                                {"Ekspor Header Kartu", 32869},
+                                                {"Export Meeting Attendance", 32911},
+                                                {"Export Summary", 32912},
+                                                {"Ekspor ke XML", 32880},
+                                                {"Impor dari XML", 32878}}),
+                      {"Kembali ke Panel &Aksi", 32787},
+                      {"&Keluar"}}),
+        sub("&Edit", {{"&Penyiar", 32768},
+                      {"Perintis &Ekstra", 32769},
+                      {"Perintis &Biasa", 32833},
+                      {"&Kelompok Dinas Lapangan", 32770},
+                      {"P&indah", 32781},
+                      {"&Tidak Aktif", 32782},
+                      {"Dihapus", 32881},
+                      {"San&di", 32786},
+                      {"Pelajar Alkitab", 32839}}),
+        sub("&Kirim", {{"&Slip Laporan", 32777}, {"&Hadirin Perhimpunan", 32778}}),
+        sub("&Lihat", {{"&Kartu Penyiar", 32771},
+                       {"&Tinjauan Singkat"},
+                       {"Ringkasan Kegiatan Setahun "},
+                       {"&Jam Perintis", 32775},
+                       {"Hadirin Setahun", 32838},
+                       {"&Tidak Melapor", 32773},
+                       {"Tidak Tetap Tentu", 32774},
+                       {"Penyiar &Baru", 32795},
+                       {"&Diaktifkan Kembali", 32783},
+                       {"Tidak Aktif", 32776},
+                       {"&Pindah", 32784},
+                       {"Baru Dibaptis", 32792},
+                       {"Perintis &Ekstra", 32815},
+                       {"Pemandu PAR", 32820},
+                       {"&Belum Terbaptis", 32828},
+                       {"Peminat (PAR)", 32842},
+                       {"Formulir Pengumpulan Laporan", 32832},
+                       {"&Hak Istimewa Dinas", 32884},
+                       {"EU GDPR Persetujuan pada file", 32886},
+                       {"Tidak ada Persetujuan GDPR UE pada file", 32913},
+                       {"Kustom", 32835}}),
+        sub("&Laporan",
+            {sub("&Analisis Sidang", {{"Pioneers - Groups", 32891}, {"A - Z", 32892}}),
+             {"Analisis &KDL", 32780},
+             {"&Ringkasan Sidang", 32793},
+             {"Laporan &Perhimpunan", 32794},
+             sub("Rata2 Tiga/Enam Bulan", {{"&Sidang", 32796},
+                                           {"Kelompok Dinas Lapangan", 32797},
+                                           {"&Perintis Biasa", 32798},
+                                           {"P&enatua", 32799},
+                                           {"&Hamba Pelayanan", 32800},
+                                           {"Sa&udara Terbaptis", 32801}}),
+             {"&Statistik", 32802},
+             sub("Label Kartu Penyiar", {{"Semua Penyiar", 32821}, {"Penyiar Tertentu", 32822}}),
+             sub("Laporan Jam ", {{"Sidang", 32807},
+                                  {"Kelompok Dinas Lapangan", 32808},
+                                  {"Perintis Biasa", 32817},
+                                  {"Perintis Ekstra", 32816},
+                                  {"Penatua dan Hamba Pelayanan", 32840},
+                                  {"Saudara Terbaptis", 32851},
+                                  {"Jam Perintis", 32806}}),
+             sub("Daftar Telepon", {{"", 32809}, {"", 32810}, {"", 32823}, {"", 32824}}),
+             sub("Telephone && E-mail", {{"", 32871}, {"", 32872}, {"", 32874}, {"", 32873}}),
+             sub("Daftar Alamat",
+                 {{"", 32811}, {"", 32812}, {"", 32825}, {"", 32831}, {"", 32830}}),
+             sub("Daftar Kontak",
+                 {{"", 32846}, {"", 32847}, {"", 32848}, {"", 32875}, {"", 32882}}),
+             sub("Emergency Contact Data",
+                 {{"Congregation", 32859}, {"Field Service Group", 32860}, {"", 32867}}),
+             sub("Kebutuhan Khusus", {{"&Sidang", 32915}, {"&Kelompok Dinas Lapangan", 32916}}),
+             sub("Daftar Kelompok Dinas Lapangan",
+                 {{"Penyiar Aktif", 32852},
+                  {"Aktif + Pelajar Alkitab", 32853},
+                  {"Aktif + Pelajar Alkitab + Tidak Aktif", 32854}}),
+             sub("Total Tahun Dinas", {{"Sidang", 32818},
+                                       {"Perintis Biasa", 32819},
+                                       {"Penatua dan Hamba Pelayanan", 32841}})}),
+        sub("&Huruf", {{"&Judul", 32788},
+                       {"&Subjudul", 32789},
+                       {"&Heading", 32790},
+                       {"Te&ks", 32791},
+                       {"Huruf Kecil", 32803},
+                       {"R&esolusi Tinggi Default", 32813},
+                       {"R&esolusi Rendah Default", 32814}}),
+        sub("&Opsi", {{"&Format Laporan", 32804},
+                      {"Publisher Records", 32888},
+                      {"Aktifkan AutoCaps", 32883},
+                      {"Hapus Pemberitahuan Awal", 32850},
+                      {"Hapus Laporan Terlambat", 32857},
+                      {"Kategori Tambahan", 32834},
+                      sub("View Old Reports", {{}, {}, {}, {}, {}, {}})}),
+        sub("&Bantuan",
+            {{"&Ringkasan"}, {"&Indeks"}, {"&Bantuan Kontekstual"}, {"&Tentang VELNO..."}}),
+    };
+}
+
+// Compares one menu's visible entries (separators left out) with the
+// expectation. Run-time captions (empty expected label) are not compared.
+void compareMenu(const QList<QAction*>& actions, const std::vector<Entry>& expected,
+                 const std::string& where) {
+    std::vector<QAction*> entries;
+    for (QAction* a : actions)
+        if (!a->isSeparator() && a->isVisible()) entries.push_back(a);
+    ASSERT_EQ(expected.size(), entries.size()) << where;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const Entry& e = expected[i];
+        QAction* a = entries[i];
+        const std::string at =
+            where + " > " + (e.label.empty() ? "#" + std::to_string(i) : e.label);
+        if (!e.children.empty()) {
+            ASSERT_NE(nullptr, a->menu()) << at;
+            EXPECT_EQ(e.label, a->menu()->title().toStdString()) << at;
+            compareMenu(a->menu()->actions(), e.children, at);
+            continue;
+        }
+        ASSERT_EQ(nullptr, a->menu()) << at;
+        if (!e.label.empty()) {
+            EXPECT_EQ(e.label, a->text().toStdString()) << at;
+        }
+        if (e.id) {
+            EXPECT_EQ(e.id, a->data().toInt()) << at;
+        }
+        const std::string keys = a->shortcut().toString(QKeySequence::PortableText).toStdString();
+        EXPECT_EQ(e.keys, keys) << at;
+    }
+}
+
+TEST(CommandMap, MenuBarHasEveryMenuItemInOrderWithIdsAndAccelerators) {
+    test::ShellFixture shell;
+    shell.open();
+    const QList<QAction*> tops = shell.window().menuBar()->actions();
+    std::vector<Entry> expected = expectedMenus();
+    // Without any snapshot the submenu is left out.
+    auto& options = expected[6].children;
+    options.pop_back();
+    // The special-needs list comes before "Kustom" while someone has a need.
+    if (shellStateOf(shell.doc(), shell.window().view()).specialNeedsList) {
+        auto& view = expected[3].children;
+        view.insert(view.end() - 1, Entry("Kebutuhan Khusus", 32914));
+    }
+    compareMenu(tops, expected, "menu bar");
+}
+
+TEST(CommandMap, EveryMenuCommandIdLiesInTheCommandRanges) {
+    std::set<int> seen;
+    std::function<void(const std::vector<MenuNode>&)> walk = [&](const auto& nodes) {
+        for (const MenuNode& n : nodes) {
+            if (n.type == MenuNode::Type::Submenu) walk(n.children);
+            if (n.type != MenuNode::Type::Item) continue;
+            EXPECT_TRUE(seen.insert(n.id).second) << "command twice in the menus: " << n.id;
+            const bool menuRange = n.id >= 32768 && n.id <= 32916;
+            const bool standard = n.id >= 57600 && n.id <= 57681;
+            EXPECT_TRUE(menuRange || standard || n.id == cmd::ExportPdf) << n.id;
+            EXPECT_NE(nullptr, findCommand(n.id)) << n.id;
+        }
+    };
+    walk(menuBar());
+    // Every command of the table has one row.
+    std::set<int> ids;
+    for (const Command& c : commands()) EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+}
+
+TEST(CommandMap, StandardAcceleratorsAreInTheTable) {
+    const std::pair<int, std::string> keys[] = {
+        {57600, "Ctrl+N"},
+        {57601, "Ctrl+O"},
+        {57603, "Ctrl+S"},
+        {57607, "Ctrl+P"},
+        {57643, "Ctrl+Z;Alt+Backspace"},
+        {57635, "Ctrl+X;Shift+Del"},
+        {57634, "Ctrl+C;Ctrl+Ins"},
+        {57637, "Ctrl+V;Shift+Ins"},
+        {57680, "F6"},
+        {57681, "Shift+F6"},
+    };
+    for (const auto& [id, k] : keys) {
+        const Command* c = findCommand(id);
+        ASSERT_NE(nullptr, c) << id;
+        ASSERT_NE(nullptr, c->keys) << id;
+        EXPECT_EQ(k, c->keys) << id;
+    }
+}
+
+TEST(CommandMap, ActionPanelHasEveryButtonWithItsLabel) {
+    const std::vector<std::pair<int, std::string>> buttons = {
+        {108, "&Isi Laporan"},
+        {112, "&Hadirin Perhimpunan"},
+        {109, "Perintis Ekstra"},
+        {114, "Edit Penyiar"},
+        {118, "Kelompok Dinas Lapangan"},
+        {120, "Tidak Aktif"},
+        {121, "Pindah"},
+        {106, "Tidak Ada Laporan"},
+        {115, "Tidak Tetap Tentu"},
+        {122, "Penyiar Baru"},
+        {123, "Diaktifkan Kembali"},
+        {125, "Baru Dibaptis"},
+        {111, "Tinjauan Cepat"},
+        {113, "Analisis Sidang"},
+        {117, "Analisis KDL"},
+        {119, "Ringkasan"},
+        {116, "Statistik"},
+        {126, "Laporan Perhimpunan"},
+        {127, "Daftar Telepon"},
+        {124, "Catatan Penyiar"},
+        {128, "Edit History"},
+        {110, "Keluar"},
+    };
+    test::ShellFixture shell;
+    shell.open();
+    ActionPanel* panel = shell.window().panel();
+    EXPECT_EQ("Sistem Akunting Jam Dinas VELNO", panel->caption()->text().toStdString());
+    std::set<int> expectedIds{129};
+    for (const auto& [id, label] : buttons) {
+        expectedIds.insert(id);
+        QPushButton* b = panel->button(id);
+        ASSERT_NE(nullptr, b) << id;
+        EXPECT_EQ(label, b->text().toStdString()) << id;
+        EXPECT_TRUE(b->isVisible()) << id;
+    }
+    const auto ids = panel->buttonIds();
+    EXPECT_EQ(expectedIds, std::set<int>(ids.begin(), ids.end()));
+    // The return button only while a snapshot is open.
+    EXPECT_FALSE(panel->button(129)->isVisible());
+}
+
+TEST(CommandMap, PanelButtonsRouteLikeTheirMenuCommands) {
+    const std::pair<int, int> sameAs[] = {
+        {113, 32779}, {119, 32793}, {116, 32802}, {126, 32794}, {127, 32809}};
+    for (const auto& [button, menu] : sameAs) {
+        const Command* b = findCommand(button);
+        const Command* m = findCommand(menu);
+        ASSERT_TRUE(b && m);
+        EXPECT_EQ(m->arg, b->arg) << button;
+        EXPECT_EQ(m->handler, b->handler) << button;
+    }
+    EXPECT_EQ(50, findCommand(127)->arg);
+}
+
+}  // namespace
+}  // namespace velno::app

@@ -1,0 +1,244 @@
+// The report view in the main window: report mode and back, scrolling,
+// the group picker, PDF export, printing on a QPrinter, preview, fonts.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <regex>
+
+#include "ShellFixture.h"
+#include "app/ActionPanel.h"
+#include "app/CVelnoView.h"
+#include "app/CommandIds.h"
+#include "print/ReportKinds.h"
+#include "print/ui/QPrinterPrintTarget.h"
+#include "publishers/ui/ReportGroupPickerDialog.h"
+#include "store/CVelnoDoc.h"
+
+namespace velno::app {
+namespace {
+
+// Lends a drawing routine to a report kind for one test.
+class LentKind {
+public:
+    LentKind(int kind, print::DrawReport draw) : kind_(kind) {
+        previous_ = print::findReportKind(kind)->draw;
+        print::setReportDrawer(kind, draw);
+    }
+    ~LentKind() { print::setReportDrawer(kind_, previous_); }
+
+private:
+    int kind_;
+    print::DrawReport previous_;
+};
+
+int draws = 0;
+int lastPageHeight = 0;
+int lastGroup = 0;
+
+int threePages(print::ReportContext& ctx) {
+    ++draws;
+    lastPageHeight = ctx.pageHeight();
+    lastGroup = ctx.group;
+    for (int page = 1; page <= 3; ++page) {
+        ctx.useFont(print::FontRole::Title);
+        ctx.canvas.text(ctx.leftStart(), ctx.pageTop(page) + ctx.topMargin(),
+                        "Halaman " + std::to_string(page));
+    }
+    return 3;
+}
+
+int countPdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const std::string text = file.readAll().toStdString();
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(std::distance(std::sregex_iterator(text.begin(), text.end(), page),
+                                          std::sregex_iterator()));
+}
+
+class ReportView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        draws = 0;
+        shell.open();
+    }
+    MainWindow& window() { return shell.window(); }
+    test::ShellFixture shell;
+};
+
+TEST_F(ReportView, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
+    LentKind summary(3, threePages);
+    window().refreshAll();
+    QPushButton* button = window().panel()->button(cmd::PanelSummary);
+    ASSERT_TRUE(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    ASSERT_EQ(print::ViewMode::Report, window().view().mode);
+    CVelnoView* view = window().reportView();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(window().panel()->isVisible());
+    EXPECT_EQ(3, window().view().pageCount);
+    const int dpi = view->logicalDpiY();
+    // 11 inches a page, three pages, at the screen's resolution.
+    EXPECT_EQ(11 * 3 * dpi - view->viewport()->height(), view->verticalScrollBar()->maximum());
+    EXPECT_EQ(4 * dpi, view->verticalScrollBar()->pageStep());
+    EXPECT_EQ(dpi / 6, view->verticalScrollBar()->singleStep());
+    EXPECT_EQ(22 * dpi, view->pageTop(3));
+    EXPECT_TRUE(window().action(cmd::ReturnToPanel)->isEnabled());
+    EXPECT_TRUE(window().action(cmd::Print)->isEnabled());
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
+    EXPECT_TRUE(window().panel()->isVisible());
+    EXPECT_FALSE(window().action(cmd::ReturnToPanel)->isEnabled());
+    EXPECT_FALSE(window().action(cmd::Print)->isEnabled());
+}
+
+TEST_F(ReportView, KindsWithoutDrawingStayDisabled) {
+    LentKind none(20, nullptr);
+    window().refreshAll();
+    EXPECT_FALSE(window().panel()->button(cmd::PanelStatistics)->isEnabled());
+    EXPECT_FALSE(window().action(cmd::Statistics)->isEnabled());
+    EXPECT_TRUE(window().action(cmd::Statistics)->isVisible());
+}
+
+TEST_F(ReportView, ExportPdfWritesEveryPage) {
+    LentKind summary(3, threePages);
+    window().trigger(cmd::Summary);
+    const QString path = test::artefactFolder() + "/export-test.pdf";
+    QFile::remove(path);
+    ASSERT_TRUE(window().exportPdfTo(path));
+    EXPECT_EQ(3, countPdfPages(path));
+    // The screen's page count is back after printing on another device.
+    EXPECT_EQ(3, window().view().pageCount);
+    EXPECT_EQ(110, window().view().pageLengthTenths);
+}
+
+TEST_F(ReportView, PrintingOnA4CutsTwelveInchBands) {
+    LentKind summary(3, threePages);
+    window().trigger(cmd::Summary);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = test::artefactFolder() + "/print-a4-test.pdf";
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    {
+        print::QPrinterPrintTarget target(printer);
+        ASSERT_TRUE(target.ok());
+        EXPECT_TRUE(target.paperIsA4());
+        EXPECT_EQ(2, window().view().print(shell.doc(), window().fonts(), target, test::kShellToday,
+                                           2, 3));
+        EXPECT_EQ(12 * printer.resolution(), lastPageHeight);
+        EXPECT_TRUE(target.finish());
+    }
+    EXPECT_EQ(2, countPdfPages(path));
+    EXPECT_FALSE(window().view().a4);
+}
+
+TEST_F(ReportView, PreviewDrawsThePagesOfThePrinter) {
+    LentKind summary(3, threePages);
+    window().trigger(cmd::Summary);
+    const int before = draws;
+    test::onNextModal([](QWidget* w) {
+        EXPECT_NE(nullptr, qobject_cast<QPrintPreviewDialog*>(w));
+        QTest::qWait(50);
+        w->close();
+    });
+    window().trigger(cmd::PrintPreview);
+    EXPECT_GT(draws, before);
+    EXPECT_EQ(print::ViewMode::Report, window().view().mode);
+}
+
+TEST_F(ReportView, PerGroupReportAsksForTheGroup) {
+    LentKind groups(2, threePages);
+    window().refreshAll();
+    ASSERT_GE(shell.doc().groups().count(), 2);
+    test::onNextModal([](QWidget* w) {
+        auto* picker = qobject_cast<ReportGroupPickerDialog*>(w);
+        ASSERT_NE(nullptr, picker);
+        EXPECT_EQ("Pilih Kelompok Dinas Lapangan", picker->windowTitle().toStdString());
+        EXPECT_EQ("Cetak 1 - 2", picker->printAllButton()->text().toStdString());
+        picker->list()->setCurrentRow(1);
+        EXPECT_EQ("Cetak # 2", picker->printOneButton()->text().toStdString());
+        picker->okButton()->click();
+    });
+    QTest::mouseClick(window().panel()->button(cmd::PanelGroupAnalysis), Qt::LeftButton);
+    EXPECT_EQ(print::ViewMode::Report, window().view().mode);
+    EXPECT_EQ(2, window().view().group);
+    EXPECT_EQ(2, lastGroup);
+    EXPECT_EQ(0, window().windowTitle().indexOf("KDL # 2"));
+
+    // Cancelled: nothing changes.
+    window().returnToPanel();
+    test::onNextModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    window().trigger(cmd::GroupAnalysis);
+    EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
+}
+
+TEST_F(ReportView, GroupWithoutMembersShowsNothing) {
+    LentKind groups(2, threePages);
+    RecordStore& store = shell.doc().store();
+    for (int pos = 1; pos < store.recordCount(); ++pos)
+        if (store.at(pos).group == 2) store.at(pos).group = 1;
+    window().refreshAll();
+    test::onNextModal([](QWidget* w) {
+        auto* picker = qobject_cast<ReportGroupPickerDialog*>(w);
+        ASSERT_NE(nullptr, picker);
+        picker->list()->setCurrentRow(1);
+        picker->okButton()->click();
+    });
+    window().trigger(cmd::GroupAnalysis);
+    EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
+}
+
+TEST_F(ReportView, FontChooserKeepsTheFontUnlessAnotherIsConfirmed) {
+    LentKind summary(3, threePages);
+    window().trigger(cmd::Summary);
+    const print::LogicalFont before = window().fonts().font(print::FontRole::Title);
+    const int drawn = draws;
+
+    test::onNextModal([](QWidget* w) {
+        auto* dialog = qobject_cast<QFontDialog*>(w);
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_EQ("Pilih huruf judul laporan", dialog->windowTitle().toStdString());
+        dialog->reject();
+    });
+    window().trigger(cmd::FontTitle);
+    test::onNextModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+    window().trigger(cmd::FontTitle);
+    // Cancel, and OK on the font as offered, keep the stored font exactly
+    // (the chooser may offer a substitute of a face the machine lacks).
+    EXPECT_EQ(before, window().fonts().font(print::FontRole::Title));
+
+    test::onNextModal([](QWidget* w) {
+        auto* dialog = qobject_cast<QFontDialog*>(w);
+        QFont f = dialog->currentFont();
+        f.setItalic(true);
+        f.setPointSize(20);
+        dialog->setCurrentFont(f);
+        dialog->accept();
+    });
+    window().trigger(cmd::FontTitle);
+    const print::LogicalFont after = window().fonts().font(print::FontRole::Title);
+    EXPECT_TRUE(after.italic);
+    EXPECT_EQ(-qRound(20 * window().reportView()->logicalDpiY() / 72.0), after.height);
+    EXPECT_GT(draws, drawn);
+
+    window().trigger(cmd::FontsHighResolution);
+    EXPECT_EQ(print::ReportFonts::defaultFont(print::FontRole::Title,
+                                              print::ReportFonts::DefaultSet::HighResolution, 0),
+              window().fonts().font(print::FontRole::Title));
+    EXPECT_FALSE(window().action(cmd::FontsLowResolution)->isEnabled());
+}
+
+}  // namespace
+}  // namespace velno::app
