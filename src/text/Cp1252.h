@@ -17,9 +17,9 @@ std::optional<unsigned char> codePointToCp1252(char32_t codePoint);
 std::string cp1252ToUtf8(std::string_view bytes);
 
 struct Cp1252Result {
-    std::string bytes;   // the converted text when ok
+    std::string bytes;  // the converted text when ok
     bool ok = false;
-    std::string error;   // UTF-8 message naming the refused character and its position
+    std::string error;  // UTF-8 message naming the refused character and its position
 };
 
 // Refuses (never mangles) a character Windows-1252 cannot hold, and
