@@ -28,6 +28,8 @@ MonthChoiceDialog::MonthChoiceDialog(MonthChoiceModel& model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     caption_ = new QLabel(qs(model_.caption()), this);
     caption_->setWordWrap(true);
+    // Wide enough for a caption with a long name on one line.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     layout->addWidget(caption_);
 
     auto* row = new QHBoxLayout;
