@@ -1,32 +1,49 @@
 #include "store/RecordStore.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <numeric>
+#include <type_traits>
 
 #include "store/Collation.h"
 #include "store/FixedText.h"
 
 namespace velno {
 
-RecordStore::RecordStore() : records_(new PublisherRecord[kCapacity]()), positionById_(65536, 0) {
-    reset();
+static_assert(std::is_trivially_copyable_v<PublisherRecord> &&
+              std::is_trivially_default_constructible_v<PublisherRecord>);
+
+void RecordStore::FreeRecords::operator()(PublisherRecord* records) const {
+    std::free(records);
+}
+
+RecordStore::RecordStore()
+    : records_(static_cast<PublisherRecord*>(std::calloc(kCapacity, sizeof(PublisherRecord)))),
+      positionById_(65536, 0) {
+    if (!records_) throw std::bad_alloc();
+    initHeaderRecord(records_[0]);
+    rebuildIndex();
 }
 
 void RecordStore::reset() {
-    std::memset(records_.get(), 0, sizeof(PublisherRecord) * kCapacity);
+    std::memset(records_.get(), 0, sizeof(PublisherRecord) * used_);
     initHeaderRecord(records_[0]);
     count_ = 1;
+    used_ = 1;
     rebuildIndex();
 }
 
 void RecordStore::setRecordCount(int count) {
     count_ = std::clamp(count, 1, kCapacity);
+    used_ = std::max(used_, count_);
 }
 
 bool RecordStore::append(const PublisherRecord& record) {
     if (isFull()) return false;
     records_[count_++] = record;
+    used_ = std::max(used_, count_);
     return true;
 }
 
@@ -35,6 +52,7 @@ bool RecordStore::insertAt(int pos, const PublisherRecord& record) {
     std::memmove(&records_[pos + 1], &records_[pos], sizeof(PublisherRecord) * (count_ - pos));
     records_[pos] = record;
     ++count_;
+    used_ = std::max(used_, count_);
     return true;
 }
 

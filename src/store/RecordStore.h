@@ -86,8 +86,16 @@ public:
     int positionOfHandle(std::uint16_t handle) const;
 
 private:
-    std::unique_ptr<PublisherRecord[]> records_;
+    struct FreeRecords {
+        void operator()(PublisherRecord* records) const;
+    };
+
+    // Zeroed memory from the system: pages of records never used are never
+    // touched, which a start of the program notices.
+    std::unique_ptr<PublisherRecord[], FreeRecords> records_;
     int count_ = 1;
+    // Records at and above this position have never held data (still zero).
+    int used_ = 1;
     std::vector<PublisherIndexEntry> index_;
     std::array<std::vector<std::uint16_t>, kSideListKinds> subLists_;
     int coPos_ = 0;

@@ -502,5 +502,24 @@ TEST(DocumentOperations, RemarkCheckRefusesABadParity) {
     EXPECT_EQ("bad year in RemCheck", f.prompter.told[0]);
 }
 
+TEST(DataFolderCopy, CopyStaysAsItWasWhenTheSourceIsReplaced) {
+    test::TempFolder dir;
+    const DataFolder folder(dir.path());
+    ASSERT_TRUE(folder.write("remark9.dat", Bytes{1, 2, 3}));
+    ASSERT_TRUE(folder.write("RMKUNDO.DAT", Bytes{9}));
+    ASSERT_TRUE(folder.copy("remark9.dat", "rmkundo.dat"));
+    // Written back under the name found.
+    EXPECT_FALSE(fs::exists(dir.file("rmkundo.dat")));
+    ASSERT_TRUE(folder.write("remark9.dat", Bytes{4, 5}));
+    EXPECT_EQ((Bytes{1, 2, 3}), folder.read("rmkundo.dat", 100).bytes);
+    EXPECT_EQ((Bytes{4, 5}), folder.read("remark9.dat", 100).bytes);
+
+    DataFolder snapshot(dir.path());
+    snapshot.setReadOnly(true);
+    EXPECT_FALSE(snapshot.copy("remark9.dat", "rmkundo.dat"));
+    EXPECT_EQ((Bytes{1, 2, 3}), folder.read("rmkundo.dat", 100).bytes);
+    EXPECT_FALSE(folder.copy("missing.dat", "rmkundo.dat"));
+}
+
 }  // namespace
 }  // namespace velno

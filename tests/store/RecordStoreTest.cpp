@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "store/CVelnoDoc.h"
@@ -30,6 +31,20 @@ TEST(RecordStore, EmptyStoreHoldsOnlyTheHeader) {
     EXPECT_EQ("A", fieldText(store.header().lname));
     for (int kind = 0; kind < kSideListKinds; ++kind) EXPECT_TRUE(store.subList(kind).empty());
     EXPECT_EQ(0, store.circuitOverseerPos());
+}
+
+TEST(RecordStore, ResetLeavesNoTraceOfEarlierRecords) {
+    RecordStore store;
+    const PublisherRecord zero{};
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(store.append(makeRecord(100, "Eka", "Putri")));
+        ASSERT_TRUE(store.insertAt(1, makeRecord(101, "Dwi", "Santoso")));
+        store.setRecordCount(5);  // as a loader that filled more places
+        store.reset();
+        store.setRecordCount(5);
+        for (int pos = 1; pos < 5; ++pos)
+            EXPECT_EQ(0, std::memcmp(&zero, &store.at(pos), sizeof zero)) << "place " << pos;
+    }
 }
 
 TEST(RecordStore, SortKeepsEqualNamesInOrderAndOverseerLast) {
