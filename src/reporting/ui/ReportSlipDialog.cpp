@@ -222,6 +222,8 @@ void ReportSlipDialog::syncFromModel() {
     lateMonth_->setVisible(model_.lateMonthButtonVisible());
     remarkEdit_->setVisible(model_.remarkEditorVisible());
     monthList_->setVisible(model_.monthListVisible());
+    if (model_.monthListVisible() && monthList_->currentRow() < 0)
+        monthList_->setCurrentRow(model_.month0());
     monthOk_->setVisible(model_.monthListVisible());
 }
 

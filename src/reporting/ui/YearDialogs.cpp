@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -31,6 +32,8 @@ QTableWidget* makeTable(QWidget* parent, const QStringList& heads) {
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows as high as a line of text: a year of months fits on the screen.
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
 
@@ -47,7 +50,7 @@ void fitRows(QTableWidget* t) {
     t->setMinimumHeight(h);
     int w = 2 * t->frameWidth();
     for (int c = 0; c < t->columnCount(); ++c) w += t->horizontalHeader()->sectionSize(c);
-    t->setMinimumWidth(w);
+    t->setFixedWidth(w);
 }
 
 QHBoxLayout* printAndDone(QDialog* dialog, QPushButton** print, QPushButton** done) {
@@ -109,7 +112,6 @@ YearPioneerHoursDialog::YearPioneerHoursDialog(YearPioneerHoursModel& model, QWi
     });
     if (publishers_->count() > 0) publishers_->setCurrentRow(0);
     sync();
-    fitRows(table_);
     publishers_->setFocus();
 }
 
@@ -131,6 +133,7 @@ void YearPioneerHoursDialog::sync() {
         label->setText(qs(line));
         label->setVisible(!line.empty());
     }
+    fitRows(table_);
 }
 
 // ---- "Ringkasan Kegiatan Setahun" -------------------------------------------------------
@@ -189,7 +192,6 @@ YearActivitySummaryDialog::YearActivitySummaryDialog(YearActivitySummaryModel& m
         accept();
     });
     sync();
-    fitRows(table_);
     value_->setFocus();
 }
 
@@ -214,6 +216,8 @@ void YearActivitySummaryDialog::sync() {
     }
     period_->setText(qs(model_.periodButtonCaption()));
     period_->setToolTip(period);
+    // Hours take wider columns than counts.
+    fitRows(table_);
 }
 
 // ---- "Hadirin Perhimpunan Setahun" --------------------------------------------------------
@@ -256,9 +260,11 @@ YearAttendanceDialog::YearAttendanceDialog(YearAttendanceModel& model, QWidget* 
     });
     blocks_->setCurrentRow(model_.selectedBlock());
     sync();
-    int w = 2 * table_->frameWidth() + 20;
+    // Two service years do not fit: the table scrolls, and keeps room for it.
+    int w = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < table_->columnCount(); ++c) w += table_->horizontalHeader()->sectionSize(c);
-    table_->setMinimumSize(w, table_->fontMetrics().height() * 20);
+    table_->setFixedWidth(w);
+    table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 18);
     blocks_->setFocus();
 }
 
