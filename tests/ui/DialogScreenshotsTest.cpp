@@ -8,10 +8,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "MonthCycleFixture.h"
 #include "ShellFixture.h"
 #include "reporting/AttendanceModel.h"
+#include "reporting/CollectionState.h"
 #include "reporting/HistoryEditorModel.h"
 #include "reporting/PublisherStatusModel.h"
 #include "reporting/QuickView.h"
@@ -71,6 +73,23 @@ TEST(DialogScreenshots, StartDialogAndReportList) {
     ReportListModel list(doc);
     ReportListDialog listDialog(list);
     look(listDialog, "dialog105-report-list");
+}
+
+TEST(DialogScreenshots, StartDialogWithEveryButton) {
+    // A closed month late in the month: advice, reopening, reinitialising
+    // and the early start all show.
+    test::ShellFixture shell(40);
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    CloseCollection(doc);
+    doc.reportMonth().todayDay = 26;
+    StartCollectionModel start(doc);
+    StartCollectionDialog dialog(start);
+    EXPECT_TRUE(dialog.reopenButton()->isDefault());
+    look(dialog, "dialog-start-closed-month");
+    EXPECT_TRUE(dialog.adviceButton()->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.earlyStartButton()->text().contains("Desember"));
+    EXPECT_TRUE(dialog.initialiseButton()->text().startsWith("Reinitialize"));
 }
 
 TEST(DialogScreenshots, SlipsOfAPublisherAndARegularPioneer) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +14,10 @@
 #include <QPushButton>
 
 #include "MonthCycleFixture.h"
+#include "ShellFixture.h"
+#include "app/ActionPanel.h"
 #include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportFonts.h"
 #include "print/ReportKinds.h"
@@ -317,6 +321,53 @@ TEST(MonthCycle, StartDialogCancelChangesNothingAndOpenMonthSkipsIt) {
     f.window().trigger(app::cmd::PanelEnterReports);
     EXPECT_TRUE(listSeen);
     EXPECT_EQ(Collection::Open, reportMonthState(doc));
+}
+
+}  // namespace
+}  // namespace velno
+
+namespace velno {
+namespace {
+
+// A panel button (ids below the menus') or a menu item.
+bool enabled(app::MainWindow& w, int id) {
+    if (id < 32768) return w.panel()->button(id)->isEnabled();
+    return w.action(id)->isEnabled();
+}
+
+TEST(MonthCycleCommands, RoutedLiveAndDataChangingOnesOffInSnapshotView) {
+    test::ShellFixture shell;
+    shell.open();
+    app::MainWindow& w = shell.window();
+    const int dataChanging[] = {app::cmd::PanelEnterReports, app::cmd::ReportSlip,
+                                app::cmd::PanelAttendance, app::cmd::Attendance,
+                                app::cmd::PanelEditHistory};
+    const int viewing[] = {app::cmd::PanelQuickView, app::cmd::QuickView,
+                           app::cmd::YearActivitySummary, app::cmd::PioneerHoursYear,
+                           app::cmd::YearAttendance};
+    for (int id : dataChanging) EXPECT_TRUE(enabled(w, id)) << id;
+    for (int id : viewing) EXPECT_TRUE(enabled(w, id)) << id;
+    // The history editor's own id has no menu entry; the table routes it.
+    app::ShellState state;
+    EXPECT_TRUE(app::isEnabled(*app::findCommand(app::cmd::EditHistory), state));
+    state.archiveView = true;
+    EXPECT_FALSE(app::isEnabled(*app::findCommand(app::cmd::EditHistory), state));
+
+    // "Hapus Pemberitahuan Awal" is a check item over the settings.
+    QAction* notice = w.action(app::cmd::NoStartupNotice);
+    ASSERT_TRUE(notice->isCheckable());
+    const bool before = notice->isChecked();
+    shell.doc().dirty = false;
+    w.trigger(app::cmd::NoStartupNotice);
+    EXPECT_NE(before, notice->isChecked());
+    EXPECT_EQ(notice->isChecked(), shell.doc().settings().nag != 0);
+    EXPECT_TRUE(shell.doc().dirty);
+
+    shell.doc().oldYearView = true;
+    w.refreshAll();
+    for (int id : dataChanging) EXPECT_FALSE(enabled(w, id)) << id;
+    for (int id : viewing) EXPECT_TRUE(enabled(w, id)) << id;
+    shell.doc().oldYearView = false;
 }
 
 }  // namespace
