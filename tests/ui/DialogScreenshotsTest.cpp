@@ -135,6 +135,10 @@ TEST(DialogScreenshots, TheOtherDialogs) {
     const QuickViewModel quick(doc);
     QuickViewDialog quickDialog(quick);
     look(quickDialog, "dialog119-quick-view");
+    QLabel* active = quickDialog.valueLabel(QuickViewModel::Box::Congregation, "Pnyr Aktif:");
+    ASSERT_NE(nullptr, active);
+    EXPECT_EQ(static_cast<int>(doc.store().subList(ListActive).size()),
+              active->text().trimmed().toInt());
 
     YearPioneerHoursModel hours(doc);
     YearPioneerHoursDialog hoursDialog(hours);
