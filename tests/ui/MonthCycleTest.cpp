@@ -329,6 +329,31 @@ TEST(MonthCycle, StartDialogCancelChangesNothingAndOpenMonthSkipsIt) {
 namespace velno {
 namespace {
 
+TEST(MonthCycleCommands, ReopeningAClosedMonthKeepsItsReports) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    CloseCollection(doc);
+    TallyMonth(doc);
+    const CategoryTally before = doc.tally();
+    bool listSeen = false;
+    test::whenModal<StartCollectionDialog>([&](StartCollectionDialog* d) {
+        EXPECT_TRUE(d->reopenButton()->isDefault());
+        EXPECT_TRUE(d->initialiseButton()->text().startsWith("Reinitialize"));
+        test::whenModal<ReportListDialog>([&](ReportListDialog* list) {
+            listSeen = true;
+            pressButton(list->finishButton());
+        });
+        press(Qt::Key_Return);
+    });
+    shell.window().trigger(app::cmd::PanelEnterReports);
+    EXPECT_TRUE(listSeen);
+    EXPECT_EQ(Collection::Open, reportMonthState(doc));
+    TallyMonth(doc);
+    for (int c = 0; c < CategoryTally::kCategories; ++c)
+        EXPECT_EQ(before.at(c, TallyValue::Count), doc.tally().at(c, TallyValue::Count)) << c;
+}
+
 // A panel button (ids below the menus') or a menu item.
 bool enabled(app::MainWindow& w, int id) {
     if (id < 32768) return w.panel()->button(id)->isEnabled();
