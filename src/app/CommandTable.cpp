@@ -66,6 +66,30 @@ void doClearLateReports(Shell& s, const Command&) {
 void doExit(Shell& s, const Command&) {
     s.exit();
 }
+void doEnterReports(Shell& s, const Command&) {
+    s.enterReports();
+}
+void doAttendance(Shell& s, const Command&) {
+    s.meetingAttendance();
+}
+void doQuickView(Shell& s, const Command&) {
+    s.quickView();
+}
+void doEditHistory(Shell& s, const Command&) {
+    s.editHistory();
+}
+void doYearActivitySummary(Shell& s, const Command&) {
+    s.yearActivitySummary();
+}
+void doPioneerHoursYear(Shell& s, const Command&) {
+    s.pioneerHoursYear();
+}
+void doYearAttendance(Shell& s, const Command&) {
+    s.yearAttendance();
+}
+void doToggleStartupNotice(Shell& s, const Command&) {
+    s.toggleStartupNotice();
+}
 void doHelpContents(Shell& s, const Command&) {
     s.help(HelpTopic::Contents);
 }
@@ -168,14 +192,14 @@ std::vector<Command> buildCommands() {
         run(cmd::Password, TxMPassword, doPassword, E::LiveData),
         later(cmd::BibleStudents, TxMBibleStudents, E::LiveData),
         // "&Kirim"
-        later(cmd::ReportSlip, TxMReportSlip, E::LiveData),
-        later(cmd::Attendance, TxMAttendance, E::LiveData),
+        run(cmd::ReportSlip, TxMReportSlip, doEnterReports, E::LiveData),
+        run(cmd::Attendance, TxMAttendance, doAttendance, E::LiveData),
         // "&Lihat"
         later(cmd::RecordCards, TxMRecordCards),
-        later(cmd::QuickView, TxMQuickView),
-        later(cmd::YearActivitySummary, TxMYearSummary),
-        later(cmd::PioneerHoursYear, TxMPioneerHours),
-        later(cmd::YearAttendance, TxMYearAttendance),
+        run(cmd::QuickView, TxMQuickView, doQuickView),
+        run(cmd::YearActivitySummary, TxMYearSummary, doYearActivitySummary),
+        run(cmd::PioneerHoursYear, TxMPioneerHours, doPioneerHoursYear),
+        run(cmd::YearAttendance, TxMYearAttendance, doYearAttendance),
         later(cmd::ListNotReporting, TxMListNotReporting),
         later(cmd::ListIrregular, TxMListIrregular),
         later(cmd::ListNew, TxMListNew),
@@ -266,7 +290,8 @@ std::vector<Command> buildCommands() {
         run(cmd::ReportFormat, TxMReportFormat, doReportFormat, E::LiveData),
         later(cmd::CardOptions, TxMCardOptions),
         withCheck(later(cmd::AutoCaps, TxMAutoCaps), Checked::AutoCaps),
-        withCheck(later(cmd::NoStartupNotice, TxMNoStartupNotice), Checked::NoStartupNotice),
+        withCheck(run(cmd::NoStartupNotice, TxMNoStartupNotice, doToggleStartupNotice, E::LiveData),
+                  Checked::NoStartupNotice),
         run(cmd::ClearLateReports, TxMClearLateReports, doClearLateReports, E::LateReports),
         withCheck(later(cmd::CustomCategory, TxMCustomCategory, E::LiveData),
                   Checked::CustomCategory),
@@ -284,6 +309,8 @@ std::vector<Command> buildCommands() {
         // Group lists without a menu entry of their own.
         report(32893, 0, 72),
         report(32901, 0, 74),
+        // The history editor has a panel button but no menu entry.
+        run(cmd::EditHistory, TxPanelEditHistory, doEditHistory, E::LiveData),
         // Accelerators only. Text fields handle the editing keys themselves;
         // the window has neither new/open nor panes to cycle.
         later(cmd::FileNew, 0),
@@ -295,8 +322,8 @@ std::vector<Command> buildCommands() {
         later(cmd::NextPane, 0),
         later(cmd::PreviousPane, 0),
         // The ActionPanel.
-        later(cmd::PanelEnterReports, TxPanelEnterReports, E::LiveData),
-        later(cmd::PanelAttendance, TxPanelAttendance, E::LiveData),
+        run(cmd::PanelEnterReports, TxPanelEnterReports, doEnterReports, E::LiveData),
+        run(cmd::PanelAttendance, TxPanelAttendance, doAttendance, E::LiveData),
         later(cmd::PanelAuxiliary, TxPanelAuxiliary, E::LiveData),
         later(cmd::PanelEditPublishers, TxPanelEditPublishers, E::LiveData),
         later(cmd::PanelGroups, TxPanelGroups, E::LiveData),
@@ -307,7 +334,7 @@ std::vector<Command> buildCommands() {
         later(cmd::PanelNew, TxPanelNew),
         later(cmd::PanelReactivated, TxPanelReactivated),
         later(cmd::PanelNewlyBaptised, TxPanelNewlyBaptised),
-        later(cmd::PanelQuickView, TxPanelQuickView),
+        run(cmd::PanelQuickView, TxPanelQuickView, doQuickView),
         report(cmd::PanelAnalysis, TxPanelAnalysis, 1),
         report(cmd::PanelGroupAnalysis, TxPanelGroupAnalysis, 2),
         report(cmd::PanelSummary, TxPanelSummary, 3),
@@ -315,7 +342,7 @@ std::vector<Command> buildCommands() {
         report(cmd::PanelMeetingReport, TxPanelMeetingReport, 4),
         report(cmd::PanelPhoneList, TxPanelPhoneList, 50),
         later(cmd::PanelRecordCards, TxPanelRecordCards),
-        later(cmd::PanelEditHistory, TxPanelEditHistory, E::LiveData),
+        run(cmd::PanelEditHistory, TxPanelEditHistory, doEditHistory, E::LiveData),
         run(cmd::PanelExit, TxPanelExit, doExit),
         withVisibility(run(cmd::PanelReturn, 0, doReturnToLive, E::ArchiveView),
                        Visible::ArchiveView, Caption::ReturnToLive),

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -21,6 +22,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -30,6 +32,7 @@
 #include "app/CVelnoView.h"
 #include "app/CommandIds.h"
 #include "app/QtPrompter.h"
+#include "print/AttendanceRecordPage.h"
 #include "print/GroupPrinting.h"
 #include "print/ProfileFontSettings.h"
 #include "print/ui/PdfPrintTarget.h"
@@ -37,7 +40,23 @@
 #include "print/ui/QPrinterPrintTarget.h"
 #include "publishers/ReportGroupPickerModel.h"
 #include "publishers/ui/ReportGroupPickerDialog.h"
+#include "reporting/AttendanceModel.h"
+#include "reporting/HistoryEditorModel.h"
 #include "reporting/LateReports.h"
+#include "reporting/QuickView.h"
+#include "reporting/ReportListModel.h"
+#include "reporting/StartCollectionModel.h"
+#include "reporting/StartupNotice.h"
+#include "reporting/TallyMonth.h"
+#include "reporting/YearActivitySummaryModel.h"
+#include "reporting/YearAttendanceModel.h"
+#include "reporting/YearPioneerHoursModel.h"
+#include "reporting/ui/AttendanceDialog.h"
+#include "reporting/ui/HistoryEditorDialog.h"
+#include "reporting/ui/QuickViewDialog.h"
+#include "reporting/ui/ReportListDialog.h"
+#include "reporting/ui/StartCollectionDialog.h"
+#include "reporting/ui/YearDialogs.h"
 #include "store/CVelnoDoc.h"
 #include "store/OldReports.h"
 #include "store/PasswordChangeModel.h"
@@ -98,6 +117,8 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     // The fonts travel with every save of the settings.
+    // The branch report's totals are written with the records.
+    if (!doc_.recomputeTotals) installTallyOnSave(doc_);
     writeSettings_ = doc_.writeSettings;
     doc_.writeSettings = [this](CVelnoDoc& d) {
         storeFonts();
@@ -528,6 +549,101 @@ void MainWindow::returnToLiveData() {
 void MainWindow::clearLateReports() {
     // The branch report counts them: the report on show changes.
     if (ClearLateReports(doc_)) reportView_->refresh();
+}
+
+// ---- monthly reporting ---------------------------------------------------------------
+
+void MainWindow::enterReports() {
+    if (startDialogNeeded(doc_)) {
+        StartCollectionModel start(doc_);
+        StartCollectionDialog dialog(start, this);
+        dialog.exec();
+        // The status pane follows whether or not the dialog was confirmed.
+        const StartOutcome outcome = finishStartDialog(doc_, start);
+        refreshAll();
+        if (!outcome.accepted || !outcome.openReportList) return;
+    }
+    ReportListModel list(doc_);
+    ReportListDialog dialog(list, this);
+    dialog.exec();
+    // The branch report and every list count the new reports.
+    reportView_->refresh();
+}
+
+void MainWindow::meetingAttendance() {
+    AttendanceModel model(doc_);
+    AttendanceDialog dialog(model, this);
+    dialog.exec();
+    reportView_->refresh();
+}
+
+void MainWindow::quickView() {
+    const QuickViewModel model(doc_);
+    QuickViewDialog dialog(model, this);
+    dialog.exec();
+}
+
+void MainWindow::editHistory() {
+    HistoryEditorModel model(doc_);
+    if (!model.available()) return;
+    HistoryEditorDialog dialog(model, this);
+    dialog.exec();
+    reportView_->refresh();
+}
+
+void MainWindow::yearActivitySummary() {
+    YearActivitySummaryModel model(doc_);
+    YearActivitySummaryDialog dialog(model, this);
+    dialog.exec();
+    if (dialog.action() == YearActivitySummaryModel::Action::Print) printWidget(dialog.table());
+}
+
+void MainWindow::pioneerHoursYear() {
+    YearPioneerHoursModel model(doc_);
+    YearPioneerHoursDialog dialog(model, this);
+    dialog.exec();
+    if (dialog.action() != YearPioneerHoursModel::Action::Print) return;
+    // The printed page is the pioneers' hours page of the service year.
+    if (!view_.show(doc_, 47)) return;
+    applyMode(false);
+    print();
+}
+
+void MainWindow::yearAttendance() {
+    YearAttendanceModel model(doc_);
+    YearAttendanceDialog dialog(model, this);
+    dialog.exec();
+    if (dialog.action() != YearAttendanceModel::Action::Print) return;
+    view_.showDrawing(print::attendanceRecordDrawer(model.selectedBlock()));
+    applyMode(false);
+    print();
+}
+
+void MainWindow::toggleStartupNotice() {
+    ToggleStartupNotice(doc_);
+}
+
+void MainWindow::printWidget(QWidget* widget) {
+    QPrinter& p = printer();
+    QPrintDialog dialog(&p, this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printerChanged();
+    QPainter painter;
+    if (!painter.begin(&p)) {
+        prompter_.tell(text::arg(text::tr(text::TxPrintFailed), p.printerName().toStdString()),
+                       Icon::Error);
+        return;
+    }
+    // Scaled to the page width, an inch from the edges.
+    const QRectF page = p.pageLayout().paintRectPixels(p.resolution());
+    const double inch = p.resolution();
+    const double scale = std::min((page.width() - 2 * inch) / widget->width(),
+                                  (page.height() - 2 * inch) / widget->height());
+    painter.translate(inch, inch);
+    painter.scale(scale, scale);
+    widget->render(&painter);
+    painter.end();
 }
 
 void MainWindow::exit() {

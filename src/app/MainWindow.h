@@ -52,6 +52,14 @@ public:
     void returnToLiveData() override;
     void clearLateReports() override;
     void exit() override;
+    void enterReports() override;
+    void meetingAttendance() override;
+    void quickView() override;
+    void editHistory() override;
+    void yearActivitySummary() override;
+    void pioneerHoursYear() override;
+    void yearAttendance() override;
+    void toggleStartupNotice() override;
     void help(HelpTopic topic) override;
     void about() override;
 
@@ -94,6 +102,8 @@ private:
     void printerChanged();
     void printEveryGroup(int kind);
     void storeFonts();
+    // Prints a dialog's table as it shows on the screen, one page wide.
+    void printWidget(QWidget* widget);
 
     CVelnoDoc& doc_;
     QtPrompter& prompter_;

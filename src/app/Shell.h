@@ -31,6 +31,16 @@ public:
     virtual void clearLateReports() = 0;
     virtual void exit() = 0;
 
+    // Monthly reporting.
+    virtual void enterReports() = 0;
+    virtual void meetingAttendance() = 0;
+    virtual void quickView() = 0;
+    virtual void editHistory() = 0;
+    virtual void yearActivitySummary() = 0;
+    virtual void pioneerHoursYear() = 0;
+    virtual void yearAttendance() = 0;
+    virtual void toggleStartupNotice() = 0;
+
     // Help and about.
     virtual void help(HelpTopic topic) = 0;
     virtual void about() = 0;

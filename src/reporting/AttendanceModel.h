@@ -46,6 +46,8 @@ public:
     std::string averageText(int block) const;
     bool fieldsEnabled() const { return early_ || month0_ >= 0; }
     Field focus() const { return focus_; }
+    // The focused field's text is selected: the next character replaces it.
+    bool focusSelected() const { return focusSelected_; }
     // The slot being edited; -1 when none.
     int shownSlot() const;
 
