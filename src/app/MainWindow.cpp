@@ -35,7 +35,12 @@
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPainterCanvas.h"
 #include "print/ui/QPrinterPrintTarget.h"
+#include "publishers/PioneerEnrolmentModel.h"
+#include "publishers/PublisherSelectModel.h"
+#include "publishers/RecordPlacement.h"
 #include "publishers/ReportGroupPickerModel.h"
+#include "publishers/ui/PioneerEnrolmentDialog.h"
+#include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/ReportGroupPickerDialog.h"
 #include "reporting/LateReports.h"
 #include "store/CVelnoDoc.h"
@@ -532,6 +537,41 @@ void MainWindow::clearLateReports() {
 
 void MainWindow::exit() {
     close();
+}
+
+// ---- publisher records ----------------------------------------------------------
+
+void MainWindow::editPublishers() {
+    PublisherSelectModel model(doc_);
+    {
+        PublisherSelectDialog dialog(model, this);
+        dialog.exec();
+    }
+    // Saving is the save step's business; a changed store redraws the report.
+    if (model.close().redraw) reportView_->refresh();
+}
+
+void MainWindow::enrolAuxiliaryPioneers() {
+    PioneerEnrolmentModel model(doc_, EnrolmentMode::Auxiliary);
+    PioneerEnrolmentDialog dialog(model, this);
+    dialog.exec();
+    if (doc_.dirty) reportView_->refresh();
+}
+
+void MainWindow::enrolRegularPioneers() {
+    PioneerEnrolmentModel model(doc_, EnrolmentMode::Regular);
+    PioneerEnrolmentDialog dialog(model, this);
+    dialog.exec();
+    if (doc_.dirty) reportView_->refresh();
+}
+
+void MainWindow::toggleAutoCaps() {
+    velno::toggleAutoCaps(doc_);
+}
+
+void MainWindow::toggleSortByFirstName() {
+    velno::toggleSortByFirstName(doc_);
+    reportView_->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -54,6 +54,11 @@ public:
     void exit() override;
     void help(HelpTopic topic) override;
     void about() override;
+    void editPublishers() override;
+    void enrolAuxiliaryPioneers() override;
+    void enrolRegularPioneers() override;
+    void toggleAutoCaps() override;
+    void toggleSortByFirstName() override;
 
     // Runs a command by id as the menus and the panel do.
     void trigger(int id);
