@@ -19,8 +19,10 @@ constexpr double kFirstMonthRight = 3.1;
 constexpr double kMonthStep = 0.6;
 constexpr double kSixMonthsRight = 7.0;
 
+// Room for the names the program gives the meetings ("Perhimpunan Tengah
+// Pekan") in the report fonts, up to the heading of the first figure column.
 int nameWidth(ReportContext& ctx) {
-    return inchesX(ctx, 2.3) - contentLeft(ctx);
+    return inchesX(ctx, 2.75) - contentLeft(ctx);
 }
 
 void drawSectionTable(ReportContext& ctx, PageFlow& flow, const AttendanceSection& section) {
