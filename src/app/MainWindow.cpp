@@ -39,6 +39,7 @@
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/RecordPlacement.h"
 #include "publishers/ReportGroupPickerModel.h"
+#include "publishers/ui/MonthChoiceDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/ReportGroupPickerDialog.h"
@@ -545,6 +546,7 @@ void MainWindow::editPublishers() {
     PublisherSelectModel model(doc_);
     {
         PublisherSelectDialog dialog(model, this);
+        dialog.askMonth = velno::askMonth;
         dialog.exec();
     }
     // Saving is the save step's business; a changed store redraws the report.

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "ShellFixture.h"
+#include "app/CommandIds.h"
 #include "publishers/PublisherEditModel.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/ui/AddPublisherDialog.h"
@@ -599,6 +600,60 @@ TEST(PublisherList, PromotesABibleStudentThroughTheAddDialog) {
     EXPECT_EQ(before + 1, dialog.list()->count());
     EXPECT_GE(rowOf(list, student), 0);
     dialog.reject();
+}
+
+TEST(PublisherList, ReactivatesFromTheMenuThroughTheMonthChoice) {
+    Editing f;
+    CVelnoDoc& doc = f.doc();
+    ASSERT_FALSE(doc.store().subList(ListInactive).empty());
+    const PublisherId inactive = doc.store().at(doc.store().subList(ListInactive).front()).id;
+    const int before = activeCount(doc);
+    QStringList seen;
+    // Each dialog answers from the keyboard and arms the next one.
+    test::onNextModal([&](QWidget* list) {
+        seen << list->objectName();
+        test::onNextModal([&](QWidget* add) {
+            seen << add->objectName();
+            test::onNextModal([&](QWidget* picker) {
+                seen << picker->objectName();
+                test::onNextModal([&](QWidget* month) {
+                    seen << month->objectName();
+                    test::onNextModal([&](QWidget* back) {
+                        seen << back->objectName();
+                        QTest::keyClick(back, Qt::Key_Escape);
+                    });
+                    QTest::keyClick(month, Qt::Key_Return);
+                });
+                QTest::keyClick(picker, Qt::Key_Return);
+            });
+            press(static_cast<AddPublisherDialog*>(add)->choiceButton(AddChoice::Reactivate));
+        });
+        press(static_cast<PublisherSelectDialog*>(list)->addButton());
+    });
+    f.shell.window().trigger(app::cmd::EditPublishers);
+    EXPECT_EQ(QStringList({"dialog136", "dialog138", "dialog140", "dialog113", "dialog136"}), seen);
+    const PublisherRecord* r = doc.store().recordById(inactive);
+    ASSERT_NE(nullptr, r);
+    EXPECT_EQ(ListActive, r->listKind);
+    EXPECT_EQ(before + 1, activeCount(doc));
+    EXPECT_TRUE(doc.dirty);
+}
+
+TEST(PublisherList, PickerModeReturnsTheChosenPublisher) {
+    Editing f;
+    CVelnoDoc& doc = f.doc();
+    PublisherSelectModel list(doc, SelectMode::Picker);
+    PublisherSelectDialog dialog(list);
+    showActive(dialog);
+    EXPECT_FALSE(dialog.addButton()->isVisible());
+    EXPECT_EQ("&" + text::tr(text::TxPick), dialog.editButton()->text().toStdString());
+    EXPECT_EQ("&" + text::tr(text::TxPickCancel), dialog.closeButton()->text().toStdString());
+    dialog.list()->setFocus();
+    QTest::keyClick(dialog.list(), Qt::Key_Down);
+    QTest::keyClick(dialog.list(), Qt::Key_Return);
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    ASSERT_TRUE(list.pick());
+    EXPECT_EQ(list.rows()[1].storePos, *list.pick());
 }
 
 }  // namespace
