@@ -454,6 +454,55 @@ TEST(PublisherEditor, LaterDialogsButtonsArePresentButDisabled) {
     dialog.reject();
 }
 
+TEST(PublisherEditor, StatusRunsFromItsButtonAndBeforeANewPublishersFirstStore) {
+    Editing f;
+    CVelnoDoc& doc = f.doc();
+    PublisherSelectModel list(doc);
+    int asked = 0;
+    std::string askedTitle;
+    StatusFields given;
+    const StatusAsker ask = [&](PublisherStatusModel& status, QWidget*) {
+        ++asked;
+        askedTitle = status.title();
+        status.setChoice(StatusChoice::NewPublisher);
+        status.setMonthRow(doc.reportMonth().reportMonth0 + 1);
+        given = status.result();
+        return std::optional<StatusFields>(given);
+    };
+
+    {
+        auto model = list.openEditor();
+        const PublisherId id = model->copy().id;
+        PublisherEditDialog dialog(*model);
+        showActive(dialog);
+        EXPECT_FALSE(dialog.button(EditButton::Status)->isEnabled());
+        dialog.setStatusAsker(ask);
+        ASSERT_TRUE(dialog.button(EditButton::Status)->isEnabled());
+        press(dialog.button(EditButton::Status));
+        EXPECT_EQ(1, asked);
+        dialog.button(EditButton::Ok)->click();
+        const PublisherRecord& r = *doc.store().recordById(id);
+        EXPECT_EQ(given.statusMark, r.statusMark);
+        EXPECT_EQ(given.markStamp, r.markStamp);
+    }
+
+    asked = 0;
+    auto model = list.openAddEditor();
+    PublisherEditDialog dialog(*model);
+    dialog.setStatusAsker(ask);
+    showActive(dialog);
+    typeInto(dialog.box(EditField::FirstName), "Yosef");
+    typeInto(dialog.box(EditField::LastName), "Zakaria");
+    dialog.button(EditButton::Ok)->setFocus();
+    QTest::keyClick(dialog.button(EditButton::Ok), Qt::Key_Return);
+    EXPECT_EQ(1, asked);
+    EXPECT_NE(std::string::npos, askedTitle.find("Yosef Zakaria")) << askedTitle;
+    const int pos = findActive(doc, "Yosef", "Zakaria");
+    ASSERT_NE(0, pos);
+    EXPECT_EQ(given.statusMark, doc.store().at(pos).statusMark);
+    EXPECT_NE(0, given.statusMark);
+}
+
 // ---- deleting ------------------------------------------------------------------
 
 TEST(PublisherDelete, TemporaryDeletionByKeyboardStampsMonthAndYear) {

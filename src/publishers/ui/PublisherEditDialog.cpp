@@ -30,7 +30,6 @@ QString qs(const std::string& s) {
 bool built(EditButton button) {
     switch (button) {
         case EditButton::Household:
-        case EditButton::Status:
         case EditButton::Privileges:
         case EditButton::ExtraInfo:
         case EditButton::SpecialNeeds:
@@ -168,6 +167,11 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
     box(EditField::FirstName)->setFocus();
 }
 
+PublisherEditDialog::~PublisherEditDialog() {
+    // The model may outlive the dialog.
+    if (statusAsker_) model_.runStatusDialog = nullptr;
+}
+
 QLineEdit* PublisherEditDialog::addBox(EditField field) {
     auto* edit = new QLineEdit(this);
     if (const int limit = model_.fieldLimit(field)) edit->setMaxLength(limit);
@@ -250,12 +254,33 @@ void PublisherEditDialog::showModel() {
         button->setVisible(model_.visible(which));
         button->setEnabled(built(which) && model_.enabled(which));
     }
+    if (!statusAsker_) button(EditButton::Status)->setEnabled(false);
+}
+
+void PublisherEditDialog::setStatusAsker(StatusAsker ask) {
+    statusAsker_ = std::move(ask);
+    if (statusAsker_)
+        model_.runStatusDialog = [this](PublisherStatusModel& status) {
+            return statusAsker_(status, this);
+        };
+    else
+        model_.runStatusDialog = nullptr;
+    showModel();
+}
+
+void PublisherEditDialog::askStatus() {
+    if (!statusAsker_) return;
+    PublisherStatusModel status = model_.statusDialog();
+    if (const auto fields = statusAsker_(status, this)) model_.applyStatus(*fields);
 }
 
 void PublisherEditDialog::clicked(EditButton which) {
     switch (which) {
         case EditButton::Group:
             chooseGroup();
+            break;
+        case EditButton::Status:
+            askStatus();
             break;
         case EditButton::Copy:
             model_.copyOrPaste();

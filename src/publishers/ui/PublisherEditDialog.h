@@ -6,6 +6,8 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "publishers/PublisherEditModel.h"
 
@@ -18,10 +20,16 @@ namespace velno {
 
 class DateListsEdit;
 
+// Runs the status dialog on a record's status fields: the fields to store
+// on OK, nothing on cancel.
+using StatusAsker =
+    std::function<std::optional<StatusFields>(PublisherStatusModel&, QWidget* parent)>;
+
 class PublisherEditDialog : public QDialog {
     Q_OBJECT
 public:
     PublisherEditDialog(PublisherEditModel& model, QWidget* parent = nullptr);
+    ~PublisherEditDialog() override;
 
     QLineEdit* box(EditField field) const { return boxes_[static_cast<int>(field)]; }
     QCheckBox* checkBox(EditCheck check) const { return checks_[static_cast<int>(check)]; }
@@ -32,6 +40,9 @@ public:
 
     // Re-reads every control from the model.
     void showModel();
+    // The status dialog for "&Status" and before a new publisher's first
+    // store; without one "&Status" stays disabled and no status is set.
+    void setStatusAsker(StatusAsker ask);
 
 public slots:
     void reject() override;
@@ -51,7 +62,10 @@ private:
     void deletePublisher();
     void finishStore();
 
+    void askStatus();
+
     PublisherEditModel& model_;
+    StatusAsker statusAsker_;
     std::array<QLineEdit*, kEditFieldCount> boxes_{};
     std::array<QCheckBox*, kEditCheckCount> checks_{};
     std::array<DateListsEdit*, 3> dates_{};

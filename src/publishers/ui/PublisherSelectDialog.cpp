@@ -8,7 +8,6 @@
 
 #include "publishers/PublisherEditModel.h"
 #include "publishers/PublisherSelectModel.h"
-#include "publishers/ui/PublisherEditDialog.h"
 
 namespace velno {
 
@@ -68,7 +67,10 @@ void PublisherSelectDialog::showModel() {
 
 void PublisherSelectDialog::runEditor(PublisherEditModel& editor) {
     PublisherEditDialog dialog(editor, this);
+    dialog.setStatusAsker(askStatus);
     dialog.exec();
+    // Names shown in the list may have changed with any store.
+    model_.refill();
     showModel();
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "publishers/ui/AddPublisherDialog.h"
+#include "publishers/ui/PublisherEditDialog.h"
 
 class QListWidget;
 class QPushButton;
@@ -29,6 +30,8 @@ public:
 
     // The month question of the moves from the add dialog.
     MonthAsker askMonth;
+    // The status dialog of the editors opened from here.
+    StatusAsker askStatus;
 
 private:
     void edit();
