@@ -524,8 +524,8 @@ TEST(PublisherDelete, TemporaryDeletionByKeyboardStampsMonthAndYear) {
         ASSERT_NE(nullptr, d);
         title = d->windowTitle();
         listsHidden = !d->monthList()->isVisible() && !d->yearList()->isVisible();
-        d->permanentButton()->setFocus();
-        QTest::keyClick(d->permanentButton(), Qt::Key_Down);
+        d->temporaryButton()->setFocus();
+        QTest::keyClick(d->temporaryButton(), Qt::Key_Space);
         EXPECT_TRUE(d->temporaryButton()->isChecked());
         EXPECT_TRUE(d->monthList()->isVisible());
         d->monthList()->setFocus();
