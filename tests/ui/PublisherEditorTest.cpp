@@ -166,6 +166,41 @@ TEST(PublisherEditor, AddsAPublisherTypedByKeyboard) {
     EXPECT_EQ(activeCount(doc), static_cast<int>(list.rows().size()));
 }
 
+TEST(PublisherEditor, DateListsWrapBlankAndMoveFromTheKeyboard) {
+    Editing f;
+    PublisherSelectModel list(f.doc());
+    auto model = list.openAddEditor();
+    PublisherEditDialog dialog(*model);
+    showActive(dialog);
+    DateListsEdit* baptism = dialog.dateLists(EditDate::Baptism);
+    QComboBox* month = baptism->list(DatePart::Month);
+    QComboBox* day = baptism->list(DatePart::Day);
+    month->setFocus();
+    // Up from the blank line wraps to the last month, Down back to the blank.
+    QTest::keyClick(month, Qt::Key_Up);
+    EXPECT_EQ(12, month->currentIndex());
+    QTest::keyClick(month, Qt::Key_Down);
+    EXPECT_EQ(0, month->currentIndex());
+    QTest::keyClicks(month, "ag");  // "Agu"
+    EXPECT_EQ(8, month->currentIndex());
+    QTest::keyClick(month, Qt::Key_Right);
+    EXPECT_EQ(day, QApplication::focusWidget());
+    QTest::keyClicks(day, "7");
+    EXPECT_EQ(7, day->currentIndex());
+    QTest::keyClick(day, Qt::Key_Delete);
+    EXPECT_EQ(0, day->currentIndex());
+    QTest::keyClick(day, Qt::Key_Left);
+    EXPECT_EQ(month, QApplication::focusWidget());
+    // A complete baptism date offers "Pelantikan...".
+    EXPECT_FALSE(dialog.button(EditButton::Privileges)->isVisible());
+    QTest::keyClicks(day, "7");
+    QTest::keyClicks(baptism->list(DatePart::Year), "15");
+    EXPECT_EQ("2015", baptism->list(DatePart::Year)->currentText().toStdString());
+    EXPECT_TRUE(dialog.button(EditButton::Privileges)->isVisible());
+    EXPECT_EQ("08072015", fieldText(model->copy().bapdate));
+    dialog.reject();
+}
+
 TEST(PublisherEditor, CombinedNameTurnsTheFirstNameIntoAnInitial) {
     Editing f;
     PublisherSelectModel list(f.doc());
