@@ -38,13 +38,14 @@ PioneerEnrolmentDialog::PioneerEnrolmentDialog(PioneerEnrolmentModel& model, QWi
     years_->setFixedHeight(years_->sizeHintForRow(0) * 3 + 2 * years_->frameWidth() + 4);
     years_->setFixedWidth(60);
     months_ = new QComboBox(this);
+    // Created in the order of the tab chain: the top row, then the lists.
+    special_ = new QCheckBox(qs(model_.specialCheckText()), this);
     left_ = new QListWidget(this);
     action_ = new QPushButton(this);
     right_ = new QListWidget(this);
     name_ = new QLabel(this);
     name_->setAlignment(Qt::AlignCenter);
     name_->setFrameShape(QFrame::StyledPanel);
-    special_ = new QCheckBox(qs(model_.specialCheckText()), this);
     finish_ = new QPushButton(qs(model_.finishText()), this);
     action_->setDefault(true);
     finish_->setAutoDefault(false);
