@@ -159,12 +159,16 @@ void PioneerEnrolmentDialog::showModel() {
 }
 
 bool PioneerEnrolmentDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && (watched == left_ || watched == right_)) {
-        const EnrolmentSide side = watched == left_ ? EnrolmentSide::Left : EnrolmentSide::Right;
-        if (model_.activeSide() != side) {
-            model_.focusList(side);
-            showModel();
-        }
+    if (watched != left_ && watched != right_) return QDialog::eventFilter(watched, event);
+    auto* list = static_cast<QListWidget*>(watched);
+    if (event->type() == QEvent::FocusIn) {
+        model_.focusList(list == left_ ? EnrolmentSide::Left : EnrolmentSide::Right);
+        showModel();
+    } else if (event->type() == QEvent::FocusOut) {
+        // Leaving a list hides its line; the button still acts on it.
+        const QSignalBlocker block(list);
+        list->setCurrentRow(-1);
+        list->clearSelection();
     }
     return QDialog::eventFilter(watched, event);
 }
