@@ -8,7 +8,7 @@ build=${VELNO_BENCH_BUILD:-build-bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELNO_TESTS=OFF -DVELNO_BENCH=ON
 cmake --build "$build" -j"$(nproc)"
 for b in "$build"/bench/bench_*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.5 "$@"
 done
