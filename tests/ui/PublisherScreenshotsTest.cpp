@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "ShellFixture.h"
@@ -97,6 +98,15 @@ TEST(PublisherScreenshots, EveryDialog) {
         EXPECT_TRUE(over.empty()) << over.front();
         const auto cut = cutTexts(dialog);
         EXPECT_TRUE(cut.empty()) << cut.front();
+
+        // The plain group number the group button asks for.
+        test::onNextModal([](QWidget* input) {
+            const QImage image = input->grab().toImage();
+            EXPECT_TRUE(image.save(test::artefactFolder() + "/group-number.png"));
+            EXPECT_TRUE(cutTexts(*input).empty());
+            QTest::keyClick(input, Qt::Key_Escape);
+        });
+        dialog.button(EditButton::Group)->click();
 
         DeletePublisherModel del = model->deleteDialog();
         del.setKind(DeleteKind::Temporary);
