@@ -107,6 +107,7 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
         for (int r = 0; r < 4; ++r)
             if (columns[c][r] != EditCheck::Consent)
                 boxes->addWidget(addCheck(columns[c][r]), r, c);
+    for (int c = 0; c < 3; ++c) boxes->setColumnStretch(c, 1);
     specialServant_ = label(model_.specialServantText());
     missionary_ = label(model_.missionaryText());
     auto* marks = new QHBoxLayout;
