@@ -102,6 +102,21 @@ void doHelpContext(Shell& s, const Command&) {
 void doAbout(Shell& s, const Command&) {
     s.about();
 }
+void doEditPublishers(Shell& s, const Command&) {
+    s.editPublishers();
+}
+void doAuxiliaryPioneers(Shell& s, const Command&) {
+    s.enrolAuxiliaryPioneers();
+}
+void doRegularPioneers(Shell& s, const Command&) {
+    s.enrolRegularPioneers();
+}
+void doAutoCaps(Shell& s, const Command&) {
+    s.toggleAutoCaps();
+}
+void doSortByFirstName(Shell& s, const Command&) {
+    s.toggleSortByFirstName();
+}
 
 // ---- row builders ----------------------------------------------------------
 
@@ -182,9 +197,9 @@ std::vector<Command> buildCommands() {
         run(cmd::ReturnToPanel, TxMReturnToPanel, doReturnToPanel, E::ReportMode),
         run(cmd::Exit, TxMExit, doExit),
         // "&Edit"
-        later(cmd::EditPublishers, TxMPublishers, E::LiveData),
-        later(cmd::AuxiliaryPioneers, TxMAuxiliaryPioneers, E::LiveData),
-        later(cmd::RegularPioneers, TxMRegularPioneers, E::LiveData),
+        run(cmd::EditPublishers, TxMPublishers, doEditPublishers, E::LiveData),
+        run(cmd::AuxiliaryPioneers, TxMAuxiliaryPioneers, doAuxiliaryPioneers, E::LiveData),
+        run(cmd::RegularPioneers, TxMRegularPioneers, doRegularPioneers, E::LiveData),
         later(cmd::Groups, TxMGroups, E::LiveData),
         later(cmd::Moved, TxMMoved, E::LiveData),
         later(cmd::Inactive, TxMInactive, E::LiveData),
@@ -289,7 +304,7 @@ std::vector<Command> buildCommands() {
         // "&Opsi"
         run(cmd::ReportFormat, TxMReportFormat, doReportFormat, E::LiveData),
         later(cmd::CardOptions, TxMCardOptions),
-        withCheck(later(cmd::AutoCaps, TxMAutoCaps), Checked::AutoCaps),
+        withCheck(run(cmd::AutoCaps, TxMAutoCaps, doAutoCaps, E::LiveData), Checked::AutoCaps),
         withCheck(run(cmd::NoStartupNotice, TxMNoStartupNotice, doToggleStartupNotice, E::LiveData),
                   Checked::NoStartupNotice),
         run(cmd::ClearLateReports, TxMClearLateReports, doClearLateReports, E::LateReports),
@@ -321,11 +336,14 @@ std::vector<Command> buildCommands() {
         later(cmd::EditPaste, 0),
         later(cmd::NextPane, 0),
         later(cmd::PreviousPane, 0),
+        // No menu entry: reached by its id alone.
+        withCheck(run(cmd::SortByFirstName, 0, doSortByFirstName, E::LiveData),
+                  Checked::SortByFirstName),
         // The ActionPanel.
         run(cmd::PanelEnterReports, TxPanelEnterReports, doEnterReports, E::LiveData),
         run(cmd::PanelAttendance, TxPanelAttendance, doAttendance, E::LiveData),
-        later(cmd::PanelAuxiliary, TxPanelAuxiliary, E::LiveData),
-        later(cmd::PanelEditPublishers, TxPanelEditPublishers, E::LiveData),
+        run(cmd::PanelAuxiliary, TxPanelAuxiliary, doAuxiliaryPioneers, E::LiveData),
+        run(cmd::PanelEditPublishers, TxPanelEditPublishers, doEditPublishers, E::LiveData),
         later(cmd::PanelGroups, TxPanelGroups, E::LiveData),
         later(cmd::PanelInactive, TxPanelInactive, E::LiveData),
         later(cmd::PanelMoved, TxPanelMoved, E::LiveData),
@@ -540,6 +558,7 @@ ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view) {
     if (s.customCategory) s.customCategoryName = cp1252ToUtf8(settings.customCategoryName);
     s.noStartupNotice = settings.nag != 0;
     s.autoCaps = settings.autoCaps != 0;
+    s.sortByFirstName = settings.sortByFirstName;
     const RecordStore& store = doc.store();
     const auto& active = store.subList(ListActive);
     s.hasPublishers = !active.empty();
@@ -602,6 +621,8 @@ bool isChecked(const Command& c, const ShellState& s) {
             return s.autoCaps;
         case Checked::CustomCategory:
             return s.customCategory;
+        case Checked::SortByFirstName:
+            return s.sortByFirstName;
     }
     return false;
 }

@@ -34,6 +34,7 @@ struct ShellState {
     bool autoCaps = false;
     bool hasPublishers = false;
     bool lateReports = false;  // the late-report list holds entries
+    bool sortByFirstName = false;
 };
 
 ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view);
@@ -51,7 +52,7 @@ enum class Enable {
     LateReports,  // live data with late reports to clear
 };
 enum class Visible { Always, ArchiveView, CustomCategory, SpecialNeedsList };
-enum class Checked { Never, NoStartupNotice, AutoCaps, CustomCategory };
+enum class Checked { Never, NoStartupNotice, AutoCaps, CustomCategory, SortByFirstName };
 enum class Caption {
     Fixed,           // the label text
     ReturnToLive,    // "%1 ->" with the ReportMonth's name

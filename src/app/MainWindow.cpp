@@ -38,7 +38,13 @@
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPainterCanvas.h"
 #include "print/ui/QPrinterPrintTarget.h"
+#include "publishers/PioneerEnrolmentModel.h"
+#include "publishers/PublisherSelectModel.h"
+#include "publishers/RecordPlacement.h"
 #include "publishers/ReportGroupPickerModel.h"
+#include "publishers/ui/MonthChoiceDialog.h"
+#include "publishers/ui/PioneerEnrolmentDialog.h"
+#include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/ReportGroupPickerDialog.h"
 #include "reporting/AttendanceModel.h"
 #include "reporting/HistoryEditorModel.h"
@@ -53,6 +59,7 @@
 #include "reporting/YearPioneerHoursModel.h"
 #include "reporting/ui/AttendanceDialog.h"
 #include "reporting/ui/HistoryEditorDialog.h"
+#include "reporting/ui/PublisherStatusDialog.h"
 #include "reporting/ui/QuickViewDialog.h"
 #include "reporting/ui/ReportListDialog.h"
 #include "reporting/ui/StartCollectionDialog.h"
@@ -648,6 +655,48 @@ void MainWindow::printWidget(QWidget* widget) {
 
 void MainWindow::exit() {
     close();
+}
+
+// ---- publisher records ----------------------------------------------------------
+
+void MainWindow::editPublishers() {
+    PublisherSelectModel model(doc_);
+    {
+        PublisherSelectDialog dialog(model, this);
+        dialog.askMonth = velno::askMonth;
+        dialog.askStatus = [this](PublisherStatusModel& status,
+                                  QWidget* parent) -> std::optional<StatusFields> {
+            if (!editPublisherStatus(status, parent, [this] { help(HelpTopic::Context); }))
+                return std::nullopt;
+            return status.result();
+        };
+        dialog.exec();
+    }
+    // Saving is the save step's business; a changed store redraws the report.
+    if (model.close().redraw) reportView_->refresh();
+}
+
+void MainWindow::enrolAuxiliaryPioneers() {
+    PioneerEnrolmentModel model(doc_, EnrolmentMode::Auxiliary);
+    PioneerEnrolmentDialog dialog(model, this);
+    dialog.exec();
+    if (doc_.dirty) reportView_->refresh();
+}
+
+void MainWindow::enrolRegularPioneers() {
+    PioneerEnrolmentModel model(doc_, EnrolmentMode::Regular);
+    PioneerEnrolmentDialog dialog(model, this);
+    dialog.exec();
+    if (doc_.dirty) reportView_->refresh();
+}
+
+void MainWindow::toggleAutoCaps() {
+    velno::toggleAutoCaps(doc_);
+}
+
+void MainWindow::toggleSortByFirstName() {
+    velno::toggleSortByFirstName(doc_);
+    reportView_->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -62,6 +62,11 @@ public:
     void toggleStartupNotice() override;
     void help(HelpTopic topic) override;
     void about() override;
+    void editPublishers() override;
+    void enrolAuxiliaryPioneers() override;
+    void enrolRegularPioneers() override;
+    void toggleAutoCaps() override;
+    void toggleSortByFirstName() override;
 
     // Runs a command by id as the menus and the panel do.
     void trigger(int id);

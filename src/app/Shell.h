@@ -41,6 +41,13 @@ public:
     virtual void yearAttendance() = 0;
     virtual void toggleStartupNotice() = 0;
 
+    // Publisher records.
+    virtual void editPublishers() = 0;
+    virtual void enrolAuxiliaryPioneers() = 0;
+    virtual void enrolRegularPioneers() = 0;
+    virtual void toggleAutoCaps() = 0;
+    virtual void toggleSortByFirstName() = 0;
+
     // Help and about.
     virtual void help(HelpTopic topic) = 0;
     virtual void about() = 0;

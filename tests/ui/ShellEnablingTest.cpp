@@ -52,7 +52,7 @@ TEST(ShellEnabling, ArchiveViewDisablesExactlyTheDataChangingButtons) {
 TEST(ShellEnabling, PartsNotBuiltStayVisibleAndDisabled) {
     test::ShellFixture shell;
     shell.open();
-    for (int id : {cmd::EditPublishers, cmd::Backup, cmd::ExportXml, cmd::FontsLowResolution}) {
+    for (int id : {cmd::Groups, cmd::Backup, cmd::ExportXml, cmd::FontsLowResolution}) {
         QAction* a = shell.window().action(id);
         ASSERT_NE(nullptr, a) << id;
         EXPECT_TRUE(a->isVisible()) << id;
