@@ -2,7 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "app/DrawnIcon.h"
 
 namespace velno::app {
 
@@ -10,12 +11,8 @@ namespace {
 
 // The design on a 64-unit square: a blue ledger with ruled lines and a
 // white check mark.
-QPixmap drawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
+void drawIcon(QPainter& p) {
+    p.scale(24.0 / 64.0, 24.0 / 64.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1f, 0x4e, 0x8c));
     p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
@@ -30,15 +27,12 @@ QPixmap drawIcon(int size) {
     p.setPen(QPen(QColor(0x2e, 0x8b, 0x57), 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(check);
-    return pixmap;
 }
 
 }  // namespace
 
 QIcon appIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(drawIcon(size));
-    return icon;
+    return drawnIcon(drawIcon);
 }
 
 }  // namespace velno::app

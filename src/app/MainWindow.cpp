@@ -32,6 +32,7 @@
 #include "app/CVelnoView.h"
 #include "app/CommandIds.h"
 #include "app/QtPrompter.h"
+#include "app/ToolbarIcons.h"
 #include "print/AttendanceRecordPage.h"
 #include "print/GroupPrinting.h"
 #include "print/ProfileFontSettings.h"
@@ -197,10 +198,34 @@ void MainWindow::addMenuNode(QMenu* menu, const MenuNode& node) {
 }
 
 void MainWindow::buildMenus() {
+    // A menu gets its items when it is first opened: a start need not build
+    // a hundred and fifty items that nobody has looked at yet.
     for (const MenuNode& top : app::menuBar()) {
         QMenu* menu = QMainWindow::menuBar()->addMenu(qs(text::tr(top.label)));
-        for (const MenuNode& child : top.children) addMenuNode(menu, child);
+        unfilledMenus_[menu] = &top;
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
     }
+    // The accelerators work before any menu has been opened.
+    for (const Command& c : commands())
+        if (c.keys) addAction(makeAction(c.id));
+}
+
+void MainWindow::fillMenu(QMenu* menu) {
+    const auto it = unfilledMenus_.find(menu);
+    if (it == unfilledMenus_.end()) return;
+    const MenuNode* top = it->second;
+    unfilledMenus_.erase(it);
+    for (const MenuNode& child : top->children) addMenuNode(menu, child);
+    refreshAll();
+}
+
+void MainWindow::fillMenus() {
+    while (!unfilledMenus_.empty()) fillMenu(unfilledMenus_.begin()->first);
+}
+
+QMenu* MainWindow::oldReportsMenu() {
+    fillMenus();
+    return oldReportsMenu_;
 }
 
 void MainWindow::buildToolBar() {
@@ -208,20 +233,18 @@ void MainWindow::buildToolBar() {
     bar->setObjectName("toolbar");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The desktop's icon theme where there is one.
     struct Button {
         int id;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
+        ToolIcon icon;
     };
     const Button buttons[] = {
-        {cmd::Save, "document-save", QStyle::SP_DialogSaveButton},
-        {cmd::Print, "document-print", QStyle::SP_FileDialogDetailedView},
-        {cmd::PrintPreview, "document-print-preview", QStyle::SP_FileDialogContentsView},
-        {cmd::ExportPdf, "document-export", QStyle::SP_FileIcon},
-        {cmd::ReturnToPanel, "go-previous", QStyle::SP_ArrowBack},
-        {0, nullptr, QStyle::SP_CustomBase},
-        {cmd::HelpContents, "help-contents", QStyle::SP_MessageBoxQuestion},
+        {cmd::Save, ToolIcon::Save},
+        {cmd::Print, ToolIcon::Print},
+        {cmd::PrintPreview, ToolIcon::Preview},
+        {cmd::ExportPdf, ToolIcon::ExportPdf},
+        {cmd::ReturnToPanel, ToolIcon::Back},
+        {0, ToolIcon::Help},
+        {cmd::HelpContents, ToolIcon::Help},
     };
     for (const Button& b : buttons) {
         if (!b.id) {
@@ -229,7 +252,7 @@ void MainWindow::buildToolBar() {
             continue;
         }
         QAction* a = makeAction(b.id);
-        a->setIcon(QIcon::fromTheme(b.theme, style()->standardIcon(b.fallback)));
+        a->setIcon(toolIcon(b.icon));
         bar->addAction(a);
     }
 }
@@ -243,7 +266,8 @@ void MainWindow::buildStatusBar() {
     statusBar()->addPermanentWidget(monthPane_);
 }
 
-QAction* MainWindow::action(int id) const {
+QAction* MainWindow::action(int id) {
+    if (!actions_.count(id)) fillMenus();
     const auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }

@@ -76,11 +76,14 @@ public:
     // Status pane, menus, panel and title from the document's state.
     void refreshAll();
 
-    QAction* action(int id) const;
+    // The action of a command (its menu is filled first when needed).
+    QAction* action(int id);
     ActionPanel* panel() const { return panel_; }
     CVelnoView* reportView() const { return reportView_; }
     QLabel* monthPane() const { return monthPane_; }
-    QMenu* oldReportsMenu() const { return oldReportsMenu_; }
+    QMenu* oldReportsMenu();
+    // The menus are filled when first opened; this fills every one now.
+    void fillMenus();
     print::ReportView& view() { return view_; }
     // Loaded on first use (the first report): finding the default printer
     // is slow and the panel needs no fonts.
@@ -99,6 +102,7 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void addMenuNode(QMenu* menu, const MenuNode& node);
+    void fillMenu(QMenu* menu);
     QAction* makeAction(int id);
     void applyMode(bool entering);
     void sizeForPanel();
@@ -125,6 +129,8 @@ private:
     CVelnoView* reportView_ = nullptr;
     QLabel* monthPane_ = nullptr;
     QMenu* oldReportsMenu_ = nullptr;
+    // Top-level menus not opened yet, with what goes into them.
+    std::map<QMenu*, const MenuNode*> unfilledMenus_;
     std::map<int, QAction*> actions_;
     QByteArray reportGeometry_;
 };

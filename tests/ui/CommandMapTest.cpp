@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <set>
 
 #include "ShellFixture.h"
@@ -175,6 +176,7 @@ void compareMenu(const QList<QAction*>& actions, const std::vector<Entry>& expec
 TEST(CommandMap, MenuBarHasEveryMenuItemInOrderWithIdsAndAccelerators) {
     test::ShellFixture shell;
     shell.open();
+    shell.window().fillMenus();
     const QList<QAction*> tops = shell.window().menuBar()->actions();
     std::vector<Entry> expected = expectedMenus();
     // Without any snapshot the submenu is left out.
@@ -186,6 +188,30 @@ TEST(CommandMap, MenuBarHasEveryMenuItemInOrderWithIdsAndAccelerators) {
         view.insert(view.end() - 1, Entry("Kebutuhan Khusus", 32914));
     }
     compareMenu(tops, expected, "menu bar");
+}
+
+TEST(CommandMap, MenusFillWhenOpenedAndAcceleratorsWorkBefore) {
+    test::ShellFixture shell;
+    shell.open();
+    MainWindow& w = shell.window();
+    QMenu* file = w.menuBar()->actions().front()->menu();
+    ASSERT_NE(nullptr, file);
+    EXPECT_TRUE(file->actions().isEmpty());
+    // Ctrl+S saves while no menu has been opened yet.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    shell.doc().dirty = true;
+    QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_FALSE(shell.doc().dirty);
+
+    file->popup(QPoint(0, 0));
+    EXPECT_FALSE(file->actions().isEmpty());
+    for (QAction* a : file->actions()) {
+        if (!a->isSeparator() && !a->menu()) {
+            EXPECT_FALSE(a->text().isEmpty());
+        }
+    }
+    file->hide();
 }
 
 TEST(CommandMap, EveryMenuCommandIdLiesInTheCommandRanges) {
