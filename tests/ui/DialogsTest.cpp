@@ -4,17 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
 #include "ShellFixture.h"
 #include "app/AboutDialog.h"
 #include "app/CommandIds.h"
+#include "app/MainWindow.h"
 #include "publishers/PublisherChooserModel.h"
 #include "publishers/ReportGroupPickerModel.h"
 #include "publishers/ui/PublisherChooserDialog.h"
@@ -174,6 +178,30 @@ TEST(Help, PagesOpenInTheBrowser) {
     EXPECT_TRUE(opened[1].toLocalFile().endsWith("/indeks.html"));
     for (const QUrl& url : opened)
         EXPECT_TRUE(QFileInfo::exists(url.toLocalFile())) << url.toString().toStdString();
+}
+
+TEST(Help, EveryLinkOfThePagesLeadsToAPageAndPlaceThatExist) {
+    const QDir folder(app::MainWindow::helpFolder());
+    const QStringList pages = folder.entryList({"*.html"}, QDir::Files);
+    ASSERT_FALSE(pages.isEmpty());
+    auto read = [&](const QString& name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QRegularExpression link("href=\"([^\"#]*)(?:#([^\"]*))?\"");
+    for (const QString& page : pages) {
+        auto it = link.globalMatch(read(page));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            const QString target = m.captured(1).isEmpty() ? page : m.captured(1);
+            if (target.endsWith(".css")) continue;
+            ASSERT_TRUE(pages.contains(target)) << (page + " -> " + target).toStdString();
+            if (!m.captured(2).isEmpty()) {
+                EXPECT_TRUE(read(target).contains("id=\"" + m.captured(2) + "\""))
+                    << (page + " -> " + target + "#" + m.captured(2)).toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace
