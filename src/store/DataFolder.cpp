@@ -128,8 +128,11 @@ bool DataFolder::copy(const std::string& from, const std::string& to) const {
     temp += ".velno-tmp";
     ::unlink(temp.c_str());
     if (::link(resolve(from).c_str(), temp.c_str()) == 0) {
-        if (::rename(temp.c_str(), resolve(to).c_str()) == 0) return true;
+        const bool renamed = ::rename(temp.c_str(), resolve(to).c_str()) == 0;
+        // When the target already was this very file, the rename leaves
+        // both names in place.
         ::unlink(temp.c_str());
+        if (renamed) return true;
     }
     const auto source = read(from, std::size_t{64} << 20);
     if (!source.found || source.truncated) return false;

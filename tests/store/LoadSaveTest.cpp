@@ -519,6 +519,14 @@ TEST(DataFolderCopy, CopyStaysAsItWasWhenTheSourceIsReplaced) {
     EXPECT_FALSE(snapshot.copy("remark9.dat", "rmkundo.dat"));
     EXPECT_EQ((Bytes{1, 2, 3}), folder.read("rmkundo.dat", 100).bytes);
     EXPECT_FALSE(folder.copy("missing.dat", "rmkundo.dat"));
+
+    // Copying again onto a copy of the same file leaves nothing behind.
+    ASSERT_TRUE(folder.copy("remark9.dat", "rmkundo.dat"));
+    ASSERT_TRUE(folder.copy("remark9.dat", "rmkundo.dat"));
+    EXPECT_EQ((Bytes{4, 5}), folder.read("rmkundo.dat", 100).bytes);
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(2, files);
 }
 
 }  // namespace
