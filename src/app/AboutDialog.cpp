@@ -10,20 +10,13 @@
 #include "app/AppIcon.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 #ifndef VELNO_VERSION
 #define VELNO_VERSION ""
 #endif
 
 namespace velno::app {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent) : QDialog(parent) {
     setObjectName("dialog100");

@@ -8,16 +8,9 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno::app {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("ActionPanel");

@@ -28,6 +28,7 @@
 #include "store/StartInstance.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 Q_LOGGING_CATEGORY(lcInstance, "velno.instance")
 
@@ -36,10 +37,6 @@ namespace velno::app {
 namespace fs = std::filesystem;
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 fs::path toPath(const QString& s) {
     return fs::path(s.toStdString());

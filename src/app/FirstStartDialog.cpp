@@ -7,16 +7,9 @@
 
 #include "app/AppIcon.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno::app {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 FirstStartDialog::FirstStartDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("FirstStartDialog");

@@ -72,6 +72,7 @@
 #include "store/ui/ReportFormatDialog.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 #ifndef VELNO_SOURCE_HELP_DIR
 #define VELNO_SOURCE_HELP_DIR ""
@@ -80,10 +81,6 @@
 namespace velno::app {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 std::string languageCode() {
     return text::tr(text::LanguageCode);

@@ -9,14 +9,11 @@
 #include "store/ui/PasswordChangeDialog.h"
 #include "store/ui/PasswordDialog.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno::app {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QMessageBox::Icon boxIcon(Icon icon) {
     switch (icon) {

@@ -11,14 +11,11 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno::app {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The nearest folder that exists, for the tree to show.
 QString existingAncestor(QString path) {

@@ -5,14 +5,11 @@
 #include <QVBoxLayout>
 
 #include "publishers/ui/PublisherListPickerDialog.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 constexpr AddChoice kChoices[] = {AddChoice::New, AddChoice::Reactivate, AddChoice::Promote};
 

@@ -9,16 +9,9 @@
 
 #include "publishers/DeletePublisherModel.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 DeletePublisherDialog::DeletePublisherDialog(DeletePublisherModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

@@ -13,14 +13,11 @@
 
 #include "publishers/PioneerEnrolmentModel.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 void fillList(QListWidget* list, const std::vector<EnrolmentRow>& rows) {
     list->clear();

@@ -9,16 +9,9 @@
 #include <QVBoxLayout>
 
 #include "publishers/PublisherChooserModel.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 PublisherChooserDialog::PublisherChooserDialog(PublisherChooserModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

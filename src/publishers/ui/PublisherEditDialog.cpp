@@ -16,14 +16,11 @@
 #include "publishers/ui/DeletePublisherDialog.h"
 #include "store/GroupTable.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Buttons whose dialogs are not built yet: shown as the model says, but
 // never enabled.

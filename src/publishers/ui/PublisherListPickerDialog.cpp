@@ -6,16 +6,9 @@
 #include <QVBoxLayout>
 
 #include "publishers/PublisherListPickerModel.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 PublisherListPickerDialog::PublisherListPickerDialog(PublisherListPickerModel& model,
                                                      QWidget* parent)

@@ -8,16 +8,9 @@
 
 #include "publishers/PublisherEditModel.h"
 #include "publishers/PublisherSelectModel.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 PublisherSelectDialog::PublisherSelectDialog(PublisherSelectModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

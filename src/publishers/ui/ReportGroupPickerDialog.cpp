@@ -1,4 +1,5 @@
 #include "publishers/ui/ReportGroupPickerDialog.h"
+#include "text/ui/QtText.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -6,14 +7,6 @@
 #include <QVBoxLayout>
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 ReportGroupPickerDialog::ReportGroupPickerDialog(ReportGroupPickerModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

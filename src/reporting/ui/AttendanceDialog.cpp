@@ -13,16 +13,9 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 AttendanceDialog::AttendanceDialog(AttendanceModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

@@ -13,14 +13,11 @@
 
 #include "store/CategoryTally.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The tally value each field edits in "Totals".
 constexpr std::array<int, HistoryEditorDialog::kFields> kTotalValue{

@@ -8,14 +8,11 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString boxName(QuickViewModel::Box box) {
     return QString("box%1").arg(static_cast<int>(box));

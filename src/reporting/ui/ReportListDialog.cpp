@@ -12,16 +12,9 @@
 
 #include "reporting/ui/ReportSlipDialog.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

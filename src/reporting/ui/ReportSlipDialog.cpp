@@ -12,14 +12,11 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 SlipKey slipKeyOf(const QKeyEvent* k) {
     switch (k->key()) {

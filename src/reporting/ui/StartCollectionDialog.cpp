@@ -5,16 +5,9 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 StartCollectionDialog::StartCollectionDialog(StartCollectionModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

@@ -15,14 +15,11 @@
 
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QTableWidget* makeTable(QWidget* parent, const QStringList& heads) {
     auto* t = new QTableWidget(0, heads.size(), parent);

@@ -9,16 +9,9 @@
 
 #include "store/PasswordChangeModel.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 PasswordChangeDialog::PasswordChangeDialog(PasswordChangeModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {

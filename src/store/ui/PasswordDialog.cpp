@@ -8,16 +8,9 @@
 
 #include "store/PasswordPrompt.h"
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 PasswordDialog::PasswordDialog(PasswordPrompt& model, QWidget* parent)
     : QDialog(parent), model_(model) {

@@ -12,16 +12,9 @@
 #include <QVBoxLayout>
 
 #include "text/StringTable.h"
+#include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 ReportFormatDialog::ReportFormatDialog(ReportFormatModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {
