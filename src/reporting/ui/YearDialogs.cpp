@@ -50,14 +50,25 @@ void fitRows(QTableWidget* t) {
     t->setFixedWidth(w);
 }
 
-QHBoxLayout* printAndDone(QDialog* dialog, QPushButton** print, QPushButton** done) {
+// "&Cetak" and "&Selesai": either one leaves the dialog with what the model
+// makes of it.
+template <class Model, class Action>
+QHBoxLayout* printAndDone(QDialog* dialog, Model& model, Action& action) {
     auto* row = new QHBoxLayout;
-    *print = new QPushButton(qs(text::tr(text::TxPrintButton)), dialog);
-    *done = new QPushButton(qs(text::tr(text::TxDoneButton)), dialog);
-    (*done)->setDefault(true);
+    auto* print = new QPushButton(qs(text::tr(text::TxPrintButton)), dialog);
+    auto* done = new QPushButton(qs(text::tr(text::TxDoneButton)), dialog);
+    done->setDefault(true);
     row->addStretch();
-    row->addWidget(*print);
-    row->addWidget(*done);
+    row->addWidget(print);
+    row->addWidget(done);
+    QObject::connect(print, &QPushButton::clicked, dialog, [dialog, &model, &action] {
+        action = model.print();
+        dialog->accept();
+    });
+    QObject::connect(done, &QPushButton::clicked, dialog, [dialog, &model, &action] {
+        action = model.finish();
+        dialog->accept();
+    });
     return row;
 }
 
@@ -86,9 +97,7 @@ YearPioneerHoursDialog::YearPioneerHoursDialog(YearPioneerHoursModel& model, QWi
     for (QLabel* l : {since_, remaining_, perMonth_, year_}) right->addWidget(l);
     previous_ = new QCheckBox(qs(text::tr(text::TxPreviousServiceYear)), this);
     right->addWidget(previous_);
-    QPushButton* print;
-    QPushButton* done;
-    right->addLayout(printAndDone(this, &print, &done));
+    right->addLayout(printAndDone(this, model_, action_));
     layout->addLayout(right);
 
     connect(publishers_, &QListWidget::currentRowChanged, this, [this](int r) {
@@ -98,14 +107,6 @@ YearPioneerHoursDialog::YearPioneerHoursDialog(YearPioneerHoursModel& model, QWi
     connect(previous_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setPreviousYear(on);
         sync();
-    });
-    connect(print, &QPushButton::clicked, this, [this] {
-        action_ = model_.print();
-        accept();
-    });
-    connect(done, &QPushButton::clicked, this, [this] {
-        action_ = model_.finish();
-        accept();
     });
     if (publishers_->count() > 0) publishers_->setCurrentRow(0);
     sync();
@@ -162,9 +163,7 @@ YearActivitySummaryDialog::YearActivitySummaryDialog(YearActivitySummaryModel& m
     period_ = new QPushButton(this);
     period_->setAutoDefault(false);
     bottom->addWidget(period_);
-    QPushButton* print;
-    QPushButton* done;
-    bottom->addLayout(printAndDone(this, &print, &done));
+    bottom->addLayout(printAndDone(this, model_, action_));
     layout->addLayout(bottom);
 
     connect(value_, &QComboBox::currentIndexChanged, this, [this](int v) {
@@ -179,14 +178,6 @@ YearActivitySummaryDialog::YearActivitySummaryDialog(YearActivitySummaryModel& m
     connect(period_, &QPushButton::clicked, this, [this] {
         model_.cyclePeriod();
         sync();
-    });
-    connect(print, &QPushButton::clicked, this, [this] {
-        action_ = model_.print();
-        accept();
-    });
-    connect(done, &QPushButton::clicked, this, [this] {
-        action_ = model_.finish();
-        accept();
     });
     sync();
     value_->setFocus();
@@ -231,9 +222,7 @@ YearAttendanceDialog::YearAttendanceDialog(YearAttendanceModel& model, QWidget* 
     blocks_->setMinimumWidth(blocks_->fontMetrics().horizontalAdvance(QString(26, 'x')));
     left->addWidget(blocks_);
     left->addStretch();
-    QPushButton* print;
-    QPushButton* done;
-    left->addLayout(printAndDone(this, &print, &done));
+    left->addLayout(printAndDone(this, model_, action_));
     layout->addLayout(left);
 
     table_ =
@@ -246,14 +235,6 @@ YearAttendanceDialog::YearAttendanceDialog(YearAttendanceModel& model, QWidget* 
         if (r < 0) return;
         model_.selectBlock(r);
         sync();
-    });
-    connect(print, &QPushButton::clicked, this, [this] {
-        action_ = model_.print();
-        accept();
-    });
-    connect(done, &QPushButton::clicked, this, [this] {
-        action_ = model_.finish();
-        accept();
     });
     blocks_->setCurrentRow(model_.selectedBlock());
     sync();
