@@ -9,8 +9,8 @@ namespace velno::cli {
 
 std::optional<Arguments> Arguments::parse(std::string_view command,
                                           const std::vector<std::string>& args,
-                                          std::initializer_list<OptionSpec> specs, bool allowWords,
-                                          std::string& error) {
+                                          std::initializer_list<KnownOption> options,
+                                          bool allowWords, std::string& error) {
     Arguments result;
     const std::string name(command);
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -25,14 +25,14 @@ std::optional<Arguments> Arguments::parse(std::string_view command,
         }
         const auto equals = arg.find('=');
         const std::string option = arg.substr(0, equals);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
-            if (s.name == option) spec = &s;
-        if (!spec) {
+        const KnownOption* known = nullptr;
+        for (const KnownOption& k : options)
+            if (k.name == option) known = &k;
+        if (!known) {
             error = text::arg(text::tr(text::TxCliUnknownOption), name, option);
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (equals != std::string::npos) {
                 error = text::arg(text::tr(text::TxCliUnexpectedValue), option);
                 return std::nullopt;

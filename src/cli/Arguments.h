@@ -12,7 +12,7 @@
 
 namespace velno::cli {
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;  // with the dashes: "--out"
     bool takesValue = false;
 };
@@ -24,8 +24,8 @@ public:
     // to a command that takes none (allowWords false).
     static std::optional<Arguments> parse(std::string_view command,
                                           const std::vector<std::string>& args,
-                                          std::initializer_list<OptionSpec> specs, bool allowWords,
-                                          std::string& error);
+                                          std::initializer_list<KnownOption> options,
+                                          bool allowWords, std::string& error);
 
     bool has(std::string_view name) const { return flags_.count(std::string(name)) > 0; }
     std::optional<std::string> value(std::string_view name) const;
