@@ -698,14 +698,15 @@ void MainWindow::editPublishers() {
 }
 
 void MainWindow::enrolAuxiliaryPioneers() {
-    PioneerEnrolmentModel model(doc_, EnrolmentMode::Auxiliary);
-    PioneerEnrolmentDialog dialog(model, this);
-    dialog.exec();
-    if (doc_.dirty) reportView_->refresh();
+    enrolPioneers(EnrolmentMode::Auxiliary);
 }
 
 void MainWindow::enrolRegularPioneers() {
-    PioneerEnrolmentModel model(doc_, EnrolmentMode::Regular);
+    enrolPioneers(EnrolmentMode::Regular);
+}
+
+void MainWindow::enrolPioneers(EnrolmentMode mode) {
+    PioneerEnrolmentModel model(doc_, mode);
     PioneerEnrolmentDialog dialog(model, this);
     dialog.exec();
     if (doc_.dirty) reportView_->refresh();

@@ -21,7 +21,8 @@ class QStackedWidget;
 
 namespace velno {
 class CVelnoDoc;
-}
+enum class EnrolmentMode;
+}  // namespace velno
 
 namespace velno::app {
 
@@ -113,6 +114,7 @@ private:
     void storeFonts();
     // Prints a dialog's table as it shows on the screen, one page wide.
     void printWidget(QWidget* widget);
+    void enrolPioneers(EnrolmentMode mode);
 
     CVelnoDoc& doc_;
     QtPrompter& prompter_;
