@@ -1,4 +1,5 @@
 #include "print/PageFlow.h"
+#include "text/Utf8.h"
 
 namespace velno::print {
 
@@ -48,10 +49,7 @@ std::string fitText(Canvas& canvas, std::string_view text, int width) {
     if (canvas.textWidth(text) <= width) return std::string(text);
     std::string_view cut = text;
     while (!cut.empty()) {
-        // Drop one UTF-8 character from the end.
-        std::size_t n = cut.size() - 1;
-        while (n > 0 && (static_cast<unsigned char>(cut[n]) & 0xC0) == 0x80) --n;
-        cut = cut.substr(0, n);
+        cut = cut.substr(0, text::utf8PreviousCharacter(cut, cut.size()));
         if (canvas.textWidth(cut) <= width) break;
     }
     return std::string(cut);

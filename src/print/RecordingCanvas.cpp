@@ -1,4 +1,5 @@
 #include "print/RecordingCanvas.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,25 +7,13 @@
 
 namespace velno::print {
 
-namespace {
-
-// Characters, not bytes: the runs are UTF-8.
-int characters(std::string_view text) {
-    int n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-}  // namespace
-
 int RecordingCanvas::charWidth() const {
     const int h = std::max(1, std::abs(font_.height));
     return std::max(1, font_.weight >= 600 ? h * 11 / 20 : h / 2);
 }
 
 int RecordingCanvas::textWidth(std::string_view text) {
-    return characters(text) * charWidth();
+    return static_cast<int>(text::utf8Characters(text)) * charWidth();
 }
 
 int RecordingCanvas::textHeight() {
@@ -111,7 +100,7 @@ std::string RecordingCanvas::toText(int columnWidth) const {
                 ++column;
             }
             line += r->text;
-            column += characters(r->text);
+            column += static_cast<int>(text::utf8Characters(r->text));
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out += line;

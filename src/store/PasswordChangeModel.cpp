@@ -6,24 +6,9 @@
 #include "store/Scrambler.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
+#include "text/Utf8.h"
 
 namespace velno {
-
-namespace {
-
-// Byte length of the first `n` UTF-8 characters.
-std::size_t prefixBytes(std::string_view utf8, std::size_t n) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
-            if (chars == n) return i;
-            ++chars;
-        }
-    }
-    return utf8.size();
-}
-
-}  // namespace
 
 std::string PasswordChangeModel::title() const {
     return text::tr(text::TxPasswordChangeTitle);
@@ -42,7 +27,7 @@ std::string PasswordChangeModel::cancelText() const {
 void PasswordChangeModel::textChanged(std::string_view text) {
     if (!isOpen()) return;
     field_ = std::string(text);
-    const std::size_t cut = prefixBytes(field_, kMaxLength);
+    const std::size_t cut = text::utf8PrefixBytes(field_, kMaxLength);
     if (cut < field_.size()) {
         field_.resize(cut);
         pressOk();
@@ -67,8 +52,7 @@ void typeNewPassword(PasswordChangeModel& dialog, std::string_view text) {
     const std::string before = dialog.prompt();
     std::size_t i = 0;
     while (dialog.isOpen() && i < text.size()) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        i = text::utf8NextCharacter(text, i);
         dialog.textChanged(text.substr(0, i));
         // The length rule pressed OK for us: this line is done.
         if (dialog.prompt() != before || !dialog.isOpen()) return;

@@ -4,19 +4,9 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
+#include "text/Utf8.h"
 
 namespace velno {
-
-namespace {
-
-std::size_t characters(std::string_view utf8) {
-    std::size_t n = 0;
-    for (const char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-}  // namespace
 
 PasswordPrompt::PasswordPrompt(std::string_view stored, bool forChange)
     : password_(text::cp1252ToUtf8(stored)), forChange_(forChange) {
@@ -41,7 +31,7 @@ PasswordPrompt::State PasswordPrompt::textChanged(std::string_view text) {
     text_ = std::string(text);
     if (wrongOnce_) return state_ = State::Refused;
     if (text_ == password_) return state_ = State::Accepted;
-    if (characters(text_) > kMaxLength) return pressOk();
+    if (text::utf8Characters(text_) > kMaxLength) return pressOk();
     return state_;
 }
 
@@ -61,8 +51,7 @@ void typePassword(PasswordPrompt& dialog, std::string_view text) {
     std::size_t i = 0;
     while (dialog.isOpen() && i < text.size()) {
         // Whole UTF-8 characters, as a keyboard delivers them.
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        i = text::utf8NextCharacter(text, i);
         dialog.textChanged(text.substr(0, i));
     }
     if (dialog.isOpen()) dialog.pressOk();

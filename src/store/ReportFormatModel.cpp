@@ -7,6 +7,7 @@
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/Utf8.h"
 
 namespace velno {
 
@@ -20,17 +21,6 @@ constexpr text::TextId kCheckTexts[ReportFormatModel::kCheckCount] = {
 
 int clampRow(int value) {
     return std::clamp(value, 0, ReportFormatModel::kMarginRows - 1);
-}
-
-std::size_t prefixBytes(std::string_view utf8, std::size_t n) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
-            if (chars == n) return i;
-            ++chars;
-        }
-    }
-    return utf8.size();
 }
 
 }  // namespace
@@ -101,7 +91,7 @@ std::string ReportFormatModel::congregationNameCaption() const {
 }
 
 bool ReportFormatModel::setCongregationName(std::string_view text) {
-    const std::string cut(text.substr(0, prefixBytes(text, kCongregationNameLength)));
+    const std::string cut(text.substr(0, text::utf8PrefixBytes(text, kCongregationNameLength)));
     if (!text::utf8ToCp1252(cut).ok) return false;
     name_ = cut;
     return true;
