@@ -32,33 +32,9 @@
 namespace velno {
 namespace {
 
-// Texts drawn in less room than they need.
-std::vector<std::string> cutOff(QWidget* dialog) {
-    std::vector<std::string> cut;
-    for (QWidget* w : dialog->findChildren<QWidget*>()) {
-        if (!w->isVisible()) continue;
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (label->wordWrap()) continue;
-            text = label->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            text = button->text();
-        } else {
-            continue;
-        }
-        if (!text.isEmpty() && w->width() < w->minimumSizeHint().width())
-            cut.push_back(text.toStdString());
-    }
-    return cut;
-}
-
 void look(QDialog& dialog, const QString& name) {
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const QImage image = dialog.grab().toImage();
-    ASSERT_FALSE(image.isNull());
-    EXPECT_TRUE(image.save(test::artefactFolder() + "/" + name + ".png"));
-    for (const std::string& text : cutOff(&dialog))
+    test::saveScreenshot(dialog, name);
+    for (const std::string& text : test::textsCutOff(dialog))
         ADD_FAILURE() << name.toStdString() << ": " << text;
     dialog.hide();
 }

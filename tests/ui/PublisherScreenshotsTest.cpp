@@ -28,14 +28,6 @@
 namespace velno {
 namespace {
 
-void save(QWidget& dialog, const char* name) {
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const QImage image = dialog.grab().toImage();
-    ASSERT_FALSE(image.isNull());
-    EXPECT_TRUE(image.save(test::artefactFolder() + "/" + name + ".png"));
-}
-
 // Visible controls whose frames overlap, by name, for the failure message.
 std::vector<std::string> overlaps(QWidget& dialog) {
     std::vector<QWidget*> controls;
@@ -56,18 +48,6 @@ std::vector<std::string> overlaps(QWidget& dialog) {
     return out;
 }
 
-// Labels and buttons show their whole text.
-std::vector<std::string> cutTexts(QWidget& dialog) {
-    std::vector<std::string> out;
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (!w->isVisible()) continue;
-        if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w)) continue;
-        if (w->width() < w->minimumSizeHint().width())
-            out.push_back(w->property("text").toString().toStdString());
-    }
-    return out;
-}
-
 TEST(PublisherScreenshots, EveryDialog) {
     test::ShellFixture shell;
     shell.open();
@@ -76,34 +56,34 @@ TEST(PublisherScreenshots, EveryDialog) {
     PublisherSelectModel list(doc);
     {
         PublisherSelectDialog dialog(list);
-        save(dialog, "dialog136-publisher-list");
-        EXPECT_TRUE(cutTexts(dialog).empty());
+        test::saveScreenshot(dialog, "dialog136-publisher-list");
+        EXPECT_TRUE(test::textsCutOff(dialog).empty());
     }
     {
         AddPublisherModel model(doc);
         AddPublisherDialog dialog(model);
-        save(dialog, "dialog138-add-publisher");
-        EXPECT_TRUE(cutTexts(dialog).empty());
+        test::saveScreenshot(dialog, "dialog138-add-publisher");
+        EXPECT_TRUE(test::textsCutOff(dialog).empty());
         PublisherListPickerModel picker = model.picker(AddChoice::Promote);
         PublisherListPickerDialog pickerDialog(picker);
-        save(pickerDialog, "dialog140-list-picker");
+        test::saveScreenshot(pickerDialog, "dialog140-list-picker");
     }
     {
         list.select(3);
         auto model = list.openEditor();
         model->setChecked(EditCheck::Consent, true);
         PublisherEditDialog dialog(*model);
-        save(dialog, "dialog139-edit-publisher");
+        test::saveScreenshot(dialog, "dialog139-edit-publisher");
         const auto over = overlaps(dialog);
         EXPECT_TRUE(over.empty()) << over.front();
-        const auto cut = cutTexts(dialog);
+        const auto cut = test::textsCutOff(dialog);
         EXPECT_TRUE(cut.empty()) << cut.front();
 
         // The plain group number the group button asks for.
         test::onNextModal([](QWidget* input) {
             const QImage image = input->grab().toImage();
             EXPECT_TRUE(image.save(test::artefactFolder() + "/group-number.png"));
-            EXPECT_TRUE(cutTexts(*input).empty());
+            EXPECT_TRUE(test::textsCutOff(*input).empty());
             QTest::keyClick(input, Qt::Key_Escape);
         });
         dialog.button(EditButton::Group)->click();
@@ -111,19 +91,19 @@ TEST(PublisherScreenshots, EveryDialog) {
         DeletePublisherModel del = model->deleteDialog();
         del.setKind(DeleteKind::Temporary);
         DeletePublisherDialog delDialog(del);
-        save(delDialog, "dialog149-delete-publisher");
-        EXPECT_TRUE(cutTexts(delDialog).empty());
+        test::saveScreenshot(delDialog, "dialog149-delete-publisher");
+        EXPECT_TRUE(test::textsCutOff(delDialog).empty());
     }
     {
         auto model = list.openAddEditor();
         PublisherEditDialog dialog(*model);
-        save(dialog, "dialog139-add-mode");
+        test::saveScreenshot(dialog, "dialog139-add-mode");
     }
     {
         PioneerEnrolmentModel model(doc, EnrolmentMode::Regular);
         PioneerEnrolmentDialog dialog(model);
-        save(dialog, "dialog111-regular-pioneers");
-        EXPECT_TRUE(cutTexts(dialog).empty());
+        test::saveScreenshot(dialog, "dialog111-regular-pioneers");
+        EXPECT_TRUE(test::textsCutOff(dialog).empty());
     }
 }
 

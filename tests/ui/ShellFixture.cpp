@@ -1,9 +1,13 @@
 #include "ShellFixture.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 #include "store/DemoCongregation.h"
@@ -67,6 +71,33 @@ QString artefactFolder() {
     const QString dir = QCoreApplication::applicationDirPath() + "/artefacts";
     QDir().mkpath(dir);
     return dir;
+}
+
+void saveScreenshot(QWidget& widget, const QString& name) {
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    const QImage image = widget.grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(image.save(artefactFolder() + "/" + name + ".png"));
+}
+
+std::vector<std::string> textsCutOff(QWidget& widget) {
+    std::vector<std::string> cut;
+    for (QWidget* w : widget.findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->wordWrap()) continue;
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            text = button->text();
+        } else {
+            continue;
+        }
+        if (!text.isEmpty() && w->width() < w->minimumSizeHint().width())
+            cut.push_back(text.toStdString());
+    }
+    return cut;
 }
 
 }  // namespace velno::test

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
@@ -44,5 +46,12 @@ void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
 
 // Where tests leave screenshots and files to look at.
 QString artefactFolder();
+
+// Shows `widget` and leaves a screenshot of it as artefacts/<name>.png.
+void saveScreenshot(QWidget& widget, const QString& name);
+
+// Visible labels and buttons given less room than their text needs (labels
+// that wrap their words are left out), by their texts.
+std::vector<std::string> textsCutOff(QWidget& widget);
 
 }  // namespace velno::test

@@ -21,26 +21,9 @@
 namespace velno {
 namespace {
 
-// Names of the visible labels and buttons narrower than their text.
-std::vector<std::string> clippedTexts(QWidget& dialog) {
-    std::vector<std::string> out;
-    for (QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
-        if (label->width() < label->sizeHint().width()) out.push_back(label->text().toStdString());
-    }
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        if (!button->isVisible() || button->text().isEmpty()) continue;
-        if (button->width() < button->sizeHint().width())
-            out.push_back(button->text().toStdString());
-    }
-    return out;
-}
-
 void look(QWidget& dialog, const QString& name) {
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(dialog)) << name.toStdString();
-    EXPECT_TRUE(dialog.grab().toImage().save(test::artefactFolder() + "/" + name + ".png"));
+    test::saveScreenshot(dialog, name);
+    EXPECT_EQ(std::vector<std::string>{}, test::textsCutOff(dialog)) << name.toStdString();
 }
 
 TEST(DialogScreenshots, ShellDialogsShowTheirWholeTexts) {
