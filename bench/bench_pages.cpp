@@ -26,7 +26,6 @@ constexpr int kAttendanceRecord = 0;  // not a kind of the table
 
 void BM_PageOnRecordingCanvas(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
-    print::registerReportPages();
     const int kind = static_cast<int>(state.range(0));
     print::ReportView view;
     if (kind == kAttendanceRecord)
@@ -67,7 +66,6 @@ BENCHMARK(BM_PageOnRecordingCanvas)
 #ifdef VELNO_HAVE_QT_GUI
 void BM_AnalysisAsPdf(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
-    print::registerReportPages();
     print::ReportView view;
     view.show(doc, 1);
     const print::ReportFonts fonts;

@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/commands/CommandIds.h"
 #include "text/StringTable.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {
 
-ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
+ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
+    : QWidget(parent), commands_(commands) {
     setObjectName("ActionPanel");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
@@ -35,7 +37,7 @@ ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
         auto* v = new QVBoxLayout(box);
         v->setSpacing(6);
         for (int id : column.buttons) {
-            const Command* c = findCommand(id);
+            const Command* c = commands_.find(id);
             auto* b = new QPushButton(qs(text::tr(c ? c->label : 0)), box);
             b->setObjectName(QString("panel%1").arg(id));
             b->setMinimumHeight(buttonHeight);
@@ -59,16 +61,16 @@ ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
     connect(back, &QPushButton::clicked, this,
             [this] { emit commandTriggered(kPanelReturnButton); });
     auto* exit = new QPushButton(qs(text::tr(text::TxPanelExit)), this);
-    exit->setObjectName(QString("panel%1").arg(110));
+    exit->setObjectName(QString("panel%1").arg(cmd::PanelExit));
     exit->setMinimumHeight(buttonHeight);
     exit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10);
     exit->setAutoDefault(false);
-    buttons_[110] = exit;
-    connect(exit, &QPushButton::clicked, this, [this] { emit commandTriggered(110); });
+    buttons_[cmd::PanelExit] = exit;
+    connect(exit, &QPushButton::clicked, this, [this] { emit commandTriggered(cmd::PanelExit); });
     bottom->addWidget(back);
     bottom->addStretch();
     bottom->addWidget(exit);
-    order_.push_back(110);
+    order_.push_back(cmd::PanelExit);
     order_.push_back(kPanelReturnButton);
 
     // One width for every button of the columns: the widest caption's.
@@ -91,7 +93,7 @@ std::vector<int> ActionPanel::buttonIds() const {
 
 void ActionPanel::refresh(const ShellState& state) {
     for (auto& [id, b] : buttons_) {
-        const Command* c = findCommand(id);
+        const Command* c = commands_.find(id);
         if (!c) continue;
         b->setText(qs(captionOf(*c, state)));
         b->setVisible(app::isVisible(*c, state));

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <map>
 
-#include "app/CommandTable.h"
+#include "app/ShellLayout.h"
 
 class QLabel;
 class QPushButton;
@@ -15,7 +15,7 @@ namespace velno::app {
 class ActionPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit ActionPanel(QWidget* parent = nullptr);
+    explicit ActionPanel(const CommandRegistry& commands, QWidget* parent = nullptr);
 
     // Captions, visibility and enabling from the shell's state.
     void refresh(const ShellState& state);
@@ -28,6 +28,7 @@ signals:
     void commandTriggered(int id);
 
 private:
+    const CommandRegistry& commands_;
     QLabel* caption_;
     std::map<int, QPushButton*> buttons_;
     std::vector<int> order_;

@@ -21,7 +21,6 @@
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
 #include "app/StartHooks.h"
-#include "print/ReportKinds.h"
 #include "store/CVelnoDoc.h"
 #include "store/Clock.h"
 #include "store/DemoCongregation.h"
@@ -194,7 +193,6 @@ int runApplication(int argc, char** argv) {
     QDir::setCurrent(QString::fromStdString(folder.string()));
 
     // 3. The document and its data, with the password and the notice.
-    print::registerReportPages();
     CVelnoDoc doc;
     doc.setPrompter(&prompter);
     StartOptions options;

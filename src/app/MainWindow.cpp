@@ -1,75 +1,36 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
-#include <QTableWidget>
 #include <QToolBar>
-#include <QVBoxLayout>
 
-#include "app/AboutDialog.h"
 #include "app/ActionPanel.h"
 #include "app/AppIcon.h"
 #include "app/CVelnoView.h"
-#include "app/CommandIds.h"
 #include "app/QtPrompter.h"
+#include "app/ReportPrinter.h"
+#include "app/ShellCommands.h"
 #include "app/ToolbarIcons.h"
-#include "print/AttendanceRecordPage.h"
-#include "print/GroupPrinting.h"
+#include "app/commands/CommandIds.h"
 #include "print/ProfileFontSettings.h"
-#include "print/ui/PdfPrintTarget.h"
-#include "print/ui/QPainterCanvas.h"
 #include "print/ui/QPrinterPrintTarget.h"
-#include "publishers/PioneerEnrolmentModel.h"
-#include "publishers/PublisherSelectModel.h"
-#include "publishers/RecordPlacement.h"
 #include "publishers/ReportGroupPickerModel.h"
-#include "publishers/ui/MonthChoiceDialog.h"
-#include "publishers/ui/PioneerEnrolmentDialog.h"
-#include "publishers/ui/PublisherSelectDialog.h"
+#include "publishers/ui/PublisherCommands.h"
 #include "publishers/ui/ReportGroupPickerDialog.h"
-#include "reporting/AttendanceModel.h"
-#include "reporting/HistoryEditorModel.h"
-#include "reporting/LateReports.h"
-#include "reporting/QuickView.h"
-#include "reporting/ReportListModel.h"
-#include "reporting/StartCollectionModel.h"
-#include "reporting/StartupNotice.h"
 #include "reporting/TallyMonth.h"
-#include "reporting/YearActivitySummaryModel.h"
-#include "reporting/YearAttendanceModel.h"
-#include "reporting/YearPioneerHoursModel.h"
-#include "reporting/ui/AttendanceDialog.h"
-#include "reporting/ui/HistoryEditorDialog.h"
-#include "reporting/ui/PublisherStatusDialog.h"
-#include "reporting/ui/QuickViewDialog.h"
-#include "reporting/ui/ReportListDialog.h"
-#include "reporting/ui/StartCollectionDialog.h"
-#include "reporting/ui/YearDialogs.h"
+#include "reporting/ui/ReportingCommands.h"
 #include "store/CVelnoDoc.h"
-#include "store/OldReports.h"
-#include "store/PasswordChangeModel.h"
-#include "store/ReportFormatModel.h"
-#include "store/ui/ReportFormatDialog.h"
+#include "store/ui/StoreCommands.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/ui/QtText.h"
@@ -79,40 +40,6 @@
 #endif
 
 namespace velno::app {
-
-namespace {
-
-std::string languageCode() {
-    return text::tr(text::LanguageCode);
-}
-
-// The font chooser works in points; a report font is kept in pixels of
-// the screen.
-QFont chooserFont(const print::LogicalFont& font, int dpiY) {
-    QFont f = print::QPainterCanvas::toQFont(font);
-    const int pixels = font.height < 0 ? -font.height : font.height * 5 / 6;
-    f.setPointSize(std::max(1, qRound(pixels * 72.0 / dpiY)));
-    return f;
-}
-
-bool sameChoice(const QFont& a, const QFont& b) {
-    return a.family() == b.family() && a.pointSize() == b.pointSize() && a.weight() == b.weight() &&
-           a.italic() == b.italic() && a.underline() == b.underline();
-}
-
-print::LogicalFont logicalFont(const QFont& chosen, const print::LogicalFont& old, int dpiY) {
-    print::LogicalFont f = old;
-    const double points = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : chosen.pointSize();
-    f.height = -std::max(1, qRound(points * dpiY / 72.0));
-    f.width = 0;
-    f.weight = chosen.weight();
-    f.italic = chosen.italic();
-    f.underline = chosen.underline();
-    f.faceName = chosen.family().toStdString();
-    return f;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate& today,
                        QWidget* parent)
@@ -129,6 +56,11 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
         storeFonts();
         if (writeSettings_) writeSettings_(d);
     };
+    printer_ = std::make_unique<ReportPrinter>(ReportPrinter::Parts{
+        doc_, view_, prompter_, this, today_, [this]() -> print::ReportFonts& { return fonts(); },
+        [this] { reportView_->refresh(); },
+        [this](const QString& text) { statusBar()->showMessage(text, 8000); }});
+    registerCommands();
 
     // The frame: toolbar, status bar, then the panel inside it.
     stack_ = new QStackedWidget(this);
@@ -136,7 +68,7 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     buildMenus();
     buildToolBar();
     buildStatusBar();
-    panel_ = new ActionPanel(stack_);
+    panel_ = new ActionPanel(registry_, stack_);
     reportView_ = new CVelnoView(
         doc_, view_, fonts_, [this] { return today_; }, stack_);
     stack_->addWidget(panel_);
@@ -155,12 +87,22 @@ MainWindow::~MainWindow() {
     prompter_.setParent(nullptr);
 }
 
+void MainWindow::registerCommands() {
+    // Each subsystem wires its own commands; what none has built yet is
+    // declared last, shown and disabled.
+    registerShellCommands(registry_, *this);
+    registerStoreCommands(registry_, *this);
+    registerReportingCommands(registry_, *this);
+    registerPublisherCommands(registry_, *this);
+    declarePendingCommands(registry_);
+}
+
 // ---- frame --------------------------------------------------------------------
 
 QAction* MainWindow::makeAction(int id) {
     const auto it = actions_.find(id);
     if (it != actions_.end()) return it->second;
-    const Command* c = findCommand(id);
+    const Command* c = registry_.find(id);
     auto* a = new QAction(this);
     a->setObjectName(QString("cmd%1").arg(id));
     a->setData(id);
@@ -203,7 +145,7 @@ void MainWindow::buildMenus() {
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
     }
     // The accelerators work before any menu has been opened.
-    for (const Command& c : commands())
+    for (const Command& c : registry_.commands())
         if (c.keys) addAction(makeAction(c.id));
 }
 
@@ -270,14 +212,14 @@ QAction* MainWindow::action(int id) {
 }
 
 void MainWindow::trigger(int id) {
-    runCommand(id, *this, shellStateOf(doc_, view_));
+    registry_.run(id, shellStateOf(doc_, view_));
     refreshAll();
 }
 
 void MainWindow::refreshAll() {
     const ShellState state = shellStateOf(doc_, view_);
     for (auto& [id, a] : actions_) {
-        const Command* c = findCommand(id);
+        const Command* c = registry_.find(id);
         if (!c) continue;
         a->setText(qs(captionOf(*c, state)));
         a->setVisible(app::isVisible(*c, state));
@@ -341,25 +283,37 @@ void MainWindow::sizeForReport() {
     move(area.left() + (area.width() - frameGeometry().width()) / 2, area.top());
 }
 
-void MainWindow::showReport(int kind) {
+// ---- the report view -------------------------------------------------------------
+
+bool MainWindow::showReport(int kind) {
     const print::ReportKindInfo* info = print::findReportKind(kind);
-    if (!info) return;
+    if (!info) return false;
     int group = 0;
     auto choice = ReportGroupPickerModel::Choice::Show;
     if (info->perGroup) {
         ReportGroupPickerModel picker(doc_, view_.group, true);
         choice = pickReportGroup(picker, this);
-        if (choice == ReportGroupPickerModel::Choice::Cancelled) return;
+        if (choice == ReportGroupPickerModel::Choice::Cancelled) return false;
         if (choice == ReportGroupPickerModel::Choice::PrintAll) {
-            printEveryGroup(kind);
-            return;
+            TallyMonth(doc_);
+            printer_->printEveryGroup(kind);
+            applyMode(false);
+            return false;
         }
         group = picker.group();
     }
+    // The pages lay out the month's tally as it stands now.
+    TallyMonth(doc_);
     // A group without members shows nothing.
-    if (!view_.show(doc_, kind, group)) return;
+    if (!view_.show(doc_, kind, group)) return false;
     applyMode(false);
     if (choice == ReportGroupPickerModel::Choice::PrintOne) print();
+    return true;
+}
+
+void MainWindow::showDrawing(print::DrawReport drawing) {
+    view_.showDrawing(drawing);
+    applyMode(false);
 }
 
 void MainWindow::returnToPanel() {
@@ -367,150 +321,35 @@ void MainWindow::returnToPanel() {
     applyMode(false);
 }
 
-// ---- printing ------------------------------------------------------------------
-
-QPrinter& MainWindow::printer() {
-    // Made on first use: asking the print system for printers takes time
-    // that the start need not spend.
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setFullPage(true);
-        printer_->setDocName(qs(text::tr(text::TxAppName)));
-    }
-    return *printer_;
-}
-
-void MainWindow::printerChanged() {
-    if (!printer_) return;
-    const std::string name = printer_->printerName().toStdString();
-    if (name != view_.printerName) {
-        view_.printerName = name;
-        view_.printerDpiX = printer_->resolution();
-        view_.printerDpiY = printer_->resolution();
-    }
-}
-
 void MainWindow::print() {
-    if (view_.mode != print::ViewMode::Report) return;
-    QPrinter& p = printer();
-    QPrintDialog dialog(&p, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setMinMax(1, view_.pageCount);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printerChanged();
-    int from = 1, to = 0;
-    if (p.printRange() == QPrinter::PageRange) {
-        from = p.fromPage();
-        to = p.toPage();
-    }
-    {
-        print::QPrinterPrintTarget target(p);
-        if (!target.ok()) {
-            prompter_.tell(text::arg(text::tr(text::TxPrintFailed), p.printerName().toStdString()),
-                           Icon::Error);
-            return;
-        }
-        view_.print(doc_, fonts(), target, today_, from, to);
-        target.finish();
-    }
-    reportView_->refresh();
+    printer_->print();
 }
 
-void MainWindow::printEveryGroup(int kind) {
-    QPrinter& p = printer();
-    QPrintDialog dialog(&p, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printerChanged();
-    {
-        print::QPrinterPrintTarget target(p);
-        if (!target.ok()) {
-            prompter_.tell(text::arg(text::tr(text::TxPrintFailed), p.printerName().toStdString()),
-                           Icon::Error);
-            return;
-        }
-        print::printEveryGroup(view_, doc_, fonts(), target, today_, kind);
-        target.finish();
-    }
-    applyMode(false);
-}
-
-void MainWindow::printPreview() {
-    if (view_.mode != print::ViewMode::Report) return;
-    QPrintPreviewDialog dialog(&printer(), this);
-    dialog.setWindowTitle(qs(text::tr(text::TxMPreview)).remove('&'));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
-        print::QPrinterPrintTarget target(*p);
-        if (target.ok()) view_.print(doc_, fonts(), target, today_);
-    });
-    dialog.exec();
-    printerChanged();
-    reportView_->refresh();
-}
-
-void MainWindow::printSetup() {
-    QPageSetupDialog dialog(&printer(), this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    // The printer's resolution is read again after every set-up.
-    view_.printerName = printer_->printerName().toStdString();
-    view_.printerDpiX = view_.printerDpiY = printer_->resolution();
-}
-
-void MainWindow::exportPdf() {
-    if (view_.mode != print::ViewMode::Report) return;
-    const QString name =
-        qs(text::arg(text::tr(text::TxReportFileName), std::to_string(view_.kind)));
-    const QString path =
-        QFileDialog::getSaveFileName(this, qs(text::tr(text::TxExportPdfTitle)),
-                                     QDir::home().filePath(name), qs(text::tr(text::TxPdfFilter)));
-    if (path.isEmpty()) return;
-    exportPdfTo(path);
+void MainWindow::printWidget(QWidget* widget) {
+    printer_->printWidget(widget);
 }
 
 bool MainWindow::exportPdfTo(const QString& path) {
-    // The paper of the print set-up, or the one of the user's country.
-    const bool a4 = printer_ ? printer_->pageLayout().pageSize().id() == QPageSize::A4
-                             : QLocale().measurementSystem() != QLocale::ImperialUSSystem;
-    bool ok = false;
-    {
-        print::PdfPrintTarget pdf(path.toStdString(), a4);
-        if (pdf.ok()) {
-            view_.print(doc_, fonts(), pdf, today_);
-            ok = pdf.finish();
-        }
-    }
+    return printer_->exportPdfTo(path);
+}
+
+void MainWindow::redrawReport() {
     reportView_->refresh();
-    if (!ok) {
-        prompter_.tell(text::arg(text::tr(text::TxPdfFailed), path.toStdString()), Icon::Error);
-        return false;
-    }
-    statusBar()->showMessage(qs(text::arg(text::tr(text::TxPdfWritten), path.toStdString())), 8000);
-    return true;
+}
+
+void MainWindow::dataChanged() {
+    TallyMonth(doc_);
+    reportView_->refresh();
+}
+
+void MainWindow::documentReloaded() {
+    TallyMonth(doc_);
+    if (view_.mode == print::ViewMode::Report && !view_.show(doc_, view_.kind, view_.group))
+        view_.returnToPanel();
+    applyMode(false);
 }
 
 // ---- fonts ----------------------------------------------------------------------
-
-void MainWindow::chooseFont(print::FontRole role, int captionText) {
-    const print::LogicalFont old = fonts().font(role);
-    const int dpiY = view_.screenDpiY;
-    QFontDialog dialog(chooserFont(old, dpiY), this);
-    dialog.setWindowTitle(qs(text::tr(captionText)));
-    // The chooser shows the nearest font the machine has ("Arial" may be
-    // a substitute): that one, confirmed as it is, is no change.
-    const QFont unchanged = dialog.currentFont();
-    if (dialog.exec() != QDialog::Accepted) return;
-    const QFont chosen = dialog.selectedFont();
-    if (sameChoice(chosen, unchanged)) return;
-    const print::LogicalFont font = logicalFont(chosen, old, dpiY);
-    if (font == old) return;
-    fonts_.setFont(role, font);
-    reportView_->refresh();
-}
-
-void MainWindow::resetFontsHighResolution() {
-    fonts().applyDefaults(print::ReportFonts::DefaultSet::HighResolution, languageCode());
-    reportView_->refresh();
-}
 
 print::ReportFonts& MainWindow::fonts() {
     if (!fontsLoaded_) {
@@ -519,7 +358,8 @@ print::ReportFonts& MainWindow::fonts() {
         const int printerDpi = print::defaultPrinterResolution();
         view_.printerDpiX = view_.printerDpiY = printerDpi;
         print::ProfileFontSettings store(doc_.profile());
-        fonts_.load(store, print::ReportFonts::defaultSetFor(printerDpi), languageCode());
+        fonts_.load(store, print::ReportFonts::defaultSetFor(printerDpi),
+                    text::tr(text::LanguageCode));
     }
     return fonts_;
 }
@@ -531,195 +371,7 @@ void MainWindow::storeFonts() {
     fonts_.store(store);
 }
 
-// ---- document ----------------------------------------------------------------------
-
-void MainWindow::save() {
-    // The save window: the text stays up while the files are written.
-    QDialog notice(this, Qt::Dialog | Qt::FramelessWindowHint);
-    notice.setObjectName("saveNotice");
-    auto* layout = new QVBoxLayout(&notice);
-    auto* label = new QLabel(qs(text::tr(text::TxSaving)), &notice);
-    label->setAlignment(Qt::AlignCenter);
-    layout->setContentsMargins(28, 20, 28, 20);
-    layout->addWidget(label);
-    notice.show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    doc_.saveAll();
-    notice.hide();
-    refreshAll();
-}
-
-void MainWindow::reportFormat() {
-    ReportFormatModel model(doc_);
-    ReportFormatDialog dialog(model, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (model.ok(doc_)) reportView_->refresh();
-}
-
-void MainWindow::changePassword() {
-    velno::changePassword(doc_);
-}
-
-void MainWindow::openOldReport(int monthsBack) {
-    if (velno::openOldReport(doc_, monthsBack) != OldReportResult::Opened) return;
-    // The same report for the old month, unless its group is gone.
-    if (view_.mode == print::ViewMode::Report && !view_.show(doc_, view_.kind, view_.group))
-        view_.returnToPanel();
-    applyMode(false);
-}
-
-void MainWindow::returnToLiveData() {
-    velno::returnToLiveData(doc_);
-    view_.returnToPanel();
-    applyMode(false);
-}
-
-void MainWindow::clearLateReports() {
-    // The branch report counts them: the report on show changes.
-    if (ClearLateReports(doc_)) reportView_->refresh();
-}
-
-// ---- monthly reporting ---------------------------------------------------------------
-
-void MainWindow::enterReports() {
-    if (startDialogNeeded(doc_)) {
-        StartCollectionModel start(doc_);
-        StartCollectionDialog dialog(start, this);
-        dialog.exec();
-        // The status pane follows whether or not the dialog was confirmed.
-        const StartOutcome outcome = finishStartDialog(doc_, start);
-        refreshAll();
-        if (!outcome.accepted || !outcome.openReportList) return;
-    }
-    ReportListModel list(doc_);
-    ReportListDialog dialog(list, this);
-    dialog.exec();
-    // The branch report and every list count the new reports.
-    reportView_->refresh();
-}
-
-void MainWindow::meetingAttendance() {
-    AttendanceModel model(doc_);
-    AttendanceDialog dialog(model, this);
-    dialog.exec();
-    reportView_->refresh();
-}
-
-void MainWindow::quickView() {
-    const QuickViewModel model(doc_);
-    QuickViewDialog dialog(model, this);
-    dialog.exec();
-}
-
-void MainWindow::editHistory() {
-    HistoryEditorModel model(doc_);
-    if (!model.available()) return;
-    HistoryEditorDialog dialog(model, this);
-    dialog.exec();
-    reportView_->refresh();
-}
-
-void MainWindow::yearActivitySummary() {
-    YearActivitySummaryModel model(doc_);
-    YearActivitySummaryDialog dialog(model, this);
-    dialog.exec();
-    if (dialog.action() == YearActivitySummaryModel::Action::Print) printWidget(dialog.table());
-}
-
-void MainWindow::pioneerHoursYear() {
-    YearPioneerHoursModel model(doc_);
-    YearPioneerHoursDialog dialog(model, this);
-    dialog.exec();
-    if (dialog.action() != YearPioneerHoursModel::Action::Print) return;
-    // The printed page is the pioneers' hours page of the service year.
-    if (!view_.show(doc_, 47)) return;
-    applyMode(false);
-    print();
-}
-
-void MainWindow::yearAttendance() {
-    YearAttendanceModel model(doc_);
-    YearAttendanceDialog dialog(model, this);
-    dialog.exec();
-    if (dialog.action() != YearAttendanceModel::Action::Print) return;
-    view_.showDrawing(print::attendanceRecordDrawer(model.selectedBlock()));
-    applyMode(false);
-    print();
-}
-
-void MainWindow::toggleStartupNotice() {
-    ToggleStartupNotice(doc_);
-}
-
-void MainWindow::printWidget(QWidget* widget) {
-    QPrinter& p = printer();
-    QPrintDialog dialog(&p, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printerChanged();
-    QPainter painter;
-    if (!painter.begin(&p)) {
-        prompter_.tell(text::arg(text::tr(text::TxPrintFailed), p.printerName().toStdString()),
-                       Icon::Error);
-        return;
-    }
-    // Scaled to the page width, an inch from the edges.
-    const QRectF page = p.pageLayout().paintRectPixels(p.resolution());
-    const double inch = p.resolution();
-    const double scale = std::min((page.width() - 2 * inch) / widget->width(),
-                                  (page.height() - 2 * inch) / widget->height());
-    painter.translate(inch, inch);
-    painter.scale(scale, scale);
-    widget->render(&painter);
-    painter.end();
-}
-
-void MainWindow::exit() {
-    close();
-}
-
-// ---- publisher records ----------------------------------------------------------
-
-void MainWindow::editPublishers() {
-    PublisherSelectModel model(doc_);
-    {
-        PublisherSelectDialog dialog(model, this);
-        dialog.askMonth = velno::askMonth;
-        dialog.askStatus = [this](PublisherStatusModel& status,
-                                  QWidget* parent) -> std::optional<StatusFields> {
-            if (!editPublisherStatus(status, parent, [this] { help(HelpTopic::Context); }))
-                return std::nullopt;
-            return status.result();
-        };
-        dialog.exec();
-    }
-    // Saving is the save step's business; a changed store redraws the report.
-    if (model.close().redraw) reportView_->refresh();
-}
-
-void MainWindow::enrolAuxiliaryPioneers() {
-    enrolPioneers(EnrolmentMode::Auxiliary);
-}
-
-void MainWindow::enrolRegularPioneers() {
-    enrolPioneers(EnrolmentMode::Regular);
-}
-
-void MainWindow::enrolPioneers(EnrolmentMode mode) {
-    PioneerEnrolmentModel model(doc_, mode);
-    PioneerEnrolmentDialog dialog(model, this);
-    dialog.exec();
-    if (doc_.dirty) reportView_->refresh();
-}
-
-void MainWindow::toggleAutoCaps() {
-    velno::toggleAutoCaps(doc_);
-}
-
-void MainWindow::toggleSortByFirstName() {
-    velno::toggleSortByFirstName(doc_);
-    reportView_->refresh();
-}
+// ---- closing and help ---------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // "Simpan perubahan?": Cancel keeps the program open.
@@ -732,8 +384,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     doc_.profile().save();
     event->accept();
 }
-
-// ---- help and about -------------------------------------------------------------------
 
 QString MainWindow::helpFolder() {
     const QString fromEnv = qEnvironmentVariable("VELNO_HELP_DIR");
@@ -758,12 +408,6 @@ void MainWindow::help(HelpTopic topic) {
     if (!openUrl(url))
         prompter_.tell(text::arg(text::tr(text::TxHelpCannotOpen), path.toStdString()),
                        Icon::Warning);
-}
-
-void MainWindow::about() {
-    const auto& folder = doc_.oldYearView ? doc_.oldReportView().liveFolder : doc_.folder().path();
-    AboutDialog dialog(qs(folder.string()), this);
-    dialog.exec();
 }
 
 }  // namespace velno::app

@@ -1,7 +1,8 @@
 #pragma once
 // The main window (the frame): menu bar, toolbar, two-pane status bar, and
 // in its client area either the ActionPanel or the report view, as the
-// view mode says. Every command goes through the command table.
+// view mode says. The menus, the toolbar and the panel are built from the
+// one command table that every subsystem's ui library fills.
 
 #include <QMainWindow>
 #include <QUrl>
@@ -9,73 +10,58 @@
 #include <map>
 #include <memory>
 
-#include "app/CommandTable.h"
-#include "app/Shell.h"
+#include "app/ShellLayout.h"
+#include "app/commands/CommandRegistry.h"
+#include "app/commands/ShellContext.h"
 #include "print/ReportFonts.h"
 #include "print/ReportView.h"
 #include "store/Calendar.h"
 
 class QLabel;
-class QPrinter;
 class QStackedWidget;
 
 namespace velno {
 class CVelnoDoc;
-enum class EnrolmentMode;
-}  // namespace velno
+}
 
 namespace velno::app {
 
 class ActionPanel;
 class CVelnoView;
 class QtPrompter;
+class ReportPrinter;
 
-class MainWindow : public QMainWindow, public Shell {
+class MainWindow : public QMainWindow, public ShellContext {
     Q_OBJECT
 public:
     MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate& today,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // ---- Shell --------------------------------------------------------------
-    void showReport(int kind) override;
+    // ---- ShellContext ---------------------------------------------------------
+    CVelnoDoc& doc() override { return doc_; }
+    QWidget* dialogParent() override { return this; }
+    CalendarDate today() const override { return today_; }
+    const print::ReportView& view() const override { return view_; }
+    bool showReport(int kind) override;
+    void showDrawing(print::DrawReport drawing) override;
     void returnToPanel() override;
+    // The report on show is drawn again (fonts, format or data changed).
+    void redrawReport();
     void print() override;
-    void printPreview() override;
-    void printSetup() override;
-    void exportPdf() override;
-    void chooseFont(print::FontRole role, int captionText) override;
-    void resetFontsHighResolution() override;
-    void save() override;
-    void reportFormat() override;
-    void changePassword() override;
-    void openOldReport(int monthsBack) override;
-    void returnToLiveData() override;
-    void clearLateReports() override;
-    void exit() override;
-    void enterReports() override;
-    void meetingAttendance() override;
-    void quickView() override;
-    void editHistory() override;
-    void yearActivitySummary() override;
-    void pioneerHoursYear() override;
-    void yearAttendance() override;
-    void toggleStartupNotice() override;
+    void printWidget(QWidget* widget) override;
+    void dataChanged() override;
+    void documentReloaded() override;
+    void refreshAll() override;
     void help(HelpTopic topic) override;
-    void about() override;
-    void editPublishers() override;
-    void enrolAuxiliaryPioneers() override;
-    void enrolRegularPioneers() override;
-    void toggleAutoCaps() override;
-    void toggleSortByFirstName() override;
 
     // Runs a command by id as the menus and the panel do.
     void trigger(int id);
+    const CommandRegistry& commands() const { return registry_; }
+    ReportPrinter& printer() { return *printer_; }
     // Writes the report on show into a PDF file; false (with a message)
     // when it could not be written.
     bool exportPdfTo(const QString& path);
-    // Status pane, menus, panel and title from the document's state.
-    void refreshAll();
 
     // The action of a command (its menu is filled first when needed).
     QAction* action(int id);
@@ -99,6 +85,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void registerCommands();
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
@@ -108,13 +95,7 @@ private:
     void applyMode(bool entering);
     void sizeForPanel();
     void sizeForReport();
-    QPrinter& printer();
-    void printerChanged();
-    void printEveryGroup(int kind);
     void storeFonts();
-    // Prints a dialog's table as it shows on the screen, one page wide.
-    void printWidget(QWidget* widget);
-    void enrolPioneers(EnrolmentMode mode);
 
     CVelnoDoc& doc_;
     QtPrompter& prompter_;
@@ -122,7 +103,8 @@ private:
     print::ReportView view_;
     print::ReportFonts fonts_;
     bool fontsLoaded_ = false;
-    std::unique_ptr<QPrinter> printer_;
+    CommandRegistry registry_;
+    std::unique_ptr<ReportPrinter> printer_;
     // The document's own settings writer, which the window wraps.
     std::function<void(CVelnoDoc&)> writeSettings_;
 

@@ -14,6 +14,7 @@
 #include "print/ProfileFontSettings.h"
 #include "print/ReportView.h"
 #include "print/TextPrintTarget.h"
+#include "reporting/TallyMonth.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 
@@ -63,7 +64,7 @@ private:
 
 // Prints the job on a target: one report, or the per-group report for
 // every group with members. Returns the number of pages.
-int printOn(const PrintJob& job, CVelnoDoc& doc, const print::ReportFonts& fonts,
+int printOn(const PrintJob& job, const CVelnoDoc& doc, const print::ReportFonts& fonts,
             print::PrintTarget& target, const CalendarDate& today) {
     PageCounter counter(target);
     print::ReportView view;
@@ -177,7 +178,6 @@ int runPrint(Context& context) {
                                        true, error);
     if (!args) return context.usage(error);
     if (args->words().size() != 1) return context.usage(text::tr(text::TxPrintNeedsKind));
-    print::registerReportPages();
 
     PrintJob job;
     const std::string& word = args->words()[0];
@@ -192,9 +192,10 @@ int runPrint(Context& context) {
         }
         job.record = print::attendanceRecordDrawer(meeting - 1);
     } else {
+        // A kind by its number or its short name.
         const auto n = parseWholeNumber(word, 0, 1000);
         const print::ReportKindInfo* info =
-            n ? print::findReportKind(static_cast<int>(*n)) : nullptr;
+            n ? print::findReportKind(static_cast<int>(*n)) : print::findReportKind(word);
         if (!info) return context.usage(text::arg(text::tr(text::TxPrintUnknownKind), word));
         if (args->value("--meeting"))
             return context.usage(text::tr(text::TxPrintMeetingOnlyRecord));
@@ -207,9 +208,8 @@ int runPrint(Context& context) {
             return context.usage(text::arg(text::tr(text::TxPrintNeedsGroup), word));
         if (!info->perGroup && grouped)
             return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
-        if (!info->draw)
-            return context.fail(
-                text::arg(text::tr(text::TxPrintNotBuilt), word, info->description));
+        if (!info->built())
+            return context.fail(text::arg(text::tr(text::TxPrintNotBuilt), word, info->title));
     } else if (args->value("--group") || args->has("--all-groups")) {
         return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
     }
@@ -232,6 +232,8 @@ int runPrint(Context& context) {
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
+    // The branch report box prints the month's tally as it stands.
+    TallyMonth(doc);
     if (!printsSomething(job, doc))
         return context.fail(job.allGroups ? text::tr(text::TxPrintNoGroupPrinted)
                                           : text::arg(text::tr(text::TxPrintGroupEmpty),

@@ -17,8 +17,4 @@ int drawSummary(ReportContext& ctx);                 // kind 3
 // page.
 void drawBranchReportBox(ReportContext& ctx, PageFlow& flow);
 
-// "Pengawas: name" (or "Hamba: name" when the overseer is a ministerial
-// servant), empty when the group has no overseer.
-std::string overseerTitle(const CVelnoDoc& doc, int group);
-
 }  // namespace velno::print

@@ -10,7 +10,7 @@ namespace velno::print {
 // the one job of `target` and goes on with the next; a group without
 // members is skipped. The view returns to panel mode afterwards. Returns
 // the number of groups printed.
-int printEveryGroup(ReportView& view, CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& target,
-                    const CalendarDate& today, int kind);
+int printEveryGroup(ReportView& view, const CVelnoDoc& doc, const ReportFonts& fonts,
+                    PrintTarget& target, const CalendarDate& today, int kind);
 
 }  // namespace velno::print

@@ -19,7 +19,9 @@ constexpr int kPageLengthTenths = 110;
 constexpr int kA4PageLengthTenths = 120;
 
 struct ReportContext {
-    CVelnoDoc& doc;
+    // Pages only lay out what the document holds; the month's tally is
+    // brought up to date before a report is shown, never while it is drawn.
+    const CVelnoDoc& doc;
     Canvas& canvas;
     const ReportFonts& fonts;
     int screenDpiX = 96;

@@ -2,86 +2,138 @@
 
 #include <algorithm>
 
+#include "print/AnalysisPages.h"
+#include "print/AveragesPages.h"
+#include "print/HoursPages.h"
+#include "print/MeetingReportPage.h"
+#include "print/PioneerHoursPage.h"
+#include "print/ServiceYearTotalsPages.h"
+#include "print/StatisticsPage.h"
+
 namespace velno::print {
 
 namespace {
 
-std::vector<ReportKindInfo>& table() {
-    static std::vector<ReportKindInfo> kinds{
-        {1, "congregation analysis, pioneers then groups", 32891, false, nullptr},
-        {110, "congregation analysis, A to Z", 32892, false, nullptr},
-        {2, "analysis of one field service group", 32780, true, nullptr},
-        {3, "congregation summary", 32793, false, nullptr},
-        {4, "meeting report", 32794, false, nullptr},
-        {5, "three/six-month averages, congregation", 32796, false, nullptr},
-        {6, "averages, one group", 32797, true, nullptr},
-        {7, "averages, regular pioneers", 32798, false, nullptr},
-        {8, "averages, elders", 32799, false, nullptr},
-        {9, "averages, ministerial servants", 32800, false, nullptr},
-        {10, "averages, baptised brothers", 32801, false, nullptr},
-        {11, "averages, custom category", 32836, false, nullptr},
-        {20, "congregation statistics", 32802, false, nullptr},
-        {30, "publisher card labels", 32821, false, nullptr},
-        {40, "hours, congregation", 32807, false, nullptr},
-        {41, "hours, one group", 32808, true, nullptr},
-        {42, "hours, regular pioneers", 32817, false, nullptr},
-        {39, "hours, auxiliary pioneers", 32816, false, nullptr},
-        {43, "hours, elders and ministerial servants", 32840, false, nullptr},
-        {48, "hours, baptised brothers", 32851, false, nullptr},
-        {38, "hours, custom category", 32844, false, nullptr},
-        {44, "service-year totals, congregation", 32818, false, nullptr},
-        {45, "service-year totals, regular pioneers", 32819, false, nullptr},
-        {46, "service-year totals, elders and ministerial servants", 32841, false, nullptr},
-        {47, "pioneer hours", 32806, false, nullptr},
-        {50, "phone list, congregation", 32809, false, nullptr},
-        {51, "phone list, one group", 32810, true, nullptr},
-        {52, "phone list, elders and ministerial servants", 32823, false, nullptr},
-        {53, "phone list, pioneers", 32824, false, nullptr},
-        {60, "address list, congregation", 32811, false, nullptr},
-        {61, "address list, one group", 32812, true, nullptr},
-        {62, "address list, inactive", 32825, false, nullptr},
-        {63, "address list, elders and ministerial servants", 32831, false, nullptr},
-        {64, "address list, pioneers", 32830, false, nullptr},
-        {70, "field service group lists, active publishers", 32852, false, nullptr},
-        {71, "group lists, active publishers and Bible students", 32853, false, nullptr},
-        {72, "group lists, variant of command 32893", 32893, false, nullptr},
-        {73, "group lists, active, Bible students and inactive", 32854, false, nullptr},
-        {74, "group lists, variant of command 32901", 32901, false, nullptr},
-        {80, "contact list, congregation", 32846, false, nullptr},
-        {81, "contact list, one group", 32847, true, nullptr},
-        {82, "contact list, elders and ministerial servants", 32848, false, nullptr},
-        {83, "contact list, pioneers", 32875, false, nullptr},
-        {84, "contact list, inactive", 32882, false, nullptr},
-        {90, "emergency contact data, congregation", 32859, false, nullptr},
-        {91, "emergency contact data, one group", 32860, true, nullptr},
-        {95, "emergency contact forms", 32867, false, nullptr},
-        {96, "blank emergency contact form", 0, false, nullptr},
-        {100, "telephone and e-mail list, congregation", 32871, false, nullptr},
-        {101, "telephone and e-mail list, one group", 32872, true, nullptr},
-        {103, "telephone and e-mail list, elders and ministerial servants", 32874, false, nullptr},
-        {104, "telephone and e-mail list, pioneers", 32873, false, nullptr},
-        {120, "special needs, congregation", 32915, false, nullptr},
-        {121, "special needs, one group", 32916, true, nullptr},
-    };
-    return kinds;
-}
+using S = Selection;
+
+// A kind's pages land here as they are built: a row with a drawing
+// routine lights up its commands and `velno-cli print` by itself.
+const ReportKindInfo kKinds[] = {
+    {kind::AnalysisPioneersGroups, "analysis", "congregation analysis, pioneers then groups", 32891,
+     false, drawAnalysisPioneersGroups},
+    {kind::AnalysisAtoZ, "analysis-az", "congregation analysis, A to Z", 32892, false,
+     drawAnalysisAtoZ},
+    {kind::GroupAnalysis, "group-analysis", "analysis of one field service group", 32780, true,
+     drawGroupAnalysis},
+    {kind::Summary, "summary", "congregation summary", 32793, false, drawSummary},
+    {kind::MeetingReport, "meeting", "meeting report", 32794, false, drawMeetingReport},
+    {kind::AveragesCongregation, "averages", "three/six-month averages, congregation", 32796, false,
+     drawAverages<S::Congregation>},
+    {kind::AveragesGroup, "averages-group", "averages, one group", 32797, true,
+     drawAverages<S::Group>},
+    {kind::AveragesRegularPioneers, "averages-regular", "averages, regular pioneers", 32798, false,
+     drawAverages<S::RegularPioneers>},
+    {kind::AveragesElders, "averages-elders", "averages, elders", 32799, false,
+     drawAverages<S::Elders>},
+    {kind::AveragesServants, "averages-servants", "averages, ministerial servants", 32800, false,
+     drawAverages<S::Servants>},
+    {kind::AveragesBaptisedBrothers, "averages-brothers", "averages, baptised brothers", 32801,
+     false, drawAverages<S::BaptizedBrothers>},
+    {kind::AveragesCustom, "averages-custom", "averages, custom category", 32836, false,
+     drawAverages<S::Custom>},
+    {kind::Statistics, "statistics", "congregation statistics", 32802, false, drawStatistics},
+    {kind::CardLabels, "labels", "publisher card labels", 32821, false, nullptr},
+    {kind::HoursCongregation, "hours", "hours, congregation", 32807, false,
+     drawHours<S::Congregation>},
+    {kind::HoursGroup, "hours-group", "hours, one group", 32808, true, drawHours<S::Group>},
+    {kind::HoursRegularPioneers, "hours-regular", "hours, regular pioneers", 32817, false,
+     drawHours<S::RegularPioneers>},
+    {kind::HoursAuxiliaryPioneers, "hours-auxiliary", "hours, auxiliary pioneers", 32816, false,
+     drawHours<S::AuxiliaryPioneers>},
+    {kind::HoursAppointed, "hours-appointed", "hours, elders and ministerial servants", 32840,
+     false, drawHours<S::Appointed>},
+    {kind::HoursBaptisedBrothers, "hours-brothers", "hours, baptised brothers", 32851, false,
+     drawHours<S::BaptizedBrothers>},
+    {kind::HoursCustom, "hours-custom", "hours, custom category", 32844, false,
+     drawHours<S::Custom>},
+    {kind::TotalsCongregation, "totals", "service-year totals, congregation", 32818, false,
+     drawServiceYearTotals<S::Congregation>},
+    {kind::TotalsRegularPioneers, "totals-regular", "service-year totals, regular pioneers", 32819,
+     false, drawServiceYearTotals<S::RegularPioneers>},
+    {kind::TotalsAppointed, "totals-appointed",
+     "service-year totals, elders and ministerial servants", 32841, false,
+     drawServiceYearTotals<S::Appointed>},
+    {kind::PioneerHours, "pioneer-hours", "pioneer hours", 32806, false, drawPioneerHoursPage},
+    {kind::PhoneCongregation, "phone", "phone list, congregation", 32809, false, nullptr},
+    {kind::PhoneGroup, "phone-group", "phone list, one group", 32810, true, nullptr},
+    {kind::PhoneAppointed, "phone-appointed", "phone list, elders and ministerial servants", 32823,
+     false, nullptr},
+    {kind::PhonePioneers, "phone-pioneers", "phone list, pioneers", 32824, false, nullptr},
+    {kind::AddressCongregation, "address", "address list, congregation", 32811, false, nullptr},
+    {kind::AddressGroup, "address-group", "address list, one group", 32812, true, nullptr},
+    {kind::AddressInactive, "address-inactive", "address list, inactive", 32825, false, nullptr},
+    {kind::AddressAppointed, "address-appointed", "address list, elders and ministerial servants",
+     32831, false, nullptr},
+    {kind::AddressPioneers, "address-pioneers", "address list, pioneers", 32830, false, nullptr},
+    {kind::GroupListsActive, "group-lists", "field service group lists, active publishers", 32852,
+     false, nullptr},
+    {kind::GroupListsStudents, "group-lists-students",
+     "group lists, active publishers and Bible students", 32853, false, nullptr},
+    {kind::GroupListsVariant1, "group-lists-variant1", "group lists, variant of command 32893",
+     32893, false, nullptr},
+    {kind::GroupListsAll, "group-lists-all", "group lists, active, Bible students and inactive",
+     32854, false, nullptr},
+    {kind::GroupListsVariant2, "group-lists-variant2", "group lists, variant of command 32901",
+     32901, false, nullptr},
+    {kind::ContactCongregation, "contacts", "contact list, congregation", 32846, false, nullptr},
+    {kind::ContactGroup, "contacts-group", "contact list, one group", 32847, true, nullptr},
+    {kind::ContactAppointed, "contacts-appointed", "contact list, elders and ministerial servants",
+     32848, false, nullptr},
+    {kind::ContactPioneers, "contacts-pioneers", "contact list, pioneers", 32875, false, nullptr},
+    {kind::ContactInactive, "contacts-inactive", "contact list, inactive", 32882, false, nullptr},
+    {kind::EmergencyCongregation, "emergency", "emergency contact data, congregation", 32859, false,
+     nullptr},
+    {kind::EmergencyGroup, "emergency-group", "emergency contact data, one group", 32860, true,
+     nullptr},
+    {kind::EmergencyForms, "emergency-forms", "emergency contact forms", 32867, false, nullptr},
+    {kind::EmergencyBlankForm, "emergency-blank-form", "blank emergency contact form", 0, false,
+     nullptr},
+    {kind::PhoneEmailCongregation, "phone-email", "telephone and e-mail list, congregation", 32871,
+     false, nullptr},
+    {kind::PhoneEmailGroup, "phone-email-group", "telephone and e-mail list, one group", 32872,
+     true, nullptr},
+    {kind::PhoneEmailAppointed, "phone-email-appointed",
+     "telephone and e-mail list, elders and ministerial servants", 32874, false, nullptr},
+    {kind::PhoneEmailPioneers, "phone-email-pioneers", "telephone and e-mail list, pioneers", 32873,
+     false, nullptr},
+    {kind::SpecialNeedsCongregation, "special-needs", "special needs, congregation", 32915, false,
+     nullptr},
+    {kind::SpecialNeedsGroup, "special-needs-group", "special needs, one group", 32916, true,
+     nullptr},
+};
 
 }  // namespace
 
-const std::vector<ReportKindInfo>& reportKinds() {
-    return table();
+std::span<const ReportKindInfo> reportKinds() {
+    return kKinds;
 }
 
 const ReportKindInfo* findReportKind(int kind) {
-    const auto& kinds = table();
-    const auto it = std::find_if(kinds.begin(), kinds.end(),
+    const auto it = std::find_if(std::begin(kKinds), std::end(kKinds),
                                  [kind](const ReportKindInfo& k) { return k.kind == kind; });
-    return it == kinds.end() ? nullptr : &*it;
+    return it == std::end(kKinds) ? nullptr : &*it;
 }
 
-void setReportDrawer(int kind, DrawReport draw) {
-    for (auto& k : table())
-        if (k.kind == kind) k.draw = draw;
+const ReportKindInfo* findReportKind(std::string_view shortName) {
+    const auto it =
+        std::find_if(std::begin(kKinds), std::end(kKinds),
+                     [shortName](const ReportKindInfo& k) { return k.shortName == shortName; });
+    return it == std::end(kKinds) ? nullptr : &*it;
+}
+
+bool reportBuilt(int kind) {
+    const ReportKindInfo* info = findReportKind(kind);
+    return info && info->built();
 }
 
 }  // namespace velno::print

@@ -40,9 +40,21 @@ DrawReport routineOf(const ReportView& view) {
     return info ? info->draw : nullptr;
 }
 
+// The page count on this device and paper, nothing drawn.
+int countPagesOf(const ReportView& view, ReportContext& ctx) {
+    const ReportKindInfo* info = view.drawing ? nullptr : findReportKind(view.kind);
+    if (info && info->countPages) return std::max(1, info->countPages(ctx));
+    const DrawReport routine = routineOf(view);
+    if (!routine) return 1;
+    ctx.canvas.setClip(0, 0, 0, 0);
+    const int pages = std::max(1, routine(ctx));
+    ctx.canvas.clearClip();
+    return pages;
+}
+
 }  // namespace
 
-ReportContext ReportView::contextFor(CVelnoDoc& doc, Canvas& canvas, const ReportFonts& fonts,
+ReportContext ReportView::contextFor(const CVelnoDoc& doc, Canvas& canvas, const ReportFonts& fonts,
                                      const CalendarDate& today) const {
     ReportContext ctx{doc, canvas, fonts};
     ctx.screenDpiX = screenDpiX;
@@ -71,7 +83,7 @@ ScrollGeometry ReportView::scrollGeometry() const {
     return g;
 }
 
-int ReportView::print(CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& target,
+int ReportView::print(const CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& target,
                       const CalendarDate& today, int fromPage, int toPage) {
     a4 = target.paperIsA4();
     if (a4) pageLengthTenths = kA4PageLengthTenths;
@@ -84,13 +96,7 @@ int ReportView::print(CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& tar
 
     Canvas& canvas = target.canvas();
     ReportContext ctx = contextFor(doc, canvas, fonts, today);
-    // The page count of this device and paper.
-    {
-        const DrawReport routine = routineOf(*this);
-        canvas.setClip(0, 0, 0, 0);
-        pageCount = routine ? std::max(1, routine(ctx)) : 1;
-        canvas.clearClip();
-    }
+    pageCount = countPagesOf(*this, ctx);
     const int last = toPage <= 0 ? pageCount : std::min(toPage, pageCount);
     const int first = std::clamp(fromPage, 1, last);
     const int band = ctx.pageHeight();

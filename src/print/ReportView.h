@@ -60,14 +60,14 @@ public:
     // Draws the report on show onto a canvas (the screen or a recording)
     // and keeps its page count.
     int draw(ReportContext& ctx);
-    ReportContext contextFor(CVelnoDoc& doc, Canvas& canvas, const ReportFonts& fonts,
+    ReportContext contextFor(const CVelnoDoc& doc, Canvas& canvas, const ReportFonts& fonts,
                              const CalendarDate& today) const;
 
     ScrollGeometry scrollGeometry() const;
 
     // Prints pages from..to (1-based, clamped to the page count) and
     // returns the number of pages sent, copies included.
-    int print(CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& target,
+    int print(const CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& target,
               const CalendarDate& today, int fromPage = 1, int toPage = 0);
 };
 

@@ -98,8 +98,7 @@ void installTallyOnSave(CVelnoDoc& doc) {
     doc.recomputeTotals = [](CVelnoDoc& d) { TallyMonth(d); };
 }
 
-BranchReport BranchReportBox(CVelnoDoc& doc) {
-    TallyMonth(doc);
+BranchReport BranchReportBox(const CVelnoDoc& doc) {
     const CategoryTally& t = doc.tally();
     BranchReport box;
     const int active = t.at(TallyCategory::Publishers, TallyValue::ActivePublishers);
@@ -124,7 +123,6 @@ BranchReport BranchReportBox(CVelnoDoc& doc) {
     box.rows[3].count = box.rows[0].count + box.rows[1].count + box.rows[2].count;
     box.rows[3].hours = CategoryTotal(t, TallyValue::Hours);
     box.rows[3].studies = CategoryTotal(t, TallyValue::Studies);
-    TallyMonth(doc);
     return box;
 }
 

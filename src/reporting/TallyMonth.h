@@ -43,8 +43,8 @@ struct BranchReport {
     std::array<BranchReportRow, 4> rows;  // publishers, auxiliary, regular, total
 };
 
-// The four rows of the box, tallied just before (and again after, as the
-// drawing code expects).
-BranchReport BranchReportBox(CVelnoDoc& doc);
+// The four rows of the box from the document's tally, which TallyMonth
+// has brought up to date before.
+BranchReport BranchReportBox(const CVelnoDoc& doc);
 
 }  // namespace velno

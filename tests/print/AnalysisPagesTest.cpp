@@ -227,7 +227,6 @@ TEST(GroupAnalysis, GroupWithoutMembersDrawsNothing) {
     EXPECT_TRUE(empty.canvas.runs().empty());
     EXPECT_TRUE(empty.canvas.lines().empty());
     EXPECT_EQ(1, empty.pages);
-    registerReportPages();
     ReportView view;
     EXPECT_FALSE(view.show(f.doc, 2, 3));
     EXPECT_TRUE(view.show(f.doc, 2, 1));
@@ -320,7 +319,6 @@ TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
 
 TEST(AnalysisPage, PrintedAsTextPageByPage) {
     LargeCongregation f(150);
-    registerReportPages();
     ReportView view;
     ReportFonts fonts;
     TextPrintTarget target;

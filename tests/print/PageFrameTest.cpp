@@ -15,12 +15,6 @@
 namespace velno::print {
 namespace {
 
-// Kind 30 (labels) has no content of its own; tests lend it a drawer.
-struct LentKind {
-    explicit LentKind(DrawReport draw) { setReportDrawer(30, draw); }
-    ~LentKind() { setReportDrawer(30, nullptr); }
-};
-
 int threePages(ReportContext& ctx) {
     ctx.useFont(FontRole::Text);
     for (int page = 1; page <= 3; ++page)
@@ -47,10 +41,9 @@ public:
 };
 
 TEST(PageFrame, ScrollAreaOfThreePagesOnScreen) {
-    LentKind lent(threePages);
     CVelnoDoc doc;
     ReportView view;
-    ASSERT_TRUE(view.show(doc, 30));
+    view.showDrawing(threePages);
     EXPECT_EQ(ViewMode::Report, view.mode);
     ReportFonts fonts;
     RecordingCanvas screen(96, 96);
@@ -82,11 +75,10 @@ TEST(PageFrame, TopMarginAboveAnInchBecomesHalfAnInch) {
 }
 
 TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
-    LentKind lent(threePages);
     CVelnoDoc doc;
     ReportView view;
     ReportFonts fonts;
-    ASSERT_TRUE(view.show(doc, 30));
+    view.showDrawing(threePages);
     FakePrinter printer;
     printer.a4 = true;
     EXPECT_EQ(3, view.print(doc, fonts, printer, {2026, 12, 8}));
@@ -102,11 +94,10 @@ TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
 }
 
 TEST(PageFrame, CopiesAreRepeatedOnlyWhenTheDriverDoesNot) {
-    LentKind lent(threePages);
     CVelnoDoc doc;
     ReportView view;
     ReportFonts fonts;
-    ASSERT_TRUE(view.show(doc, 30));
+    view.showDrawing(threePages);
     FakePrinter printer;
     printer.copyCount = 2;
     EXPECT_EQ(6, view.print(doc, fonts, printer, {2026, 12, 8}));
@@ -135,6 +126,9 @@ TEST(PageFrame, EveryKindOfTheTableExists) {
                      72, 73,  74, 80, 81, 82, 83, 84, 90, 91, 95, 96, 100, 101, 103, 104, 120, 121})
         EXPECT_NE(nullptr, findReportKind(kind)) << kind;
     EXPECT_EQ(54u, reportKinds().size());
+    // Short names are unique and lead back to their kind.
+    for (const ReportKindInfo& k : reportKinds())
+        EXPECT_EQ(&k, findReportKind(std::string_view(k.shortName))) << k.shortName;
 }
 
 TEST(DateStamp, OnlyOnPrintersAndWhenSwitchedOn) {

@@ -30,7 +30,6 @@ using velno::test::reportMonths;
 constexpr int kNov2024 = 298;
 
 DrawReport drawerOf(int kind) {
-    registerReportPages();
     const ReportKindInfo* info = findReportKind(kind);
     return info ? info->draw : nullptr;
 }

@@ -12,7 +12,7 @@
 
 #include "MonthCycleFixture.h"
 #include "ShellFixture.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "reporting/Attendance.h"
 #include "reporting/TallyMonth.h"
 #include "reporting/ui/AttendanceDialog.h"

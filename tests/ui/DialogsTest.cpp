@@ -17,8 +17,8 @@
 
 #include "ShellFixture.h"
 #include "app/AboutDialog.h"
-#include "app/CommandIds.h"
 #include "app/MainWindow.h"
+#include "app/commands/CommandIds.h"
 #include "publishers/PublisherChooserModel.h"
 #include "publishers/ReportGroupPickerModel.h"
 #include "publishers/ui/PublisherChooserDialog.h"

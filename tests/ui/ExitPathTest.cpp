@@ -10,7 +10,7 @@
 
 #include "ShellFixture.h"
 #include "app/ActionPanel.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "store/FixedText.h"
 #include "support/StoreFixtures.h"
 

@@ -16,8 +16,8 @@
 #include "MonthCycleFixture.h"
 #include "ShellFixture.h"
 #include "app/ActionPanel.h"
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "app/ShellLayout.h"
+#include "app/commands/CommandIds.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportFonts.h"
 #include "print/ReportKinds.h"
@@ -267,7 +267,6 @@ TEST(MonthCycle, TypicalMonthByKeyboard) {
     EXPECT_EQ(2 + 4 + 1 + 3, box.rows[3].studies);
 
     // The summary page prints the same box.
-    print::registerReportPages();
     const print::ReportKindInfo* summary = print::findReportKind(3);
     ASSERT_TRUE(summary && summary->draw);
     print::RecordingCanvas canvas;
@@ -374,9 +373,9 @@ TEST(MonthCycleCommands, RoutedLiveAndDataChangingOnesOffInSnapshotView) {
     for (int id : viewing) EXPECT_TRUE(enabled(w, id)) << id;
     // The history editor's own id has no menu entry; the table routes it.
     app::ShellState state;
-    EXPECT_TRUE(app::isEnabled(*app::findCommand(app::cmd::EditHistory), state));
+    EXPECT_TRUE(app::isEnabled(*w.commands().find(app::cmd::EditHistory), state));
     state.archiveView = true;
-    EXPECT_FALSE(app::isEnabled(*app::findCommand(app::cmd::EditHistory), state));
+    EXPECT_FALSE(app::isEnabled(*w.commands().find(app::cmd::EditHistory), state));
 
     // "Hapus Pemberitahuan Awal" is a check item over the settings.
     QAction* notice = w.action(app::cmd::NoStartupNotice);

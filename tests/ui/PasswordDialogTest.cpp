@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "ShellFixture.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "store/FixedText.h"
 #include "store/PasswordChangeModel.h"
 #include "store/PasswordPrompt.h"

@@ -36,12 +36,11 @@ int countPages(const QByteArray& pdf) {
 }
 
 TEST(PdfOutput, MultiPageReportBecomesAValidPdf) {
-    setReportDrawer(30, threePages);
     test::TempFolder dir;
     CVelnoDoc doc;
     ReportView view;
     ReportFonts fonts;
-    ASSERT_TRUE(view.show(doc, 30));
+    view.showDrawing(threePages);
     const std::string path = dir.file("report.pdf").string();
     {
         PdfPrintTarget pdf(path, false);
@@ -50,7 +49,6 @@ TEST(PdfOutput, MultiPageReportBecomesAValidPdf) {
         EXPECT_EQ(3, view.print(doc, fonts, pdf, {2026, 12, 8}));
         EXPECT_TRUE(pdf.finish());
     }
-    setReportDrawer(30, nullptr);
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -14,8 +14,8 @@
 
 #include "ShellFixture.h"
 #include "app/ActionPanel.h"
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "app/ShellLayout.h"
+#include "app/commands/CommandIds.h"
 #include "publishers/PioneerEnrolmentModel.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
@@ -154,11 +154,13 @@ const int kRecordCommands[] = {app::cmd::EditPublishers,  app::cmd::AuxiliaryPio
                                app::cmd::PanelAuxiliary};
 
 TEST(PublisherCommands, RunInLiveDataOnlyAndNeverInASnapshot) {
+    test::ShellFixture shell;
+    shell.open();
     app::ShellState live;
     app::ShellState archive;
     archive.archiveView = true;
     for (int id : kRecordCommands) {
-        const app::Command* c = app::findCommand(id);
+        const app::Command* c = shell.window().commands().find(id);
         ASSERT_NE(nullptr, c) << id;
         EXPECT_TRUE(app::isEnabled(*c, live)) << id;
         EXPECT_FALSE(app::isEnabled(*c, archive)) << id;

@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "publishers/PublisherEditModel.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/ui/AddPublisherDialog.h"

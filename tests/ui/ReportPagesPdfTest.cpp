@@ -91,7 +91,6 @@ int inkedRows(const QImage& image) {
 
 TEST(ReportPagesPdf, CongregationAnalysisGivesOnePdfPagePerReportPage) {
     LargeCongregation f(200);
-    registerReportPages();
     test::TempFolder dir;
     const std::string path = dir.file("analysis.pdf").string();
     ReportView view;
@@ -118,7 +117,6 @@ TEST(ReportPagesPdf, EveryPrintedPageCarriesItsOwnBand) {
     // Each page is clipped to its band and moved to the top of the sheet;
     // a clip left in the coordinates of the first page blanks the others.
     LargeCongregation f(200);
-    registerReportPages();
     ReportView view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(f.doc, 110));

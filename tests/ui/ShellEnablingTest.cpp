@@ -13,8 +13,8 @@
 
 #include "ShellFixture.h"
 #include "app/ActionPanel.h"
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "app/ShellLayout.h"
+#include "app/commands/CommandIds.h"
 #include "reporting/LateReports.h"
 #include "store/Snapshots.h"
 #include "text/StringTable.h"
@@ -22,31 +22,31 @@
 namespace velno::app {
 namespace {
 
-void noop(Shell&, const Command&) {}
-
 const std::set<int> kDataChangingButtons{108, 109, 112, 114, 118, 120, 121, 128};
 
 TEST(ShellEnabling, ArchiveViewDisablesExactlyTheDataChangingButtons) {
+    test::ShellFixture shell;
+    shell.open();
+    const CommandRegistry& commands = shell.window().commands();
     ShellState live;
     ShellState archive;
     archive.archiveView = true;
     for (const PanelColumn& column : panelColumns()) {
         for (int id : column.buttons) {
             // Whether a part is built or not, the rule itself must hold.
-            Command c = *findCommand(id);
-            c.handler = noop;
-            c.arg = c.enable == Enable::ReportDrawn ? 0 : c.arg;
-            if (c.enable == Enable::ReportDrawn) c.enable = Enable::Always;
+            Command c = *commands.find(id);
+            c.handler = [] {};
+            if (c.enable == Enable::ReportBuilt) c.enable = Enable::Always;
             EXPECT_TRUE(isEnabled(c, live)) << id;
             EXPECT_EQ(!kDataChangingButtons.count(id), isEnabled(c, archive)) << id;
         }
     }
-    const Command* back = findCommand(129);
+    const Command* back = commands.find(129);
     EXPECT_FALSE(isVisible(*back, live));
     EXPECT_FALSE(isEnabled(*back, live));
     EXPECT_TRUE(isVisible(*back, archive));
     EXPECT_TRUE(isEnabled(*back, archive));
-    EXPECT_TRUE(isEnabled(*findCommand(110), archive));
+    EXPECT_TRUE(isEnabled(*commands.find(110), archive));
 }
 
 TEST(ShellEnabling, PartsNotBuiltStayVisibleAndDisabled) {

@@ -1,14 +1,14 @@
 #pragma once
-// The command map: every command id with its label, accelerator, handler
-// and enabling rule; the menu tree and the ActionPanel are built from it.
-// No toolkit code here: the table is data, the rules are plain functions
-// of the shell's state, so tests can check both without a window.
+// The one command table: every command id with its label, accelerator,
+// enabling rule and handler. The shell declares the vocabulary of the
+// menus; each subsystem's ui library adds the commands it handles through
+// its own registration function, so a new dialog is wired where it lives.
+// No toolkit code here: the rules are plain functions of the shell's state.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
-
-#include "app/Shell.h"
 
 namespace velno {
 class CVelnoDoc;
@@ -39,15 +39,12 @@ struct ShellState {
 
 ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view);
 
-struct Command;
-using Handler = void (*)(Shell& shell, const Command& command);
-
 enum class Enable {
     Always,
     LiveData,     // not while a snapshot is open: the command changes data
     ArchiveView,  // only while a snapshot is open
     ReportMode,   // only while a report is on show
-    ReportDrawn,  // the report kind `arg` has a drawing routine
+    ReportBuilt,  // the report kind `arg` has pages in this build
     OldReport,    // the snapshot `arg` months back exists
     LateReports,  // live data with late reports to clear
 };
@@ -63,19 +60,48 @@ enum class Caption {
 
 struct Command {
     int id = 0;
-    int label = 0;               // text id
-    const char* keys = nullptr;  // accelerators, ";"-separated ("Ctrl+Z;Alt+Backspace")
-    Handler handler = nullptr;   // null: the part behind it is not built yet
+    int label = 0;                   // text id
+    const char* keys = nullptr;      // accelerators, ";"-separated ("Ctrl+Z;Alt+Backspace")
+    std::function<void()> handler;   // empty: the part behind it is not built yet
     Enable enable = Enable::Always;
-    int arg = 0;  // report kind, font role, months back
+    int arg = 0;  // report kind, months back
     Visible visible = Visible::Always;
     Checked checked = Checked::Never;
     Caption caption = Caption::Fixed;
     int tip = 0;  // status-line text id
+
+    bool built() const { return static_cast<bool>(handler); }
 };
 
-const std::vector<Command>& commands();
-const Command* findCommand(int id);
+// A row with its handler.
+Command command(int id, int label, std::function<void()> handler, Enable enable = Enable::Always,
+                const char* keys = nullptr);
+// A row that shows the report kind `kind` through `show`.
+Command reportCommand(int id, int label, int kind, std::function<void(int kind)> show);
+
+class CommandRegistry {
+public:
+    // Adds a command. A row of the same id without a handler (a command
+    // not built yet) is replaced in place; a second handler for one id is
+    // refused and remembered in duplicates().
+    bool add(Command command);
+    // A command whose part is not built yet (no handler): shown, disabled.
+    // Left out when the id already has a row.
+    void addPending(Command command);
+    // Sets the accelerators of a row that exists.
+    void setKeys(int id, const char* keys);
+
+    const Command* find(int id) const;
+    const std::vector<Command>& commands() const { return commands_; }
+    const std::vector<int>& duplicates() const { return duplicates_; }
+
+    // Runs the command when it is enabled; returns whether it ran.
+    bool run(int id, const ShellState& state) const;
+
+private:
+    std::vector<Command> commands_;
+    std::vector<int> duplicates_;
+};
 
 bool isEnabled(const Command& command, const ShellState& state);
 bool isVisible(const Command& command, const ShellState& state);
@@ -84,42 +110,5 @@ bool isCheckable(const Command& command);
 // The caption as the menu or button shows it (UTF-8, "&" marks the
 // mnemonic); the accelerator is not part of it.
 std::string captionOf(const Command& command, const ShellState& state);
-// Runs the command when it is enabled; returns whether it ran.
-bool runCommand(int id, Shell& shell, const ShellState& state);
-
-// ---- the menu bar ---------------------------------------------------------
-
-struct MenuNode {
-    enum class Type { Item, Submenu, Separator };
-    Type type = Type::Item;
-    int id = 0;     // Item: the command
-    int label = 0;  // Submenu: its text id
-    std::vector<MenuNode> children;
-    // A submenu with this flag is left out while no snapshot exists.
-    bool needsOldReports = false;
-};
-
-// The top-level menus, in order.
-const std::vector<MenuNode>& menuBar();
-
-// ---- the ActionPanel ---------------------------------------------------------
-
-struct PanelColumn {
-    int heading = 0;  // text id
-    std::vector<int> buttons;
-};
-const std::vector<PanelColumn>& panelColumns();
-// The return button (129) sits apart from the columns.
-constexpr int kPanelReturnButton = 129;
-
-// ---- texts of the frame --------------------------------------------------------
-
-// "  Bulan yang Dikerjakan: Maret"
-std::string statusPaneText(const ShellState& state);
-// The window title: the program and the data folder, the group for a
-// group analysis, the snapshot's month in archive view.
-std::string windowTitle(const CVelnoDoc& doc, const print::ReportView& view);
-// The help page a topic opens, relative to the help folder.
-std::string helpPage(HelpTopic topic, const ShellState& state);
 
 }  // namespace velno::app

@@ -1,0 +1,160 @@
+#include "app/ReportPrinter.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLocale>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/QtPrompter.h"
+#include "print/GroupPrinting.h"
+#include "print/ReportView.h"
+#include "print/ui/PdfPrintTarget.h"
+#include "print/ui/QPrinterPrintTarget.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+#include "text/ui/QtText.h"
+
+namespace velno::app {
+
+ReportPrinter::ReportPrinter(Parts parts) : parts_(std::move(parts)) {}
+
+ReportPrinter::~ReportPrinter() = default;
+
+QPrinter& ReportPrinter::printer() {
+    // Made on first use: asking the print system for printers takes time
+    // that the start need not spend.
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setFullPage(true);
+        printer_->setDocName(qs(text::tr(text::TxAppName)));
+    }
+    return *printer_;
+}
+
+void ReportPrinter::printerChanged() {
+    if (!printer_) return;
+    print::ReportView& view = parts_.view;
+    const std::string name = printer_->printerName().toStdString();
+    if (name != view.printerName) {
+        view.printerName = name;
+        view.printerDpiX = printer_->resolution();
+        view.printerDpiY = printer_->resolution();
+    }
+}
+
+bool ReportPrinter::askToPrint(QPrinter& p, bool pageRange) {
+    QPrintDialog dialog(&p, parts_.parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
+    if (pageRange) dialog.setMinMax(1, parts_.view.pageCount);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printerChanged();
+    return true;
+}
+
+void ReportPrinter::tellFailed(QPrinter& p) {
+    parts_.prompter.tell(text::arg(text::tr(text::TxPrintFailed), p.printerName().toStdString()),
+                         Icon::Error);
+}
+
+void ReportPrinter::print() {
+    if (parts_.view.mode != print::ViewMode::Report) return;
+    QPrinter& p = printer();
+    if (!askToPrint(p, true)) return;
+    int from = 1, to = 0;
+    if (p.printRange() == QPrinter::PageRange) {
+        from = p.fromPage();
+        to = p.toPage();
+    }
+    {
+        print::QPrinterPrintTarget target(p);
+        if (!target.ok()) return tellFailed(p);
+        parts_.view.print(parts_.doc, parts_.fonts(), target, parts_.today, from, to);
+        target.finish();
+    }
+    parts_.redraw();
+}
+
+void ReportPrinter::printEveryGroup(int kind) {
+    QPrinter& p = printer();
+    if (!askToPrint(p, false)) return;
+    print::QPrinterPrintTarget target(p);
+    if (!target.ok()) return tellFailed(p);
+    print::printEveryGroup(parts_.view, parts_.doc, parts_.fonts(), target, parts_.today, kind);
+    target.finish();
+}
+
+void ReportPrinter::preview() {
+    if (parts_.view.mode != print::ViewMode::Report) return;
+    QPrintPreviewDialog dialog(&printer(), parts_.parent);
+    dialog.setWindowTitle(qs(text::tr(text::TxMPreview)).remove('&'));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [this](QPrinter* p) {
+        print::QPrinterPrintTarget target(*p);
+        if (target.ok()) parts_.view.print(parts_.doc, parts_.fonts(), target, parts_.today);
+    });
+    dialog.exec();
+    printerChanged();
+    parts_.redraw();
+}
+
+void ReportPrinter::setup() {
+    QPageSetupDialog dialog(&printer(), parts_.parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The printer's resolution is read again after every set-up.
+    parts_.view.printerName = printer_->printerName().toStdString();
+    parts_.view.printerDpiX = parts_.view.printerDpiY = printer_->resolution();
+}
+
+void ReportPrinter::exportPdf() {
+    if (parts_.view.mode != print::ViewMode::Report) return;
+    const QString name =
+        qs(text::arg(text::tr(text::TxReportFileName), std::to_string(parts_.view.kind)));
+    const QString path =
+        QFileDialog::getSaveFileName(parts_.parent, qs(text::tr(text::TxExportPdfTitle)),
+                                     QDir::home().filePath(name), qs(text::tr(text::TxPdfFilter)));
+    if (path.isEmpty()) return;
+    exportPdfTo(path);
+}
+
+bool ReportPrinter::exportPdfTo(const QString& path) {
+    // The paper of the print set-up, or the one of the user's country.
+    const bool a4 = printer_ ? printer_->pageLayout().pageSize().id() == QPageSize::A4
+                             : QLocale().measurementSystem() != QLocale::ImperialUSSystem;
+    bool ok = false;
+    {
+        print::PdfPrintTarget pdf(path.toStdString(), a4);
+        if (pdf.ok()) {
+            parts_.view.print(parts_.doc, parts_.fonts(), pdf, parts_.today);
+            ok = pdf.finish();
+        }
+    }
+    parts_.redraw();
+    if (!ok) {
+        parts_.prompter.tell(text::arg(text::tr(text::TxPdfFailed), path.toStdString()),
+                             Icon::Error);
+        return false;
+    }
+    parts_.showStatus(qs(text::arg(text::tr(text::TxPdfWritten), path.toStdString())));
+    return true;
+}
+
+void ReportPrinter::printWidget(QWidget* widget) {
+    QPrinter& p = printer();
+    if (!askToPrint(p, false)) return;
+    QPainter painter;
+    if (!painter.begin(&p)) return tellFailed(p);
+    // Scaled to the page width, an inch from the edges.
+    const QRectF page = p.pageLayout().paintRectPixels(p.resolution());
+    const double inch = p.resolution();
+    const double scale = std::min((page.width() - 2 * inch) / widget->width(),
+                                  (page.height() - 2 * inch) / widget->height());
+    painter.translate(inch, inch);
+    painter.scale(scale, scale);
+    widget->render(&painter);
+    painter.end();
+}
+
+}  // namespace velno::app

@@ -1,0 +1,66 @@
+#pragma once
+// Printing the report view: the print dialog with its page range, the
+// preview, the printer set-up, PDF export, every group in one job, and a
+// dialog's table as it shows.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "print/ReportFonts.h"
+#include "store/Calendar.h"
+
+class QPrinter;
+class QWidget;
+
+namespace velno {
+class CVelnoDoc;
+namespace print {
+class ReportView;
+}
+}  // namespace velno
+
+namespace velno::app {
+
+class QtPrompter;
+
+class ReportPrinter {
+public:
+    struct Parts {
+        const CVelnoDoc& doc;
+        print::ReportView& view;
+        QtPrompter& prompter;
+        QWidget* parent;
+        CalendarDate today;
+        // The report fonts, loaded on first use.
+        std::function<print::ReportFonts&()> fonts;
+        // Redraws the screen after the view drew on another device.
+        std::function<void()> redraw;
+        std::function<void(const QString&)> showStatus;
+    };
+    explicit ReportPrinter(Parts parts);
+    ~ReportPrinter();
+
+    void print();
+    void preview();
+    void setup();
+    // Asks for a file and writes the report on show into it.
+    void exportPdf();
+    // Writes the report on show into a PDF file; false (with a message)
+    // when it could not be written.
+    bool exportPdfTo(const QString& path);
+    // Shows `kind` for each group with members and prints them in one job.
+    void printEveryGroup(int kind);
+    void printWidget(QWidget* widget);
+
+private:
+    QPrinter& printer();
+    void printerChanged();
+    bool askToPrint(QPrinter& p, bool pageRange);
+    void tellFailed(QPrinter& p);
+
+    Parts parts_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace velno::app
