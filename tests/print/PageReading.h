@@ -10,6 +10,7 @@
 #include "print/PageFlow.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportKinds.h"
+#include "reporting/TallyMonth.h"
 
 namespace velno::print::test {
 
@@ -62,6 +63,8 @@ struct DrawnReport {
     DrawnReport(CVelnoDoc& doc, DrawReport draw, int group = 0, int dpi = 96,
                 int lengthTenths = kPageLengthTenths)
         : canvas(dpi, dpi, dpi != 96) {
+        // As before every report is shown: the page lays out this tally.
+        TallyMonth(doc);
         ReportContext ctx{doc, canvas, fonts};
         ctx.group = group;
         ctx.pageLengthTenths = lengthTenths;

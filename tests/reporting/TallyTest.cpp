@@ -57,6 +57,7 @@ TEST(TallyMonth, CountsEachPublisherInTheCategoryOfHisMonth) {
 
 TEST(BranchReportBox, LeavesSpecialPioneersOutOfTheTotal) {
     Congregation f;
+    TallyMonth(f.doc);
     const BranchReport box = BranchReportBox(f.doc);
     EXPECT_EQ("Laporan Maret ke Kantor Cabang - 8 Penyiar Aktif", box.title);
     EXPECT_EQ((std::array<std::string, 3>{"Berdinas", "Jam", "PAR"}), box.heads);
