@@ -88,6 +88,16 @@ TEST(PrintCommand, AnalysisAsTextPageByPage) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), r.out);
 }
 
+TEST(PrintCommand, KindByItsShortName) {
+    const Result byNumber = print({"3"});
+    ASSERT_EQ(byNumber.code, 0) << byNumber.err;
+    const Result byName = print({"summary"});
+    ASSERT_EQ(byName.code, 0) << byName.err;
+    EXPECT_EQ(byNumber.out, byName.out);
+    EXPECT_EQ(print({"group-analysis", "--group", "2"}).out, print({"2", "--group", "2"}).out);
+    EXPECT_EQ(print({"summry"}).code, Usage);
+}
+
 TEST(PrintCommand, GroupAnalysisForOneGroupOrEveryGroup) {
     const Result one = print({"2", "--group", "2"});
     ASSERT_EQ(one.code, 0) << one.err;
