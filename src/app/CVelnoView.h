@@ -16,7 +16,7 @@ namespace velno::app {
 class CVelnoView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    CVelnoView(CVelnoDoc& doc, print::ReportView& view, const print::ReportFonts& fonts,
+    CVelnoView(const CVelnoDoc& doc, print::ReportView& view, const print::ReportFonts& fonts,
                std::function<CalendarDate()> today, QWidget* parent = nullptr);
 
     // The report or the data changed: count the pages again, size the
@@ -41,7 +41,7 @@ private:
     int pageLeft() const;
     void drawReport(QPainter& painter);
 
-    CVelnoDoc& doc_;
+    const CVelnoDoc& doc_;
     print::ReportView& view_;
     const print::ReportFonts& fonts_;
     std::function<CalendarDate()> today_;
