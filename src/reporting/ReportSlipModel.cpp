@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reporting/CollectionState.h"
 #include "reporting/LateReports.h"
 #include "reporting/MonthPhrase.h"
 #include "reporting/PioneerCredit.h"
@@ -22,6 +23,16 @@ int leadingNumber(const std::string& text, int limit) {
         value = std::min<long>(value * 10 + (c - '0'), limit);
     }
     return static_cast<int>(value);
+}
+
+bool ReportSlipModel::monthOpen(const CVelnoDoc& doc) {
+    return reportMonthState(doc) == Collection::Open;
+}
+
+bool ReportSlipModel::takesReports(const CVelnoDoc& doc, int storePos) {
+    const RecordStore& store = doc.store();
+    return storePos > 0 && storePos < store.recordCount() &&
+           store.at(storePos).listKind == ListActive;
 }
 
 ReportSlipModel::ReportSlipModel(CVelnoDoc& doc, int storePos)
