@@ -54,7 +54,6 @@
 #include "reporting/ReportListModel.h"
 #include "reporting/StartCollectionModel.h"
 #include "reporting/StartupNotice.h"
-#include "reporting/TallyMonth.h"
 #include "reporting/YearActivitySummaryModel.h"
 #include "reporting/YearAttendanceModel.h"
 #include "reporting/YearPioneerHoursModel.h"
@@ -65,6 +64,7 @@
 #include "reporting/ui/ReportListDialog.h"
 #include "reporting/ui/StartCollectionDialog.h"
 #include "reporting/ui/YearDialogs.h"
+#include "session/SessionRules.h"
 #include "store/CVelnoDoc.h"
 #include "store/OldReports.h"
 #include "store/PasswordChangeModel.h"
@@ -121,15 +121,6 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     setWindowIcon(appIcon());
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
-    // The fonts travel with every save of the settings.
-    // The branch report's totals are written with the records.
-    if (!doc_.recomputeTotals) installTallyOnSave(doc_);
-    writeSettings_ = doc_.writeSettings;
-    doc_.writeSettings = [this](CVelnoDoc& d) {
-        storeFonts();
-        if (writeSettings_) writeSettings_(d);
-    };
-
     // The frame: toolbar, status bar, then the panel inside it.
     stack_ = new QStackedWidget(this);
     setCentralWidget(stack_);
@@ -150,8 +141,6 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
 }
 
 MainWindow::~MainWindow() {
-    // The document outlives the window: it must not call back into it.
-    doc_.writeSettings = writeSettings_;
     prompter_.setParent(nullptr);
 }
 
@@ -504,11 +493,13 @@ void MainWindow::chooseFont(print::FontRole role, int captionText) {
     const print::LogicalFont font = logicalFont(chosen, old, dpiY);
     if (font == old) return;
     fonts_.setFont(role, font);
+    storeFonts();
     reportView_->refresh();
 }
 
 void MainWindow::resetFontsHighResolution() {
     fonts().applyDefaults(print::ReportFonts::DefaultSet::HighResolution, languageCode());
+    storeFonts();
     reportView_->refresh();
 }
 
@@ -520,6 +511,8 @@ print::ReportFonts& MainWindow::fonts() {
         view_.printerDpiX = view_.printerDpiY = printerDpi;
         print::ProfileFontSettings store(doc_.profile());
         fonts_.load(store, print::ReportFonts::defaultSetFor(printerDpi), languageCode());
+        // The settings written with every save carry the fonts.
+        fonts_.store(store);
     }
     return fonts_;
 }
@@ -694,7 +687,9 @@ void MainWindow::editPublishers() {
         dialog.exec();
     }
     // Saving is the save step's business; a changed store redraws the report.
-    if (model.close().redraw) reportView_->refresh();
+    const bool redraw = model.close().redraw;
+    afterPublisherEditor(doc_);
+    if (redraw) reportView_->refresh();
 }
 
 void MainWindow::enrolAuxiliaryPioneers() {
@@ -709,6 +704,7 @@ void MainWindow::enrolPioneers(EnrolmentMode mode) {
     PioneerEnrolmentModel model(doc_, mode);
     PioneerEnrolmentDialog dialog(model, this);
     dialog.exec();
+    afterPioneerEnrolment(doc_);
     if (doc_.dirty) reportView_->refresh();
 }
 

@@ -124,7 +124,6 @@ private:
     bool fontsLoaded_ = false;
     std::unique_ptr<QPrinter> printer_;
     // The document's own settings writer, which the window wraps.
-    std::function<void(CVelnoDoc&)> writeSettings_;
 
     QStackedWidget* stack_ = nullptr;
     ActionPanel* panel_ = nullptr;

@@ -5,12 +5,12 @@
 #include <system_error>
 
 #include "cli/Cli.h"
+#include "session/StartInstance.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
 #include "store/PasswordChangeModel.h"
 #include "store/PasswordPrompt.h"
 #include "store/Snapshots.h"
-#include "store/StartInstance.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"

@@ -44,7 +44,7 @@ int runLate(Context& context) {
 
     ConfirmingPrompter prompter(context.err);
     FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = openForReporting(session, context.today); code != Ok) return code;
+    if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
     doc.setPrompter(&prompter);
     const int count = doc.lateReports().count();

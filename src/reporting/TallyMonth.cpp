@@ -94,10 +94,6 @@ void setMonthlyHistory(CVelnoDoc& doc, int month0, int parity, const CategoryTal
             totals.values[month0][c][v][parity] = tally.values[c][v];
 }
 
-void installTallyOnSave(CVelnoDoc& doc) {
-    doc.recomputeTotals = [](CVelnoDoc& d) { TallyMonth(d); };
-}
-
 BranchReport BranchReportBox(CVelnoDoc& doc) {
     TallyMonth(doc);
     const CategoryTally& t = doc.tally();

@@ -77,7 +77,7 @@ void CVelnoDoc::unscrambleStore() {
     for (int pos = 0; pos < store_.recordCount(); ++pos) unscrambleRecord(store_.at(pos));
 }
 
-bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
+bool CVelnoDoc::loadStore(const std::filesystem::path& path, Admission admission) {
     folder_.setPath(path);
     store_.reset();
     extensions_.clear();
@@ -150,7 +150,7 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     indexSpecialNeeds();
 
     // 9. Password.
-    if (!oldYearView && askPassword && !askPassword(*this)) {
+    if (!oldYearView && admission == Admission::Ask && rules_ && !rules_->admit(*this)) {
         store_.reset();
         remarks_.clear();
         extensions_.clear();
@@ -178,6 +178,7 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     loadRemarks();
 
     recomputeCollectionState();
+    if (rules_) rules_->loaded(*this);
     return true;
 }
 
@@ -368,7 +369,7 @@ SaveOutcome CVelnoDoc::saveAll(bool onExit) {
     if (oldYearView) return SaveOutcome::NothingToSave;
     bool ok = true;
 
-    if (recomputeTotals) recomputeTotals(*this);
+    if (rules_) rules_->beforeSave(*this);
 
     if (store_.recordCount() > 1) {
         PublisherRecord& head = store_.header();
@@ -390,7 +391,7 @@ SaveOutcome CVelnoDoc::saveAll(bool onExit) {
         reportWriteFailure(ViewOptions::kFileName);
         ok = false;
     }
-    if (writeSettings) writeSettings(*this);
+    if (rules_) rules_->saved(*this);
 
     // A failed write keeps the changes marked unsaved, so the exit question
     // still protects them.

@@ -4,7 +4,6 @@
 // own folders and take the document.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +47,23 @@ public:
     virtual void convertMeetings(CVelnoDoc& doc) = 0;
 };
 
+// What opening and saving a document does beyond its files: the password
+// question, the month's totals at load and before a save, the settings
+// after it. The session layer holds the program's rules; a document
+// without rules loads and saves its files only.
+class DocumentRules {
+public:
+    virtual ~DocumentRules() = default;
+    // Load step: false refuses the document.
+    virtual bool admit(CVelnoDoc& doc) const = 0;
+    // After every load, the snapshot views included.
+    virtual void loaded(CVelnoDoc& doc) const = 0;
+    // Before the records are written.
+    virtual void beforeSave(CVelnoDoc& doc) const = 0;
+    // After the data files are written.
+    virtual void saved(CVelnoDoc& doc) const = 0;
+};
+
 // What a load repaired or ignored; `velno-cli check` prints it.
 struct LoadReport {
     bool mainFileFound = false;
@@ -81,12 +97,9 @@ public:
     Prompter& prompter() { return *prompter_; }
     void setPreviousFormat(PreviousFormat* converter) { previous_ = converter; }
     PreviousFormat* previousFormat() const { return previous_; }
-    // Load step: ask for the password; false refuses the document.
-    std::function<bool(CVelnoDoc&)> askPassword;
-    // Save step: recompute the month's totals before the records are written.
-    std::function<void(CVelnoDoc&)> recomputeTotals;
-    // Save step: write the settings file.
-    std::function<void(CVelnoDoc&)> writeSettings;
+    // Null: the files only.
+    void setRules(const DocumentRules* rules) { rules_ = rules; }
+    const DocumentRules* rules() const { return rules_; }
 
     // ---- data folder ---------------------------------------------------
     DataFolder& folder() { return folder_; }
@@ -95,8 +108,10 @@ public:
     // Sets today's date and derives the ReportMonth from it.
     void setToday(const CalendarDate& today);
     // Loads every file of the folder. False when the password was refused
-    // (the document is then empty).
-    bool loadStore(const std::filesystem::path& folder);
+    // (the document is then empty). Coming back to data already opened in
+    // this run asks no password again.
+    enum class Admission { Ask, AlreadyGiven };
+    bool loadStore(const std::filesystem::path& folder, Admission admission = Admission::Ask);
     const LoadReport& loadReport() const { return loadReport_; }
     SaveOutcome saveAll(bool onExit = false);
     // Ends the run: with unsaved changes asks "Simpan perubahan?".
@@ -207,6 +222,7 @@ private:
     SilentPrompter silent_;
     Prompter* prompter_ = &silent_;
     PreviousFormat* previous_ = nullptr;
+    const DocumentRules* rules_ = nullptr;
 
     DataFolder folder_;
     RecordStore store_;

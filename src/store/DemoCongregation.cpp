@@ -1186,7 +1186,7 @@ std::optional<std::string> refuseFolder(const fs::path& out) {
 }  // namespace
 
 bool writeDemoCongregation(const fs::path& out, const CalendarDate& today, unsigned seed,
-                           int publishers, std::string* error) {
+                           int publishers, std::string* error, const DocumentRules* rules) {
     auto fail = [&](std::string message) {
         if (error) *error = std::move(message);
         return false;
@@ -1195,6 +1195,7 @@ bool writeDemoCongregation(const fs::path& out, const CalendarDate& today, unsig
         return fail(
             text::arg(text::tr(text::TxDemoPublisherCount), std::to_string(kDemoMaxPublishers)));
     auto doc = std::make_unique<CVelnoDoc>();
+    doc->setRules(rules);
     doc->setToday(today);
     if (doc->reportMonth().reportStamp < kMonths - 1 || today.year < 2002)
         return fail(text::tr(text::TxDemoDateTooEarly));

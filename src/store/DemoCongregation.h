@@ -17,6 +17,8 @@
 
 namespace velno {
 
+class DocumentRules;
+
 constexpr int kDemoDefaultPublishers = 120;
 constexpr int kDemoMaxPublishers = 1200;
 constexpr unsigned kDemoDefaultSeed = 1;
@@ -24,8 +26,11 @@ constexpr unsigned kDemoDefaultSeed = 1;
 // Writes the demo congregation into `out` (created when missing) through
 // the store's own save path. Refuses a folder that already holds data
 // files. The same seed, date and size give the same bytes. On failure
-// returns false with a UTF-8 message in *error.
+// returns false with a UTF-8 message in *error. The document follows
+// `rules` (the session's keep its month's totals what the program computes
+// from the records); without them it only writes what was built.
 bool writeDemoCongregation(const std::filesystem::path& out, const CalendarDate& today,
-                           unsigned seed, int publishers, std::string* error);
+                           unsigned seed, int publishers, std::string* error,
+                           const DocumentRules* rules = nullptr);
 
 }  // namespace velno

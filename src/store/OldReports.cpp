@@ -92,10 +92,7 @@ bool returnToLiveData(CVelnoDoc& doc) {
     doc.oldYearView = false;
     doc.folder().setReadOnly(false);
     // The password was given when the live data were first opened.
-    auto ask = std::move(doc.askPassword);
-    doc.askPassword = nullptr;
-    const bool loaded = doc.loadStore(view.liveFolder);
-    doc.askPassword = std::move(ask);
+    const bool loaded = doc.loadStore(view.liveFolder, CVelnoDoc::Admission::AlreadyGiven);
     view = OldReportView{};
     return loaded;
 }

@@ -432,7 +432,13 @@ TEST(LoadSave, MonthStateCounterAndLateReportsAtLoad) {
 TEST(LoadSave, PasswordRefusalLeavesTheDocumentEmpty) {
     Folder f;
     test::writeMainFile(f.dir.path(), {makeRecord(100, "Eka", "Putri")});
-    f.doc.askPassword = [](CVelnoDoc&) { return false; };
+    struct Refusing : DocumentRules {
+        bool admit(CVelnoDoc&) const override { return false; }
+        void loaded(CVelnoDoc&) const override {}
+        void beforeSave(CVelnoDoc&) const override {}
+        void saved(CVelnoDoc&) const override {}
+    } refusing;
+    f.doc.setRules(&refusing);
     EXPECT_FALSE(f.load());
     EXPECT_EQ(1, f.doc.store().recordCount());
 }

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "store/PreviousGeneration.h"
 #include "store/Scrambler.h"
-#include "store/StartInstance.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 
@@ -186,7 +186,12 @@ TEST(PreviousGeneration, ConvertedFolderHoldsRecordsListsRemarksTotalsLateMarksA
     const ReportTotals& t = f.doc.totals();
     EXPECT_EQ(77, t.values[0][1][2][1]);
     EXPECT_EQ(66, t.values[0][1][2][0]);
-    EXPECT_EQ(55, t.values[1][0][0][1]);
+    // February 2025 is the open ReportMonth: its history is the tally of the
+    // converted records (the tally counts no placements of publishers).
+    for (int c = 0; c < CategoryTally::kCategories; ++c)
+        for (int v = 0; v < CategoryTally::kValues; ++v)
+            EXPECT_EQ(f.doc.tally().at(c, v), t.values[1][c][v][1]) << c << ' ' << v;
+    EXPECT_EQ(0, t.values[1][0][0][1]);
     EXPECT_EQ(33, t.values[2][0][0][0]);
 
     EXPECT_EQ(2, b.lateMark[jan]);

@@ -9,13 +9,13 @@
 #include <map>
 #include <string>
 
+#include "session/StartInstance.h"
 #include "store/BackupCatalogue.h"
 #include "store/CVelnoDoc.h"
 #include "store/DemoCongregation.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
 #include "store/Snapshots.h"
-#include "store/StartInstance.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 #include "text/StringTable.h"

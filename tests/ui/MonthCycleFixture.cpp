@@ -2,8 +2,8 @@
 
 #include <QWindow>
 
+#include "session/StartInstance.h"
 #include "store/DemoCongregation.h"
-#include "store/StartInstance.h"
 
 namespace velno::test {
 

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "session/StartInstance.h"
 #include "store/DemoCongregation.h"
-#include "store/StartInstance.h"
 
 namespace velno::test {
 

@@ -8,8 +8,8 @@
 #include <new>
 #include <string>
 
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
-#include "store/StartInstance.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 #include "text/StringTable.h"

@@ -1,4 +1,4 @@
-#include "store/SettingsFile.h"
+#include "session/SettingsFile.h"
 
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"

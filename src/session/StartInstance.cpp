@@ -1,13 +1,13 @@
-#include "store/StartInstance.h"
+#include "session/StartInstance.h"
 
 #include <clocale>
 #include <new>
 #include <utility>
 
+#include "session/SessionRules.h"
+#include "session/SettingsFile.h"
 #include "store/CVelnoDoc.h"
-#include "store/PasswordPrompt.h"
 #include "store/PreviousGeneration.h"
-#include "store/SettingsFile.h"
 #include "store/Snapshots.h"
 #include "text/StringTable.h"
 
@@ -79,8 +79,7 @@ StartResult startInstance(CVelnoDoc& doc, const StartOptions& options) {
     if (options.setLocale) applyLanguageLocale(language);
 
     doc.setPreviousFormat(options.converter ? options.converter : &previousGeneration());
-    doc.askPassword = [](CVelnoDoc& d) { return askPassword(d, false); };
-    doc.writeSettings = [](CVelnoDoc& d) { writeSettings(d); };
+    doc.setRules(&programRules());
 
     bool loaded = false;
     try {

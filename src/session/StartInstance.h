@@ -50,9 +50,10 @@ struct StartResult {
 // Opens the data folder into the document: flags cleared, settings read,
 // today and the ReportMonth (with the early start of the next month), view
 // options, character locale, memory, the load with the password question
-// and the conversion of the older format, the old-report availability,
-// the category flags and the start-up notice. Saving writes the settings
-// from then on. Failures are told through the document's prompter.
+// and the conversion of the older format, the month's tally, the old-report
+// availability, the category flags and the start-up notice. The document
+// follows the program's rules from then on (programRules). Failures are
+// told through the document's prompter.
 StartResult startInstance(CVelnoDoc& doc, const StartOptions& options);
 
 // The locale a language code asks for; nothing for codes that keep the

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "session/SettingsFile.h"
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
-#include "store/SettingsFile.h"
-#include "store/StartInstance.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 
