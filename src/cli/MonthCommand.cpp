@@ -24,9 +24,9 @@ const std::string& stateName(int state) {
         case Collection::Open:
             return text::tr(text::TxCliStateOpenShort);
         case Collection::Closed:
-            return text::tr(text::TxCliStateClosedShort);
+            return text::tr(text::TxCliStateClosed);
         default:
-            return text::tr(text::TxCliStateNone);
+            return text::tr(text::TxCliStateNotInitialised);
     }
 }
 

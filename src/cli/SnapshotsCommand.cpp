@@ -46,7 +46,7 @@ int runSnapshots(Context& context) {
                                  e.label, std::to_string(e.year),
                                  "Roll/Vn9_" + std::to_string(e.snapshotNumber),
                                  text::tr(e.available ? text::TxCliSnapshotAvailable
-                                                      : text::TxCliSnapshotMissingShort))
+                                                      : text::TxCliCheckMissing))
                     << '\n';
     }
     return Ok;
