@@ -9,8 +9,7 @@ namespace velno::cli {
 
 int saveReporting(Context& context, FolderSession& session) {
     if (session.doc().saveAll() == SaveOutcome::Saved) return Ok;
-    return context.fail(
-        text::arg(text::tr(text::TxCliSaveFailed), session.folder().string()));
+    return context.fail(text::arg(text::tr(text::TxCliSaveFailed), session.folder().string()));
 }
 
 std::string reportMonthName(const CVelnoDoc& doc) {
