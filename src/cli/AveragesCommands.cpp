@@ -7,10 +7,11 @@
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
 #include "cli/Json.h"
-#include "reporting/AveragePages.h"
 #include "reporting/PublisherSelection.h"
+#include "reporting/TrendPageData.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

@@ -4,10 +4,10 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
-#include "store/DemoCongregation.h"
+#include "demo/DemoCongregation.h"
 #include "store/ReportMonth.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

@@ -7,7 +7,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/SettingsFile.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 

@@ -4,7 +4,7 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

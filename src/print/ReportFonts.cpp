@@ -1,6 +1,7 @@
 #include "print/ReportFonts.h"
 
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

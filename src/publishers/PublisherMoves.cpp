@@ -6,7 +6,7 @@
 
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 

@@ -7,8 +7,9 @@
 #include "store/Collation.h"
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
+#include "store/files/UnderHourMarks.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

@@ -15,16 +15,19 @@
 #include "store/DataFolder.h"
 #include "store/ExtensionTable.h"
 #include "store/GroupTable.h"
-#include "store/KeyedEntryFile.h"
 #include "store/LateReportList.h"
 #include "store/OldReportView.h"
-#include "store/ProfileFile.h"
 #include "store/Prompter.h"
 #include "store/RecordStore.h"
 #include "store/RemarkTable.h"
 #include "store/ReportMonth.h"
 #include "store/Settings.h"
-#include "store/SideFiles.h"
+#include "store/files/KeyedEntryFile.h"
+#include "store/files/MeetingAttendance.h"
+#include "store/files/PrivilegeDates.h"
+#include "store/files/ProfileFile.h"
+#include "store/files/ReportTotals.h"
+#include "store/files/ViewOptions.h"
 
 namespace velno {
 

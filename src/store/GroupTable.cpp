@@ -6,7 +6,7 @@
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

@@ -2,7 +2,7 @@
 
 #include "store/CVelnoDoc.h"
 #include "store/Snapshots.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

@@ -1,7 +1,7 @@
 #include "store/SettingsFile.h"
 
 #include "store/CVelnoDoc.h"
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "store/Calendar.h"
-#include "store/ProfileFile.h"
 #include "store/ReportMonth.h"
 #include "store/Settings.h"
+#include "store/files/ProfileFile.h"
 
 namespace velno {
 

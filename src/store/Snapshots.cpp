@@ -5,8 +5,8 @@
 #include <ctime>
 #include <system_error>
 
-#include "store/BackupCatalogue.h"
 #include "store/CVelnoDoc.h"
+#include "store/files/BackupCatalogue.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"

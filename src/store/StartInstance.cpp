@@ -6,10 +6,10 @@
 
 #include "store/CVelnoDoc.h"
 #include "store/PasswordPrompt.h"
-#include "store/PreviousGeneration.h"
 #include "store/SettingsFile.h"
 #include "store/Snapshots.h"
-#include "text/StringTable.h"
+#include "store/convert/PreviousGeneration.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

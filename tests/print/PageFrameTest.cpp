@@ -8,7 +8,7 @@
 
 #include "print/RecordingCanvas.h"
 #include "print/ReportFonts.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "store/CVelnoDoc.h"
 #include "support/StoreFixtures.h"
 
@@ -49,7 +49,7 @@ public:
 TEST(PageFrame, ScrollAreaOfThreePagesOnScreen) {
     LentKind lent(threePages);
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ASSERT_TRUE(view.show(doc, 30));
     EXPECT_EQ(ViewMode::Report, view.mode);
     ReportFonts fonts;
@@ -84,7 +84,7 @@ TEST(PageFrame, TopMarginAboveAnInchBecomesHalfAnInch) {
 TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
     LentKind lent(threePages);
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(doc, 30));
     FakePrinter printer;
@@ -104,7 +104,7 @@ TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
 TEST(PageFrame, CopiesAreRepeatedOnlyWhenTheDriverDoesNot) {
     LentKind lent(threePages);
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(doc, 30));
     FakePrinter printer;
@@ -122,7 +122,7 @@ TEST(PageFrame, PerGroupReportNeedsAMember) {
     r.group = 2;
     doc.store().append(r);
     doc.rebuildIndex();
-    ReportView view;
+    ReportViewState view;
     EXPECT_FALSE(view.show(doc, 2, 1));
     EXPECT_EQ(ViewMode::Panel, view.mode);
     EXPECT_TRUE(view.show(doc, 2, 2));

@@ -9,6 +9,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
+#include "store/files/UnderHourMarks.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 

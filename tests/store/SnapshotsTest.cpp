@@ -9,16 +9,16 @@
 #include <map>
 #include <string>
 
-#include "store/BackupCatalogue.h"
+#include "demo/DemoCongregation.h"
 #include "store/CVelnoDoc.h"
-#include "store/DemoCongregation.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
 #include "store/Snapshots.h"
 #include "store/StartInstance.h"
+#include "store/files/BackupCatalogue.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 namespace {

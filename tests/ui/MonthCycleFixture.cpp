@@ -2,7 +2,7 @@
 
 #include <QWindow>
 
-#include "store/DemoCongregation.h"
+#include "demo/DemoCongregation.h"
 #include "store/StartInstance.h"
 
 namespace velno::test {

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "store/DemoCongregation.h"
+#include "demo/DemoCongregation.h"
 #include "store/StartInstance.h"
 
 namespace velno::test {
