@@ -729,7 +729,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storeFonts();
-    doc_.profile().save();
+    doc_.reportWriteFailure(doc_.profile().save(&doc_.folder()));
     event->accept();
 }
 

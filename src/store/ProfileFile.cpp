@@ -1,5 +1,6 @@
 #include "store/ProfileFile.h"
 
+#include <cerrno>
 #include <climits>
 
 #include "store/Collation.h"
@@ -201,13 +202,16 @@ std::string ProfileFile::text() const {
     return out;
 }
 
-bool ProfileFile::save() {
-    if (!modified_) return true;
-    if (tooLong_ || path_.empty()) return false;
+FileResult ProfileFile::save(const DataFolder* folder) {
+    const bool inFolder = folder && !path_.empty() && path_.parent_path() == folder->path();
+    if (!modified_ && !inFolder) return {};
+    if (tooLong_ || path_.empty()) return FileResult::failure(path_.filename().string(), EFBIG);
     const std::string content = text();
-    if (!writeFileAtomically(path_, content.data(), content.size())) return false;
-    modified_ = false;
-    return true;
+    FileResult r = inFolder
+                       ? folder->write(path_.filename().string(), content.data(), content.size())
+                       : writeFileAtomically(path_, content.data(), content.size());
+    if (r) modified_ = false;
+    return r;
 }
 
 }  // namespace velno

@@ -86,14 +86,13 @@ void readSettings(CVelnoDoc& doc) {
     readSettings(doc.profile(), doc.settings(), buildLanguageCode());
 }
 
-bool writeSettings(CVelnoDoc& doc) {
+FileResult writeSettings(CVelnoDoc& doc) {
     writeSettings(doc.profile(), doc.settings(), doc.reportMonth(), buildLanguageCode());
-    if (doc.profile().save()) return true;
-    doc.reportWriteFailure(kSettingsFileName);
-    return false;
+    return doc.profile().save(&doc.folder());
 }
 
-void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today) {
+void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today,
+                        const DataFolder* folder) {
     if (today.day < kFirstEarlyDay) {
         month.earlyYear2 = 0;
         month.earlyMonth = 0;
@@ -102,7 +101,8 @@ void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const Calendar
         if (profile.getInt(kEarly, "Year", 0) != 0 || profile.getInt(kEarly, "Month", 0) != 0) {
             profile.setInt(kEarly, "Year", 0);
             profile.setInt(kEarly, "Month", 0);
-            profile.save();
+            // Done again at the next start should it fail.
+            (void)profile.save(folder);
         }
         return;
     }

@@ -41,7 +41,7 @@ void MeetingAttendance::readMeetings(const DataFolder& folder) {
     setFieldText(blocks[1].name, weekend);
 }
 
-bool MeetingAttendance::writeMeetings(const DataFolder& folder) const {
+FileResult MeetingAttendance::writeMeetings(const DataFolder& folder) const {
     const int n = std::clamp(blockCount, 0, 2);
     return folder.write(kFileName, blocks.data(), sizeof(MeetingBlock) * n);
 }
@@ -59,7 +59,7 @@ void ReportTotals::readTotals(const DataFolder& folder) {
     if (!file.bytes.empty()) std::memcpy(values, file.bytes.data(), file.bytes.size());
 }
 
-bool ReportTotals::writeTotals(const DataFolder& folder) const {
+FileResult ReportTotals::writeTotals(const DataFolder& folder) const {
     return folder.write(kFileName, values, sizeof values);
 }
 
@@ -87,16 +87,13 @@ void applyUnderHourMarks(const DataFolder& folder, RecordStore& store) {
     }
 }
 
-bool writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
-                         const IsOldForm& isOldForm) {
+FileResult writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
+                               const IsOldForm& isOldForm) {
     bool anyMark = false;
     for (int pos = 1; pos < store.recordCount() && !anyMark; ++pos)
         for (std::uint16_t word : store.at(pos).studiesWord)
             if (word & StudiesWord::SharedOrUnderHour) anyMark = true;
-    if (!anyMark) {
-        folder.remove(kFileName);
-        return true;
-    }
+    if (!anyMark) return folder.remove(kFileName);
     Bytes bytes;
     for (int pos = 1; pos < store.recordCount(); ++pos) {
         const PublisherRecord& r = store.at(pos);
@@ -131,14 +128,11 @@ void PrivilegeDates::readPrivilegeDates(const DataFolder& folder) {
     if (n) std::memcpy(entries.data(), file.bytes.data(), n * sizeof(PrivilegeDateEntry));
 }
 
-bool PrivilegeDates::writePrivilegeDates(const DataFolder& folder) {
+FileResult PrivilegeDates::writePrivilegeDates(const DataFolder& folder) {
     if (entries.size() > static_cast<std::size_t>(kCapacity)) entries.resize(kCapacity);
     // An emptied table removes the file, or the rows of publishers deleted
     // for good would come back at the next load.
-    if (entries.empty()) {
-        folder.remove(kFileName);
-        return true;
-    }
+    if (entries.empty()) return folder.remove(kFileName);
     Bytes bytes;
     std::set<std::pair<PublisherId, std::uint16_t>> seen;
     for (auto& e : entries) {
@@ -167,7 +161,7 @@ void ViewOptions::readViewOptions(const DataFolder& folder) {
     std::copy(file.bytes.begin(), file.bytes.end(), bytes.begin());
 }
 
-bool ViewOptions::writeViewOptions(const DataFolder& folder) const {
+FileResult ViewOptions::writeViewOptions(const DataFolder& folder) const {
     return folder.write(kFileName, bytes.data(), bytes.size());
 }
 

@@ -34,7 +34,7 @@ struct MeetingAttendance {
 
     void clear();
     void readMeetings(const DataFolder& folder);
-    bool writeMeetings(const DataFolder& folder) const;
+    FileResult writeMeetings(const DataFolder& folder) const;
 };
 
 // ---- "tcard.dat" ---------------------------------------------------------
@@ -47,7 +47,7 @@ struct ReportTotals {
 
     void clear();
     void readTotals(const DataFolder& folder);
-    bool writeTotals(const DataFolder& folder) const;
+    FileResult writeTotals(const DataFolder& folder) const;
 };
 static_assert(sizeof(ReportTotals) == 1728);
 
@@ -68,9 +68,8 @@ using IsOldForm = std::function<bool(int month0, int parity)>;
 void applyUnderHourMarks(const DataFolder& folder, RecordStore& store);
 // Rewrites the file from bit 11 of the five-number-form slots (removed when
 // no record has bit 11 anywhere). The records in memory are not changed.
-// Returns false when the file could not be written.
-bool writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
-                         const IsOldForm& isOldForm);
+FileResult writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
+                               const IsOldForm& isOldForm);
 }  // namespace UnderHourMarks
 
 // ---- "tappt.dat" ---------------------------------------------------------
@@ -104,7 +103,7 @@ struct PrivilegeDates {
     void readPrivilegeDates(const DataFolder& folder);
     // Trims the start dates and writes each (id, kind) once: entries with a
     // full start date, and consent entries whatever their date.
-    bool writePrivilegeDates(const DataFolder& folder);
+    FileResult writePrivilegeDates(const DataFolder& folder);
     void removeAllOf(PublisherId id);
 };
 
@@ -118,7 +117,7 @@ struct ViewOptions {
     bool includeDates() const { return bytes[6] == 1; }
 
     void readViewOptions(const DataFolder& folder);
-    bool writeViewOptions(const DataFolder& folder) const;
+    FileResult writeViewOptions(const DataFolder& folder) const;
 };
 
 }  // namespace velno
