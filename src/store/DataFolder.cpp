@@ -83,6 +83,11 @@ std::vector<std::string> splitLines(const Bytes& bytes) {
     return lines;
 }
 
+bool isRegular(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool isLinkOrMissing(const fs::path& path, bool& missing) {
     struct stat st {};
     missing = ::lstat(path.c_str(), &st) != 0;
@@ -180,7 +185,7 @@ bool DataFolder::exists(const std::string& name) const {
     if (const Staged* s = staged(name)) return s->kind != Kind::Remove;
     if (pending_) {
         for (const auto& [temp, final] : pending_->replace)
-            if (equalsIgnoringCase(final, name)) return true;
+            if (equalsIgnoringCase(final, name) && isRegular(folder_ / temp)) return true;
         for (const auto& final : pending_->remove)
             if (equalsIgnoringCase(final, name)) return false;
     }
@@ -263,7 +268,8 @@ DataFolder::ReadResult DataFolder::read(const std::string& name, std::size_t max
     }
     if (pending_) {
         for (const auto& [temp, final] : pending_->replace)
-            if (equalsIgnoringCase(final, name))
+            // A temporary renamed before the interruption is the file itself.
+            if (equalsIgnoringCase(final, name) && isRegular(folder_ / temp))
                 return readDisk(folder_ / temp, name, maxBytes, true);
         for (const auto& final : pending_->remove)
             if (equalsIgnoringCase(final, name)) return {};
@@ -317,8 +323,8 @@ FileResult DataFolder::copy(const std::string& from, const std::string& to) cons
     const Staged* source = staged(from);
     bool pendingSource = false;
     if (pending_)
-        for (const auto& entry : pending_->replace)
-            pendingSource |= equalsIgnoringCase(entry.second, from);
+        for (const auto& [temp, final] : pending_->replace)
+            pendingSource |= equalsIgnoringCase(final, from) && isRegular(folder_ / temp);
     if (source && source->kind == Kind::Remove) return FileResult::failure(from, ENOENT);
     if (source && source->kind == Kind::Replace) {
         s.bytes = source->bytes;
@@ -371,7 +377,9 @@ FileResult DataFolder::commitHeld() const {
     const FileResult failed = heldFailure_;
     heldFailure_ = {};
     if (!failed) return failed;
-    if (staged.empty()) return {};
+    // Even with nothing to write, an interrupted commit is finished now.
+    if (staged.empty())
+        return readOnly_ || !readFailures_.empty() ? FileResult{} : completePending();
     return commit(std::move(staged));
 }
 
