@@ -17,6 +17,12 @@ class CVelnoDoc;
 
 constexpr const char* kSettingsFileName = "velnoin.ini";
 constexpr std::size_t kCustomCategoryNameLength = 15;
+constexpr std::size_t kCongregationNameLength = 25;  // the report-format dialog's field
+constexpr std::size_t kSecretaryEmailLength = 50;    // the group-file dialog's field
+constexpr int kMaxMargin = 1000;                     // ten inches; more is no margin
+
+// Every number into its range, every text cut to its field.
+void clampSettings(Settings& settings);
 
 // The language code of this build (string 1198). Behaviour that differs
 // between builds is keyed by it.

@@ -501,7 +501,8 @@ TEST(CliSafety, ResaveOfADamagedFileKeepsTheOriginalAndSaysWhere) {
     ASSERT_EQ(r.code, Ok) << r.err;
     fs::path kept;
     for (const auto& e : fs::directory_iterator(folder.path()))
-        if (e.path().filename().string().rfind("tdat9.bin.rusak-20240610-", 0) == 0) kept = e.path();
+        if (e.path().filename().string().rfind("tdat9.bin.rusak-20240610-", 0) == 0)
+            kept = e.path();
     ASSERT_FALSE(kept.empty());
     EXPECT_EQ(test::readBytes(kept), main);
     EXPECT_NE(r.err.find(kept.string()), std::string::npos) << r.err;
@@ -533,13 +534,14 @@ TEST_F(CliPassword, AWrongPasswordWritesNothingNotEvenTheLoadsCompaction) {
     test::writeBytes(folder_.file("emerg.dat"), emergency);
     const auto before = snapshot(folder_.path());
     EXPECT_EQ(info("salah\n").code, Failure);
-    EXPECT_EQ(cli({"--data", folder_.path().string(), "--password-stdin", "resave"}, "salah\n").code,
-              Failure);
+    EXPECT_EQ(
+        cli({"--data", folder_.path().string(), "--password-stdin", "resave"}, "salah\n").code,
+        Failure);
     EXPECT_EQ(snapshot(folder_.path()), before);
-    EXPECT_EQ(cli({"--data", folder_.path().string(), "--password-stdin", "resave"},
-                  "kunci-\xC3\xA9\n")
-                  .code,
-              Ok);
+    EXPECT_EQ(
+        cli({"--data", folder_.path().string(), "--password-stdin", "resave"}, "kunci-\xC3\xA9\n")
+            .code,
+        Ok);
     EXPECT_EQ(test::readBytes(folder_.file("emerg.dat")).size(), emergency.size() - 256);
 }
 
