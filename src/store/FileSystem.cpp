@@ -67,9 +67,17 @@ int FileSystem::flushDirectory(const std::string& path) {
     return error;
 }
 
+namespace {
+FileSystem* defaultFileSystem = nullptr;
+}
+
 FileSystem& systemFileSystem() {
     static FileSystem fs;
-    return fs;
+    return defaultFileSystem ? *defaultFileSystem : fs;
+}
+
+void useFileSystemByDefault(FileSystem* fs) {
+    defaultFileSystem = fs;
 }
 
 }  // namespace velno

@@ -28,7 +28,9 @@ public:
     virtual int flushDirectory(const std::string& path);
 };
 
-// The real one, shared by every folder that is not given another.
+// The one every folder uses that is not given another: the real one,
+// unless a harness that reads from memory put its own in place.
 FileSystem& systemFileSystem();
+void useFileSystemByDefault(FileSystem* fs);
 
 }  // namespace velno

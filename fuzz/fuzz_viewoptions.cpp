@@ -1,0 +1,21 @@
+// The view options "vnxcfg.cfg" that travel with the data.
+
+#include <cstdint>
+
+#include "MemoryFolder.h"
+#include "store/SideFiles.h"
+
+using namespace velno;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static fuzz::MemoryFileSystem fs;
+    useFileSystemByDefault(&fs);
+    fs.files.clear();
+    fs.files[fuzz::kFolder + "/" + ViewOptions::kFileName].assign(data, data + size);
+    ViewOptions options;
+    options.readViewOptions(DataFolder(fuzz::kFolder));
+    (void)options.familyNameFirst();
+    (void)options.alternativeDateFormat();
+    (void)options.includeDates();
+    return 0;
+}
