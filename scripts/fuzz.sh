@@ -13,7 +13,9 @@ cxx=${VELNO_FUZZ_CXX:-$(command -v clang++-14 || command -v clang++)}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
       -DVELNO_FUZZ=ON -DVELNO_TESTS=OFF -DVELNO_BENCH=OFF -DVELNO_GUI=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)"
+harnesses=$(for d in fuzz/corpus/*/; do basename "$d"; done)
+# shellcheck disable=SC2086
+cmake --build "$build" -j"$(nproc)" --target $harnesses
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 for seeds in fuzz/corpus/*/; do

@@ -8,7 +8,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <limits>
 #include <random>
 #include <system_error>
 
@@ -198,12 +197,38 @@ std::optional<std::uintmax_t> DataFolder::size(const std::string& name) const {
         if (s->kind == Kind::Remove) return std::nullopt;
         if (s->kind == Kind::Replace) return s->bytes.size();
     }
-    // Everything else is measured by reading, which also notes a file that
-    // is there but cannot be read.
-    const auto r = read(name, std::size_t{64} << 20);
-    if (!r.found) return std::nullopt;
-    if (r.truncated) return std::numeric_limits<std::uintmax_t>::max();
-    return r.bytes.size();
+    // Measured by opening, which also notes a file that is there but
+    // cannot be read.
+    const Staged* s = staged(name);
+    fs::path path = s ? fs::path(s->source) : resolve(name);
+    if (!s && pending_) {
+        for (const auto& [temp, final] : pending_->replace)
+            if (equalsIgnoringCase(final, name) && isRegular(folder_ / temp)) path = folder_ / temp;
+        for (const auto& final : pending_->remove)
+            if (equalsIgnoringCase(final, name)) return std::nullopt;
+    }
+    int fd = -1;
+    int error = fs().openForReading(path.string(), fd);
+    if (error == ENOENT || error == ENOTDIR) return std::nullopt;
+    struct stat st {};
+    std::string reason;
+    if (!error && ::fstat(fd, &st) != 0) error = errno;
+    if (!error && !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        reason = text::tr(text::TxNotARegularFile);
+    }
+    if (fd >= 0) ::close(fd);
+    if (error) {
+        noteReadFailure(name, error, reason.empty() ? systemReason(error) : reason);
+        return std::nullopt;
+    }
+    return static_cast<std::uintmax_t>(st.st_size);
+}
+
+void DataFolder::noteReadFailure(const std::string& name, int error, std::string reason) const {
+    const bool known = std::any_of(readFailures_.begin(), readFailures_.end(),
+                                   [&](const ReadFailure& f) { return f.file == name; });
+    if (!known) readFailures_.push_back({name, error, std::move(reason)});
 }
 
 DataFolder::ReadResult DataFolder::readDisk(const fs::path& full, const std::string& name,
@@ -244,11 +269,7 @@ DataFolder::ReadResult DataFolder::readDisk(const fs::path& full, const std::str
         result.truncated = false;
         result.error = error;
         result.reason = reason.empty() ? systemReason(error) : reason;
-        if (note) {
-            const bool known = std::any_of(readFailures_.begin(), readFailures_.end(),
-                                           [&](const ReadFailure& f) { return f.file == name; });
-            if (!known) readFailures_.push_back({name, error, result.reason});
-        }
+        if (note) noteReadFailure(name, error, result.reason);
         return result;
     }
     result.found = true;

@@ -144,6 +144,7 @@ private:
     FileResult makeParents(const std::string& relativeName,
                            std::vector<std::string>& flushDirs) const;
     void sweepTemporaries() const;
+    void noteReadFailure(const std::string& name, int error, std::string reason) const;
 
     std::filesystem::path folder_;
     WriteHook writeHook_;

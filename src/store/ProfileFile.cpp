@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <system_error>
 
 #include "store/Collation.h"
 #include "store/DataFolder.h"
@@ -203,8 +204,12 @@ std::string ProfileFile::text() const {
 }
 
 FileResult ProfileFile::save(const DataFolder* folder) {
-    const bool inFolder = folder && !path_.empty() && path_.parent_path() == folder->path();
-    if (!modified_ && !inFolder) return {};
+    std::error_code ec;
+    const bool inFolder = folder && !path_.empty() &&
+                          std::filesystem::equivalent(path_.parent_path(), folder->path(), ec);
+    // A save writes it every time (a failed save may have dropped the last
+    // change); otherwise only a change is written.
+    if (!modified_ && !(inFolder && folder->holdingWrites())) return {};
     if (tooLong_ || path_.empty()) return FileResult::failure(path_.filename().string(), EFBIG);
     const std::string content = text();
     FileResult r = inFolder

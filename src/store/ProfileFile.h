@@ -43,8 +43,8 @@ public:
     // Something was set since the last load or save, or the file does not
     // exist yet and something was set.
     bool isModified() const { return modified_; }
-    // Writes the file atomically when modified; through `folder` (whether
-    // modified or not, joining its held writes) when the file lies in it.
+    // Writes the file atomically when modified; through `folder` when the
+    // file lies in it, and then always while the folder holds writes (a save).
     // Fails when it could not be written, or was too long to be read whole
     // (saving would lose its end).
     FileResult save(const DataFolder* folder = nullptr);
