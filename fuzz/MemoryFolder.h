@@ -65,4 +65,12 @@ inline void splitInput(const std::uint8_t* data, std::size_t size,
     }
 }
 
+// The folder in memory, holding the input as its one file `name`.
+inline void serveOneFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    static MemoryFileSystem fs;
+    useFileSystemByDefault(&fs);
+    fs.files.clear();
+    fs.files[kFolder + "/" + name].assign(data, data + size);
+}
+
 }  // namespace velno::fuzz

@@ -10,10 +10,7 @@
 using namespace velno;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzz::MemoryFileSystem fs;
-    useFileSystemByDefault(&fs);
-    fs.files.clear();
-    fs.files[fuzz::kFolder + "/" + BackupCatalogue::kFileName].assign(data, data + size);
+    fuzz::serveOneFile(BackupCatalogue::kFileName, data, size);
     const DataFolder folder(fuzz::kFolder);
     for (const auto& entry : BackupCatalogue::read(folder)) (void)BackupCatalogue::isValid(entry);
     return 0;

@@ -8,10 +8,7 @@
 using namespace velno;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzz::MemoryFileSystem fs;
-    useFileSystemByDefault(&fs);
-    fs.files.clear();
-    fs.files[fuzz::kFolder + "/" + ViewOptions::kFileName].assign(data, data + size);
+    fuzz::serveOneFile(ViewOptions::kFileName, data, size);
     ViewOptions options;
     options.readViewOptions(DataFolder(fuzz::kFolder));
     (void)options.familyNameFirst();

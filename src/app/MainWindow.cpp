@@ -127,7 +127,7 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     writeSettings_ = doc_.writeSettings;
     doc_.writeSettings = [this](CVelnoDoc& d) {
         storeFonts();
-        if (writeSettings_) writeSettings_(d);
+        return writeSettings_ ? writeSettings_(d) : FileResult{};
     };
 
     // The frame: toolbar, status bar, then the panel inside it.

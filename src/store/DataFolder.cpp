@@ -298,17 +298,15 @@ DataFolder::ReadResult DataFolder::read(const std::string& name, std::size_t max
     return readDisk(resolve(name), name, maxBytes, true);
 }
 
-FileResult DataFolder::write(const std::string& name, const void* data, std::size_t size) const {
-    if (readOnly_) return refused(name);
-    Staged s;
-    s.name = name;
-    const auto* p = static_cast<const std::uint8_t*>(data);
-    s.bytes.assign(p, p + size);
-    if (writeHook_ && !writeHook_(name)) {
-        const FileResult failed = FileResult::failure(name, EIO);
-        if (holding_ && heldFailure_.ok()) heldFailure_ = failed;
-        return failed;
-    }
+FileResult DataFolder::hooked(const std::string& name) const {
+    if (!writeHook_ || writeHook_(name)) return {};
+    // A held write that fails fails the whole commit.
+    FileResult failed = FileResult::failure(name, EIO);
+    if (holding_ && heldFailure_.ok()) heldFailure_ = failed;
+    return failed;
+}
+
+FileResult DataFolder::stageOrCommit(Staged s) const {
     if (holding_) {
         stage(std::move(s));
         return {};
@@ -316,6 +314,16 @@ FileResult DataFolder::write(const std::string& name, const void* data, std::siz
     std::vector<Staged> one;
     one.push_back(std::move(s));
     return commit(std::move(one));
+}
+
+FileResult DataFolder::write(const std::string& name, const void* data, std::size_t size) const {
+    if (readOnly_) return refused(name);
+    Staged s;
+    s.name = name;
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    s.bytes.assign(p, p + size);
+    if (FileResult r = hooked(name); !r) return r;
+    return stageOrCommit(std::move(s));
 }
 
 FileResult DataFolder::remove(const std::string& name) const {
@@ -323,22 +331,12 @@ FileResult DataFolder::remove(const std::string& name) const {
     Staged s;
     s.name = name;
     s.kind = Kind::Remove;
-    if (holding_) {
-        stage(std::move(s));
-        return {};
-    }
-    std::vector<Staged> one;
-    one.push_back(std::move(s));
-    return commit(std::move(one));
+    return stageOrCommit(std::move(s));
 }
 
 FileResult DataFolder::copy(const std::string& from, const std::string& to) const {
     if (readOnly_) return refused(to);
-    if (writeHook_ && !writeHook_(to)) {
-        const FileResult failed = FileResult::failure(to, EIO);
-        if (holding_ && heldFailure_.ok()) heldFailure_ = failed;
-        return failed;
-    }
+    if (FileResult r = hooked(to); !r) return r;
     Staged s;
     s.name = to;
     const Staged* source = staged(from);
@@ -367,13 +365,7 @@ FileResult DataFolder::copy(const std::string& from, const std::string& to) cons
         s.kind = Kind::LinkFrom;
         s.source = path.string();
     }
-    if (holding_) {
-        stage(std::move(s));
-        return {};
-    }
-    std::vector<Staged> one;
-    one.push_back(std::move(s));
-    return commit(std::move(one));
+    return stageOrCommit(std::move(s));
 }
 
 FileResult DataFolder::rename(const std::string& from, const std::string& to) const {

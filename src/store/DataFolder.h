@@ -135,6 +135,9 @@ private:
     FileSystem& fs() const;
     const Staged* staged(const std::string& name) const;
     void stage(Staged s) const;
+    FileResult stageOrCommit(Staged s) const;
+    // The test hook's verdict on a write of `name`.
+    FileResult hooked(const std::string& name) const;
     std::string relative(const std::filesystem::path& full) const;
     FileResult refused(const std::string& name) const;
     ReadResult readDisk(const std::filesystem::path& full, const std::string& name,

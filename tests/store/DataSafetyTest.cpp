@@ -189,34 +189,28 @@ TEST(AllOrNothing, AMonthInitialisationFailedOrKilledAtAnyStepLeavesTheOldOrTheN
 TEST(AllOrNothing, AnInterruptedCommitIsFinishedOnlyOnceThePasswordIsAccepted) {
     test::TempFolder cut;
     writeOldFolder(cut.path());
-    int recordStep = 0;
-    // The step after which the commit record stands.
-    for (int at = 1; !recordStep && at < 200; ++at) {
-        test::TempFolder run;
-        copyFolder(cut.path(), run.path());
+    // A save of one more record, stopped dead at a step, in a fresh copy.
+    const auto killedAt = [&](const fs::path& run, int at) {
+        copyFolder(cut.path(), run);
         FaultyFileSystem f;
         f.mode = FaultyFileSystem::Mode::Kill;
         f.at = at;
-        Doc d(run.path());
+        Doc d(run);
         d.doc.folder().setFileSystem(&f);
         d.doc.store().append(makeRecord(104, "Dewi", "Lestari"));
         d.doc.sortAndIndex();
         (void)d.doc.saveAll();
-        if (fs::exists(run.file(DataFolder::kCommitRecord))) recordStep = at;
+        return fs::exists(run / DataFolder::kCommitRecord);
+    };
+    // The first step after which the commit record stands.
+    int recordStep = 0;
+    for (int at = 1; !recordStep && at < 200; ++at) {
+        test::TempFolder probe;
+        if (killedAt(probe.path(), at)) recordStep = at;
     }
     ASSERT_GT(recordStep, 0);
     test::TempFolder run;
-    copyFolder(cut.path(), run.path());
-    {
-        FaultyFileSystem f;
-        f.mode = FaultyFileSystem::Mode::Kill;
-        f.at = recordStep;
-        Doc d(run.path());
-        d.doc.folder().setFileSystem(&f);
-        d.doc.store().append(makeRecord(104, "Dewi", "Lestari"));
-        d.doc.sortAndIndex();
-        (void)d.doc.saveAll();
-    }
+    ASSERT_TRUE(killedAt(run.path(), recordStep));
     const FolderState interrupted = stateOf(run.path());
     // A refused password reads the new records but changes nothing.
     {
