@@ -83,7 +83,7 @@ void CVelnoDoc::loadMainFile() {
     const std::size_t limit = kRecordSize * RecordStore::kCapacity;
     const auto file = folder_.read(kMainFileName, limit);
     const std::size_t records = file.bytes.size() / kRecordSize;
-    std::memcpy(store_.data(), file.bytes.data(), records * kRecordSize);
+    if (records) std::memcpy(store_.data(), file.bytes.data(), records * kRecordSize);
     for (std::size_t pos = 0; pos < records; ++pos) {
         auto& more = store_.at(static_cast<int>(pos)).moreBits;
         if (!(more & MoreBit::Loaded)) more = MoreBit::Loaded;
@@ -140,6 +140,10 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     if (mainSize && *mainSize > kMainFileMinimum) {
         loadReport_.mainFileFound = true;
         loadMainFile();
+    } else if (folder_.couldNotRead(kMainFileName)) {
+        // There but unreadable: not missing, so no older files replace it.
+        initHeaderRecord(store_.header());
+        store_.setRecordCount(1);
     } else {
         note(text::tr(text::TxNoteMainFileMissing));
         if (previous_) convertedFromOld = previous_->convertStore(*this);

@@ -104,6 +104,11 @@ public:
     };
     // Files that exist but could not be read since the path was set.
     const std::vector<ReadFailure>& readFailures() const { return readFailures_; }
+    bool couldNotRead(const std::string& name) const {
+        for (const auto& f : readFailures_)
+            if (f.file == name) return true;
+        return false;
+    }
 
     // Reads an interrupted commit's record, so that reads see the files it
     // commits; the disk itself is put in order by the next commit.

@@ -298,6 +298,8 @@ TEST(UnreadableFiles, AFileThatCannotBeReadIsNeverWrittenOver) {
         EXPECT_TRUE(doc.isReadOnly());
         ASSERT_EQ(1u, doc.loadReport().unreadable.size());
         EXPECT_EQ(name, doc.loadReport().unreadable[0].file);
+        for (const auto& note : doc.loadReport().notes)
+            EXPECT_EQ(std::string::npos, note.find("is missing")) << note;
         doc.dirty = true;
         EXPECT_EQ(SaveOutcome::Refused, doc.saveAll());
         ASSERT_FALSE(prompter.told.empty());
