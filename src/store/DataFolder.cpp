@@ -412,6 +412,8 @@ std::vector<std::pair<std::string, std::string>> DataFolder::takeKeptOriginals()
 
 void DataFolder::recover() const {
     pending_.reset();
+    // Ours is a regular file; a link could point anywhere.
+    if (!isRegular(folder_ / kCommitRecord)) return;
     const auto file = readDisk(folder_ / kCommitRecord, kCommitRecord, kRecordLimit, false);
     if (!file.found) return;
     const auto lines = splitLines(file.bytes);
@@ -460,6 +462,8 @@ FileResult DataFolder::completePending() const {
             struct stat st {};
             if (::lstat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;  // done before
             const fs::path to = folder_ / final;
+            // Its folders may have been swapped for links since.
+            if (const FileResult r = makeParents(final, dirs); !r) return r;
             if (const int error = f.rename(from.string(), to.string()))
                 return FileResult::failure(final, error);
             dirs.push_back(to.parent_path().string());

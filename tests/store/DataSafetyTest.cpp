@@ -259,6 +259,30 @@ TEST(DataFolderWriter, NeverWritesThroughAPlantedLinkAndSweepsLeftovers) {
     EXPECT_FALSE(fs::exists(outside.file("Vn9_2")));
 }
 
+TEST(DataFolderWriter, ACommitRecordThatIsNotOursIsNeverFollowed) {
+    test::TempFolder outside;
+    for (const std::string record :
+         {"velno-commit 1\nR\t../x.velno-tmp-1\t../x\nend\n",
+          "velno-commit 1\nR\ttdat9.bin.velno-tmp-1\ttdat9.bin\n",  // no end: not whole
+          "velno-commit 1\nR\tremark9.dat\ttdat9.bin\nend\n", "garbage"}) {
+        SCOPED_TRACE(record);
+        test::TempFolder dir;
+        writeOldFolder(dir.path());
+        const auto main = readBytes(dir.file("tdat9.bin"));
+        writeBytes(dir.file(DataFolder::kCommitRecord), Bytes(record.begin(), record.end()));
+        writeBytes(outside.file("x.velno-tmp-1"), Bytes{1});
+        Doc d(dir.path());
+        EXPECT_EQ(4, d.doc.store().recordCount());
+        EXPECT_EQ(main, readBytes(dir.file("tdat9.bin")));
+        EXPECT_TRUE(fs::exists(dir.file("remark9.dat")));
+        EXPECT_TRUE(fs::exists(outside.file("x.velno-tmp-1")));
+        EXPECT_FALSE(fs::exists(outside.file("x")));
+        d.doc.dirty = true;
+        EXPECT_EQ(SaveOutcome::Saved, d.doc.saveAll());
+        EXPECT_FALSE(fs::exists(dir.file(DataFolder::kCommitRecord)));
+    }
+}
+
 TEST(DataFolderWriter, AFullDiskIsToldAsAFullDiskWithTheSystemsReason) {
     test::TempFolder dir;
     writeOldFolder(dir.path());
