@@ -129,7 +129,7 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     writeSettings_ = doc_.writeSettings;
     doc_.writeSettings = [this](CVelnoDoc& d) {
         storeFonts();
-        if (writeSettings_) writeSettings_(d);
+        return writeSettings_ ? writeSettings_(d) : FileResult{};
     };
 
     // The frame: toolbar, status bar, then the panel inside it.
@@ -731,7 +731,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storeFonts();
-    doc_.profile().save();
+    doc_.reportWriteFailure(doc_.profile().save(&doc_.folder()));
     event->accept();
 }
 

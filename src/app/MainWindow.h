@@ -14,6 +14,7 @@
 #include "print/ReportFonts.h"
 #include "print/ReportViewState.h"
 #include "store/Calendar.h"
+#include "store/DataFolder.h"
 
 class QLabel;
 class QPrinter;
@@ -124,7 +125,7 @@ private:
     bool fontsLoaded_ = false;
     std::unique_ptr<QPrinter> printer_;
     // The document's own settings writer, which the window wraps.
-    std::function<void(CVelnoDoc&)> writeSettings_;
+    std::function<FileResult(CVelnoDoc&)> writeSettings_;
 
     QStackedWidget* stack_ = nullptr;
     ActionPanel* panel_ = nullptr;

@@ -32,7 +32,7 @@ void applySettings(CVelnoDoc& doc, const CalendarDate& today) {
         doc.header().setCollectionState(month.reportMonth0,
                                         open ? Collection::Open : Collection::Closed);
     }
-    doc.writeSettings = [](CVelnoDoc& d) { writeSettings(d); };
+    doc.writeSettings = [](CVelnoDoc& d) { return writeSettings(d); };
 }
 
 }  // namespace

@@ -1209,8 +1209,13 @@ bool writeDemoCongregation(const fs::path& out, const CalendarDate& today, unsig
     // exactly as a new data folder has them.
     if (!doc->loadStore(out))
         return fail(text::arg(text::tr(text::TxDemoWriteFailed), out.string()));
+    // Every entry written through while building joins the one save.
+    doc->folder().holdWrites();
     DemoBuilder builder(*doc, seed, publishers);
-    if (auto problem = builder.build()) return fail(*problem);
+    if (auto problem = builder.build()) {
+        doc->folder().discardHeld();
+        return fail(*problem);
+    }
     if (doc->saveAll() != SaveOutcome::Saved)
         return fail(text::arg(text::tr(text::TxDemoWriteFailed), out.string()));
     return true;

@@ -41,7 +41,7 @@ void releaseReferences(CVelnoDoc& doc, PublisherId id) {
     RecordStore& store = doc.store();
     for (int p = 1; p < store.recordCount(); ++p)
         if (store.at(p).household == id) store.at(p).household = 0;
-    doc.blankRemarksOf(id);
+    doc.reportWriteFailure(doc.blankRemarksOf(id));
     doc.privilegeDates().removeAllOf(id);
 }
 

@@ -38,11 +38,8 @@ GroupTable::LoadResult GroupTable::load(const DataFolder& folder) {
     return file.bytes.size() < sizeof(GroupFile) ? LoadResult::Short : LoadResult::Loaded;
 }
 
-bool GroupTable::save(const DataFolder& folder) const {
-    if (g_.count == 0) {
-        folder.remove(kFileName);
-        return true;
-    }
+FileResult GroupTable::save(const DataFolder& folder) const {
+    if (g_.count == 0) return folder.remove(kFileName);
     GroupFile scrambled = g_;
     xorGroupTexts(scrambled);
     return folder.write(kFileName, &scrambled, sizeof scrambled);

@@ -72,7 +72,9 @@ StartResult startInstance(CVelnoDoc& doc, const StartOptions& options) {
     doc.profile().load(doc.folder().resolve(kSettingsFileName));
     readSettings(doc.profile(), doc.settings(), language);
 
-    applyEarlyOverride(doc.profile(), doc.reportMonth(), options.today);
+    // Nothing is written before the password: held with the load's writes.
+    doc.folder().holdWrites();
+    applyEarlyOverride(doc.profile(), doc.reportMonth(), options.today, &doc.folder());
     doc.setToday(options.today);
     doc.viewOptions().readViewOptions(doc.folder());
 
@@ -80,7 +82,7 @@ StartResult startInstance(CVelnoDoc& doc, const StartOptions& options) {
 
     doc.setPreviousFormat(options.converter ? options.converter : &previousGeneration());
     doc.askPassword = [](CVelnoDoc& d) { return askPassword(d, false); };
-    doc.writeSettings = [](CVelnoDoc& d) { writeSettings(d); };
+    doc.writeSettings = [](CVelnoDoc& d) { return writeSettings(d); };
 
     bool loaded = false;
     try {
@@ -103,6 +105,9 @@ StartResult startInstance(CVelnoDoc& doc, const StartOptions& options) {
     doc.hasSpecialServants = anyActiveSpecialServant(doc);
     result.hasSpecialServants = doc.hasSpecialServants;
 
+    result.readOnlyMessage = doc.readOnlyMessage();
+    if (!result.readOnlyMessage.empty() && options.tellNotice)
+        doc.prompter().tell(result.readOnlyMessage, Icon::Error);
     if (doc.settings().nag == 0) {
         result.notice = startupNotice();
         if (options.tellNotice) doc.prompter().tell(result.notice, Icon::Information);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "print/PageFlow.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportFonts.h"
 #include "print/ReportViewState.h"
@@ -79,6 +80,39 @@ TEST(PageFrame, TopMarginAboveAnInchBecomesHalfAnInch) {
     doc.settings().topMargin = 150;
     EXPECT_EQ(300, ctx.topMargin());
     EXPECT_EQ(600, ctx.inchX());  // printers use their own resolution
+}
+
+TEST(PageFrame, AHugeTopMarginDoesNotOverflow) {
+    CVelnoDoc doc;
+    ReportFonts fonts;
+    RecordingCanvas printer(1200, 1200, true);
+    ReportContext ctx{doc, printer, fonts};
+    doc.settings().topMargin = 22'000'000;
+    EXPECT_EQ(600, ctx.topMargin());
+}
+
+// Counts how often a text is measured, and how many characters in all.
+class MeasuringCanvas : public RecordingCanvas {
+public:
+    int textWidth(std::string_view text) override {
+        ++measured;
+        characters += text.size();
+        return static_cast<int>(text.size()) * 7;
+    }
+    int measured = 0;
+    std::size_t characters = 0;
+};
+
+TEST(FitText, CutsALongTextWithAFewMeasurements) {
+    MeasuringCanvas c;
+    const std::string name(200000, 'n');
+    EXPECT_EQ(std::string(100, 'n'), fitText(c, name, 700));
+    EXPECT_LT(c.measured, 40);
+    EXPECT_LT(c.characters, 40 * name.size());
+    EXPECT_EQ("", fitText(c, "abc", 6));
+    EXPECT_EQ("abc", fitText(c, "abc", 21));
+    // Whole characters only: "é" is two bytes.
+    EXPECT_EQ("a\xC3\xA9", fitText(c, "a\xC3\xA9\xC3\xA9", 21));
 }
 
 TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {

@@ -369,7 +369,7 @@ TEST(LoadSave, UnreferencedEmergencyEntriesAreDropped) {
     EXPECT_EQ(4u * 256, g.bytes("emerg.dat").size());
 }
 
-TEST(LoadSave, FailedWriteNamesThePathAndTheSaveGoesOn) {
+TEST(LoadSave, FailedWriteNamesThePathAndWritesNothing) {
     Folder f;
     test::writeMainFile(f.dir.path(), {makeRecord(100, "Eka", "Putri")});
     ASSERT_TRUE(f.load());
@@ -383,8 +383,8 @@ TEST(LoadSave, FailedWriteNamesThePathAndTheSaveGoesOn) {
     EXPECT_NE(std::string::npos, f.prompter.told[0].find((f.dir.path() / "tdat9.bin").string()));
     EXPECT_NE(std::string::npos, f.prompter.told[0].find("Tidak bisa menciptakan file baru"));
     EXPECT_EQ(oldMain, f.bytes("tdat9.bin"));  // the old file is intact
-    EXPECT_TRUE(f.has("tcard.dat"));           // later files were still written
-    EXPECT_TRUE(f.has("vnxcfg.cfg"));
+    EXPECT_FALSE(f.has("tcard.dat"));          // and the save is all or nothing
+    EXPECT_FALSE(f.has("vnxcfg.cfg"));
     EXPECT_TRUE(f.doc.dirty);
     // Quitting with a failed save keeps the program open.
     f.prompter.answers = {Answer::Yes};

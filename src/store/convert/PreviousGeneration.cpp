@@ -133,8 +133,7 @@ void convertRemarks(CVelnoDoc& doc, const PreviousRecord& header) {
         keep(convertRemark(old, previousRollParity(old.month - 1, month)));
     }
     // The remark table is loaded from its file at the end of the load.
-    if (!entries.empty() && !RemarkTable::writeRemarks(doc.folder(), entries))
-        doc.reportWriteFailure(RemarkTable::kFileName);
+    if (!entries.empty()) doc.reportWriteFailure(RemarkTable::writeRemarks(doc.folder(), entries));
 }
 
 void convertTotals(CVelnoDoc& doc, const PreviousRecord& header) {
@@ -170,7 +169,7 @@ void convertTotals(CVelnoDoc& doc, const PreviousRecord& header) {
                 put(values, m, previousRollParity(m, month));
     }
     if (!found) return;
-    if (!totals.writeTotals(doc.folder())) doc.reportWriteFailure(ReportTotals::kFileName);
+    doc.reportWriteFailure(totals.writeTotals(doc.folder()));
 }
 
 void convertLateMarks(CVelnoDoc& doc) {
@@ -288,7 +287,7 @@ void PreviousGeneration::convertMeetings(CVelnoDoc& doc) {
         }
     }
     // Read back by the next load step, which also names the blocks.
-    if (!meetings.writeMeetings(doc.folder())) doc.reportWriteFailure(MeetingAttendance::kFileName);
+    doc.reportWriteFailure(meetings.writeMeetings(doc.folder()));
 }
 
 PreviousFormat& previousGeneration() {

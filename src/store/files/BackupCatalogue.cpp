@@ -20,8 +20,8 @@ std::array<CatalogueEntry, BackupCatalogue::kEntries> BackupCatalogue::read(
     return entries;
 }
 
-bool BackupCatalogue::add(const DataFolder& folder, const std::string& label,
-                          const std::filesystem::path& path) {
+FileResult BackupCatalogue::add(const DataFolder& folder, const std::string& label,
+                                const std::filesystem::path& path) {
     auto entries = read(folder);
     for (int i = kEntries - 1; i > 0; --i) entries[i] = entries[i - 1];
     entries[0] = {};

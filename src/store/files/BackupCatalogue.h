@@ -23,10 +23,9 @@ public:
 
     // A missing or short file reads as empty entries.
     static std::array<CatalogueEntry, kEntries> read(const DataFolder& folder);
-    // Puts a new entry first; the oldest falls off. False when the file
-    // could not be written.
-    static bool add(const DataFolder& folder, const std::string& label,
-                    const std::filesystem::path& path);
+    // Puts a new entry first; the oldest falls off.
+    static FileResult add(const DataFolder& folder, const std::string& label,
+                          const std::filesystem::path& path);
     // The entry's folder exists and its tdat9.bin is larger than 500 bytes.
     static bool isValid(const CatalogueEntry& entry);
 };

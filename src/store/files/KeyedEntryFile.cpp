@@ -1,5 +1,6 @@
 #include "store/files/KeyedEntryFile.h"
 
+#include <cerrno>
 #include <cstring>
 #include <set>
 
@@ -78,26 +79,27 @@ std::optional<Bytes> KeyedEntryFile::readEntryByKey(std::uint16_t key) const {
     return std::nullopt;
 }
 
-bool KeyedEntryFile::writeEntryByKey(const DataFolder& folder, std::uint16_t key,
-                                     const Bytes& entry) {
-    if (key < kFirstKey) return false;
+FileResult KeyedEntryFile::writeEntryByKey(const DataFolder& folder, std::uint16_t key,
+                                           const Bytes& entry) {
+    const FileResult unknown = FileResult::failure(fileName_, ENOENT);
+    if (key < kFirstKey) return unknown;
     for (const auto& e : index_) {
         if (e.key != key) continue;
-        if (e.position >= fileEntries()) return false;
+        if (e.position >= fileEntries()) return unknown;
         Bytes updated = image_;
         Bytes fixed = entry;
         fixed.resize(entrySize_, 0);
         std::memcpy(fixed.data(), &key, sizeof key);
         std::memcpy(updated.data() + e.position * entrySize_, fixed.data(), entrySize_);
-        if (!folder.write(fileName_, updated)) return false;
+        if (FileResult r = folder.write(fileName_, updated); !r) return r;
         image_ = std::move(updated);
-        return true;
+        return {};
     }
-    return false;
+    return unknown;
 }
 
 std::uint16_t KeyedEntryFile::addEntry(const DataFolder& folder, Bytes entry,
-                                       const IsReferenced& isReferenced) {
+                                       const IsReferenced& isReferenced, FileResult* failure) {
     std::set<std::uint16_t> indexed;
     for (const auto& e : index_) indexed.insert(e.key);
     std::uint16_t key = kFirstKey;
@@ -125,7 +127,10 @@ std::uint16_t KeyedEntryFile::addEntry(const DataFolder& folder, Bytes entry,
         updated.resize(updated.size() + entrySize_, 0);
     }
     std::memcpy(updated.data() + position * entrySize_, entry.data(), entrySize_);
-    if (!folder.write(fileName_, updated)) return 0;
+    if (FileResult r = folder.write(fileName_, updated); !r) {
+        if (failure) *failure = std::move(r);
+        return 0;
+    }
     image_ = std::move(updated);
     if (slot < index_.size())
         index_[slot] = {key, position};

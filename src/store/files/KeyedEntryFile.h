@@ -33,7 +33,7 @@ public:
     // rewrites the file with them. When none survives the file is left as
     // it was. Returns the number of entries dropped; -1 when the rewrite
     // failed (the index then follows the old file).
-    int compact(const DataFolder& folder, const IsReferenced& isReferenced);
+    [[nodiscard]] int compact(const DataFolder& folder, const IsReferenced& isReferenced);
     // Indexes the file as it is; a repeated or unreferenced key is indexed
     // as 0 (free).
     void index(const DataFolder& folder, const IsReferenced& isReferenced);
@@ -41,10 +41,13 @@ public:
     // The entry of a key, or nothing (key below 10, unknown, or beyond the file).
     std::optional<Bytes> readEntryByKey(std::uint16_t key) const;
     // Overwrites the entry of a key in place; false when unknown or not written.
-    bool writeEntryByKey(const DataFolder& folder, std::uint16_t key, const Bytes& entry);
+    // ENOENT: the key is unknown.
+    FileResult writeEntryByKey(const DataFolder& folder, std::uint16_t key, const Bytes& entry);
     // Stores a new entry under a fresh key (first from 10 that is neither
     // indexed nor held by a record). Returns the key, 0 when not written.
-    std::uint16_t addEntry(const DataFolder& folder, Bytes entry, const IsReferenced& isReferenced);
+    [[nodiscard]] std::uint16_t addEntry(const DataFolder& folder, Bytes entry,
+                                         const IsReferenced& isReferenced,
+                                         FileResult* failure = nullptr);
 
     struct IndexEntry {
         std::uint16_t key = 0;

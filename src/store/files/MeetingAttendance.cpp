@@ -36,7 +36,7 @@ void MeetingAttendance::readMeetings(const DataFolder& folder) {
     setFieldText(blocks[1].name, weekend);
 }
 
-bool MeetingAttendance::writeMeetings(const DataFolder& folder) const {
+FileResult MeetingAttendance::writeMeetings(const DataFolder& folder) const {
     const int n = std::clamp(blockCount, 0, 2);
     return folder.write(kFileName, blocks.data(), sizeof(MeetingBlock) * n);
 }

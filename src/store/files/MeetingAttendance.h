@@ -28,7 +28,7 @@ struct MeetingAttendance {
 
     void clear();
     void readMeetings(const DataFolder& folder);
-    bool writeMeetings(const DataFolder& folder) const;
+    FileResult writeMeetings(const DataFolder& folder) const;
 };
 
 }  // namespace velno

@@ -18,14 +18,11 @@ void PrivilegeDates::readPrivilegeDates(const DataFolder& folder) {
     if (n) std::memcpy(entries.data(), file.bytes.data(), n * sizeof(PrivilegeDateEntry));
 }
 
-bool PrivilegeDates::writePrivilegeDates(const DataFolder& folder) {
+FileResult PrivilegeDates::writePrivilegeDates(const DataFolder& folder) {
     if (entries.size() > static_cast<std::size_t>(kCapacity)) entries.resize(kCapacity);
     // An emptied table removes the file, or the rows of publishers deleted
     // for good would come back at the next load.
-    if (entries.empty()) {
-        folder.remove(kFileName);
-        return true;
-    }
+    if (entries.empty()) return folder.remove(kFileName);
     Bytes bytes;
     std::set<std::pair<PublisherId, std::uint16_t>> seen;
     for (auto& e : entries) {

@@ -40,7 +40,7 @@ struct PrivilegeDates {
     void readPrivilegeDates(const DataFolder& folder);
     // Trims the start dates and writes each (id, kind) once: entries with a
     // full start date, and consent entries whatever their date.
-    bool writePrivilegeDates(const DataFolder& folder);
+    FileResult writePrivilegeDates(const DataFolder& folder);
     void removeAllOf(PublisherId id);
 };
 

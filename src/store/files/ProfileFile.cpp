@@ -1,6 +1,8 @@
 #include "store/files/ProfileFile.h"
 
+#include <cerrno>
 #include <climits>
+#include <system_error>
 
 #include "store/Collation.h"
 #include "store/DataFolder.h"
@@ -201,13 +203,20 @@ std::string ProfileFile::text() const {
     return out;
 }
 
-bool ProfileFile::save() {
-    if (!modified_) return true;
-    if (tooLong_ || path_.empty()) return false;
+FileResult ProfileFile::save(const DataFolder* folder) {
+    std::error_code ec;
+    const bool inFolder = folder && !path_.empty() &&
+                          std::filesystem::equivalent(path_.parent_path(), folder->path(), ec);
+    // A save writes it every time (a failed save may have dropped the last
+    // change); otherwise only a change is written.
+    if (!modified_ && !(inFolder && folder->holdingWrites())) return {};
+    if (tooLong_ || path_.empty()) return FileResult::failure(path_.filename().string(), EFBIG);
     const std::string content = text();
-    if (!writeFileAtomically(path_, content.data(), content.size())) return false;
-    modified_ = false;
-    return true;
+    FileResult r = inFolder
+                       ? folder->write(path_.filename().string(), content.data(), content.size())
+                       : writeFileAtomically(path_, content.data(), content.size());
+    if (r) modified_ = false;
+    return r;
 }
 
 }  // namespace velno

@@ -6,10 +6,12 @@
 // is kept and written back where it stood. Texts are Windows-1252 bytes.
 
 #include <filesystem>
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+#include "store/DataFolder.h"
 
 namespace velno {
 
@@ -41,10 +43,11 @@ public:
     // Something was set since the last load or save, or the file does not
     // exist yet and something was set.
     bool isModified() const { return modified_; }
-    // Writes the file atomically when modified. False when it could not be
-    // written (or was too long to be read whole, so that saving would lose
-    // its end).
-    bool save();
+    // Writes the file atomically when modified; through `folder` when the
+    // file lies in it, and then always while the folder holds writes (a save).
+    // Fails when it could not be written, or was too long to be read whole
+    // (saving would lose its end).
+    FileResult save(const DataFolder* folder = nullptr);
     // The file's text as save writes it.
     std::string text() const;
 

@@ -15,7 +15,7 @@ void ReportTotals::readTotals(const DataFolder& folder) {
     if (!file.bytes.empty()) std::memcpy(values, file.bytes.data(), file.bytes.size());
 }
 
-bool ReportTotals::writeTotals(const DataFolder& folder) const {
+FileResult ReportTotals::writeTotals(const DataFolder& folder) const {
     return folder.write(kFileName, values, sizeof values);
 }
 

@@ -17,7 +17,7 @@ struct ReportTotals {
 
     void clear();
     void readTotals(const DataFolder& folder);
-    bool writeTotals(const DataFolder& folder) const;
+    FileResult writeTotals(const DataFolder& folder) const;
 };
 static_assert(sizeof(ReportTotals) == 1728);
 

@@ -28,16 +28,13 @@ void applyUnderHourMarks(const DataFolder& folder, RecordStore& store) {
     }
 }
 
-bool writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
-                         const IsOldForm& isOldForm) {
+FileResult writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
+                               const IsOldForm& isOldForm) {
     bool anyMark = false;
     for (int pos = 1; pos < store.recordCount() && !anyMark; ++pos)
         for (std::uint16_t word : store.at(pos).studiesWord)
             if (word & StudiesWord::SharedOrUnderHour) anyMark = true;
-    if (!anyMark) {
-        folder.remove(kFileName);
-        return true;
-    }
+    if (!anyMark) return folder.remove(kFileName);
     Bytes bytes;
     for (int pos = 1; pos < store.recordCount(); ++pos) {
         const PublisherRecord& r = store.at(pos);

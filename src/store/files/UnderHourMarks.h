@@ -28,9 +28,8 @@ using IsOldForm = std::function<bool(int month0, int parity)>;
 void applyUnderHourMarks(const DataFolder& folder, RecordStore& store);
 // Rewrites the file from bit 11 of the five-number-form slots (removed when
 // no record has bit 11 anywhere). The records in memory are not changed.
-// Returns false when the file could not be written.
-bool writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
-                         const IsOldForm& isOldForm);
+FileResult writeUnderHourMarks(const DataFolder& folder, const RecordStore& store,
+                               const IsOldForm& isOldForm);
 }  // namespace UnderHourMarks
 
 }  // namespace velno

@@ -10,7 +10,7 @@ void ViewOptions::readViewOptions(const DataFolder& folder) {
     std::copy(file.bytes.begin(), file.bytes.end(), bytes.begin());
 }
 
-bool ViewOptions::writeViewOptions(const DataFolder& folder) const {
+FileResult ViewOptions::writeViewOptions(const DataFolder& folder) const {
     return folder.write(kFileName, bytes.data(), bytes.size());
 }
 

@@ -18,7 +18,7 @@ struct ViewOptions {
     bool includeDates() const { return bytes[6] == 1; }
 
     void readViewOptions(const DataFolder& folder);
-    bool writeViewOptions(const DataFolder& folder) const;
+    FileResult writeViewOptions(const DataFolder& folder) const;
 };
 
 }  // namespace velno
