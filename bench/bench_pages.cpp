@@ -10,7 +10,7 @@
 #include "FullCapacityDocument.h"
 #include "print/AttendanceRecordPage.h"
 #include "print/RecordingCanvas.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 
 #ifdef VELNO_HAVE_QT_GUI
 #include <QGuiApplication>
@@ -28,7 +28,7 @@ void BM_PageOnRecordingCanvas(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
     print::registerReportPages();
     const int kind = static_cast<int>(state.range(0));
-    print::ReportView view;
+    print::ReportViewState view;
     if (kind == kAttendanceRecord)
         view.showDrawing(print::attendanceRecordDrawer(-1));
     else if (!view.show(doc, kind, 2))
@@ -68,7 +68,7 @@ BENCHMARK(BM_PageOnRecordingCanvas)
 void BM_AnalysisAsPdf(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
     print::registerReportPages();
-    print::ReportView view;
+    print::ReportViewState view;
     view.show(doc, 1);
     const print::ReportFonts fonts;
     const std::string path = (bench::fullFolder() / "analysis.pdf").string();

@@ -21,14 +21,14 @@
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
 #include "app/StartHooks.h"
+#include "demo/DemoCongregation.h"
 #include "print/ReportKinds.h"
 #include "session/SessionRules.h"
 #include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
 #include "store/Clock.h"
-#include "store/DemoCongregation.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 Q_LOGGING_CATEGORY(lcInstance, "velno.instance")

@@ -4,13 +4,14 @@
 
 #include "app/CommandIds.h"
 #include "print/ReportKinds.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "reporting/LateReports.h"
 #include "store/CVelnoDoc.h"
 #include "store/OldReports.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::app {
 
@@ -541,7 +542,7 @@ const std::vector<PanelColumn>& panelColumns() {
 
 // ---- rules -----------------------------------------------------------------------
 
-ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view) {
+ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportViewState& view) {
     ShellState s;
     s.archiveView = doc.oldYearView;
     s.reportMode = view.mode == print::ViewMode::Report;
@@ -656,7 +657,7 @@ std::string statusPaneText(const ShellState& state) {
     return text::arg(tr(TxStatusReportMonth), monthName(state.reportMonth0));
 }
 
-std::string windowTitle(const CVelnoDoc& doc, const print::ReportView& view) {
+std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view) {
     const std::string folder =
         doc.oldYearView ? doc.oldReportView().liveFolder.string() : doc.folder().path().string();
     std::string title = text::arg(tr(TxAppTitleFormat), tr(TxAppName), folder);

@@ -13,7 +13,7 @@
 namespace velno {
 class CVelnoDoc;
 namespace print {
-class ReportView;
+class ReportViewState;
 }
 }  // namespace velno
 
@@ -37,7 +37,7 @@ struct ShellState {
     bool sortByFirstName = false;
 };
 
-ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view);
+ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportViewState& view);
 
 struct Command;
 using Handler = void (*)(Shell& shell, const Command& command);
@@ -118,7 +118,7 @@ constexpr int kPanelReturnButton = 129;
 std::string statusPaneText(const ShellState& state);
 // The window title: the program and the data folder, the group for a
 // group analysis, the snapshot's month in archive view.
-std::string windowTitle(const CVelnoDoc& doc, const print::ReportView& view);
+std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view);
 // The help page a topic opens, relative to the help folder.
 std::string helpPage(HelpTopic topic, const ShellState& state);
 

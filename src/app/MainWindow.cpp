@@ -46,6 +46,7 @@
 #include "publishers/ui/MonthChoiceDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
+#include "publishers/ui/PublisherStatusDialog.h"
 #include "publishers/ui/ReportGroupPickerDialog.h"
 #include "reporting/AttendanceModel.h"
 #include "reporting/HistoryEditorModel.h"
@@ -59,7 +60,6 @@
 #include "reporting/YearPioneerHoursModel.h"
 #include "reporting/ui/AttendanceDialog.h"
 #include "reporting/ui/HistoryEditorDialog.h"
-#include "reporting/ui/PublisherStatusDialog.h"
 #include "reporting/ui/QuickViewDialog.h"
 #include "reporting/ui/ReportListDialog.h"
 #include "reporting/ui/StartCollectionDialog.h"
@@ -71,7 +71,9 @@
 #include "store/ReportFormatModel.h"
 #include "store/ui/ReportFormatDialog.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/StoreTexts.h"
 #include "text/ui/QtText.h"
 
 #ifndef VELNO_SOURCE_HELP_DIR
@@ -725,7 +727,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storeFonts();
-    doc_.profile().save();
+    doc_.reportWriteFailure(doc_.profile().save(&doc_.folder()));
     event->accept();
 }
 

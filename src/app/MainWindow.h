@@ -12,8 +12,9 @@
 #include "app/CommandTable.h"
 #include "app/Shell.h"
 #include "print/ReportFonts.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "store/Calendar.h"
+#include "store/DataFolder.h"
 
 class QLabel;
 class QPrinter;
@@ -85,7 +86,7 @@ public:
     QMenu* oldReportsMenu();
     // The menus are filled when first opened; this fills every one now.
     void fillMenus();
-    print::ReportView& view() { return view_; }
+    print::ReportViewState& view() { return view_; }
     // Loaded on first use (the first report): finding the default printer
     // is slow and the panel needs no fonts.
     print::ReportFonts& fonts();
@@ -119,7 +120,7 @@ private:
     CVelnoDoc& doc_;
     QtPrompter& prompter_;
     CalendarDate today_;
-    print::ReportView view_;
+    print::ReportViewState view_;
     print::ReportFonts fonts_;
     bool fontsLoaded_ = false;
     std::unique_ptr<QPrinter> printer_;

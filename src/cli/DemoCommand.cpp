@@ -4,11 +4,11 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
+#include "demo/DemoCongregation.h"
 #include "session/SessionRules.h"
-#include "store/DemoCongregation.h"
 #include "store/ReportMonth.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

@@ -6,6 +6,7 @@
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

@@ -9,7 +9,8 @@
 #include "reporting/LateReports.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 

@@ -11,7 +11,10 @@
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno::cli {
 

@@ -7,9 +7,10 @@
 #include "cli/FolderSession.h"
 #include "cli/Json.h"
 #include "cli/PageHeading.h"
-#include "reporting/AveragePages.h"
+#include "reporting/TrendPageData.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

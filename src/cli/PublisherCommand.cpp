@@ -18,7 +18,8 @@
 #include "store/DateText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno::cli {
 

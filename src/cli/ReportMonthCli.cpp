@@ -3,7 +3,8 @@
 #include "cli/Cli.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 

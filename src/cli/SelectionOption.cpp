@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

@@ -14,7 +14,8 @@
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 

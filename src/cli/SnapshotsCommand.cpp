@@ -7,7 +7,7 @@
 #include "cli/Json.h"
 #include "store/OldReports.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

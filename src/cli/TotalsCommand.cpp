@@ -8,7 +8,7 @@
 #include "cli/Json.h"
 #include "cli/PageHeading.h"
 #include "cli/SelectionOption.h"
-#include "reporting/AveragePages.h"
+#include "reporting/TrendPageData.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 

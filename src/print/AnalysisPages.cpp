@@ -2,14 +2,15 @@
 
 #include "print/MeetingReportPage.h"
 #include "print/ReportTitle.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "reporting/CongregationAnalysis.h"
 #include "reporting/TallyMonth.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

@@ -4,8 +4,8 @@
 
 namespace velno::print {
 
-int printEveryGroup(ReportView& view, CVelnoDoc& doc, const ReportFonts& fonts, PrintTarget& target,
-                    const CalendarDate& today, int kind) {
+int printEveryGroup(ReportViewState& view, CVelnoDoc& doc, const ReportFonts& fonts,
+                    PrintTarget& target, const CalendarDate& today, int kind) {
     int printed = 0;
     for (int group = 1; group <= doc.groups().count(); ++group) {
         if (!view.show(doc, kind, group)) continue;

@@ -1,7 +1,7 @@
 #include "print/AnalysisPages.h"
-#include "print/AveragesPages.h"
 #include "print/HoursPages.h"
 #include "print/MeetingReportPage.h"
+#include "print/MonthAveragesPage.h"
 #include "print/PioneerHoursPage.h"
 #include "print/ReportKinds.h"
 #include "print/ServiceYearTotalsPages.h"

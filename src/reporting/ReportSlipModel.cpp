@@ -12,7 +12,7 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 
@@ -308,7 +308,7 @@ bool ReportSlipModel::storeRemark(bool& refused) {
     entry.id = id_;
     if (current > 0 && current < remarks.count()) {
         remarks.at(current) = entry;
-        RemarkTable::writeRemark(doc_.folder(), entry);
+        doc_.reportWriteFailure(RemarkTable::writeRemark(doc_.folder(), entry));
         copy_.remarkIndex[slot_] = want.empty() ? 0 : static_cast<std::uint16_t>(current);
         return true;
     }
@@ -320,7 +320,7 @@ bool ReportSlipModel::storeRemark(bool& refused) {
         refused = true;
         return true;
     }
-    RemarkTable::writeRemark(doc_.folder(), entry);
+    doc_.reportWriteFailure(RemarkTable::writeRemark(doc_.folder(), entry));
     copy_.remarkIndex[slot_] = static_cast<std::uint16_t>(k);
     return true;
 }

@@ -18,8 +18,8 @@ public:
     void loaded(CVelnoDoc& doc) const override { TallyMonth(doc); }
     // The history of an open month is written with the records.
     void beforeSave(CVelnoDoc& doc) const override { TallyMonth(doc); }
-    void saved(CVelnoDoc& doc) const override {
-        if (writesSettings_) writeSettings(doc);
+    FileResult writeSettings(CVelnoDoc& doc) const override {
+        return writesSettings_ ? velno::writeSettings(doc) : FileResult{};
     }
 
 private:

@@ -1,7 +1,9 @@
 #include "session/SettingsFile.h"
 
+#include <algorithm>
+
 #include "store/CVelnoDoc.h"
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno {
 
@@ -31,6 +33,24 @@ std::string buildLanguageCode() {
     return text::tr(text::LanguageCode);
 }
 
+void clampSettings(Settings& s) {
+    const auto onOff = [](int& v) { v = std::clamp(v, 0, 1); };
+    for (int* v : {&s.labelBirthDate, &s.labelAlternative, &s.showGrid, &s.incompleteBoxes,
+                   &s.emergencySY, &s.dateStamp, &s.autoCaps, &s.nag, &s.printGroup, &s.onePerPage,
+                   &s.hideBirth, &s.customCategoryEnabled})
+        onOff(*v);
+    s.hideAverages = std::clamp(s.hideAverages, 0, 15);  // four hide bits
+    // Far beyond any page, far below an overflow.
+    s.labelLeftMargin = std::clamp(s.labelLeftMargin, 0, kMaxMargin);
+    s.topMargin = std::clamp(s.topMargin, 0, kMaxMargin);
+    if (s.congregationName.size() > kCongregationNameLength)
+        s.congregationName.resize(kCongregationNameLength);
+    if (s.customCategoryName.size() > kCustomCategoryNameLength)
+        s.customCategoryName.resize(kCustomCategoryNameLength);
+    if (s.secretaryEmail.size() > kSecretaryEmailLength)
+        s.secretaryEmail.resize(kSecretaryEmailLength);
+}
+
 void readSettings(const ProfileFile& p, Settings& s, std::string_view languageCode) {
     const Settings d;  // the defaults
     s.labelBirthDate = p.getInt(kLabel, "Tanggal lahir", d.labelBirthDate);
@@ -54,6 +74,8 @@ void readSettings(const ProfileFile& p, Settings& s, std::string_view languageCo
                                .substr(0, kCustomCategoryNameLength);
     s.secretaryEmail = p.getString("Sec", "Email", d.secretaryEmail);
     s.sortByFirstName = keepsSortSetting(languageCode) && p.getInt(kSortSection, kEnabled, 0) != 0;
+    // A hand-edited file cannot reach past a field or make a page overflow.
+    clampSettings(s);
 }
 
 void writeSettings(ProfileFile& p, const Settings& s, const ReportMonth& month,
@@ -86,14 +108,13 @@ void readSettings(CVelnoDoc& doc) {
     readSettings(doc.profile(), doc.settings(), buildLanguageCode());
 }
 
-bool writeSettings(CVelnoDoc& doc) {
+FileResult writeSettings(CVelnoDoc& doc) {
     writeSettings(doc.profile(), doc.settings(), doc.reportMonth(), buildLanguageCode());
-    if (doc.profile().save()) return true;
-    doc.reportWriteFailure(kSettingsFileName);
-    return false;
+    return doc.profile().save(&doc.folder());
 }
 
-void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today) {
+void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today,
+                        const DataFolder* folder) {
     if (today.day < kFirstEarlyDay) {
         month.earlyYear2 = 0;
         month.earlyMonth = 0;
@@ -102,7 +123,8 @@ void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const Calendar
         if (profile.getInt(kEarly, "Year", 0) != 0 || profile.getInt(kEarly, "Month", 0) != 0) {
             profile.setInt(kEarly, "Year", 0);
             profile.setInt(kEarly, "Month", 0);
-            profile.save();
+            // Done again at the next start should it fail.
+            (void)profile.save(folder);
         }
         return;
     }

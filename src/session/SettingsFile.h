@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "store/Calendar.h"
-#include "store/ProfileFile.h"
 #include "store/ReportMonth.h"
 #include "store/Settings.h"
+#include "store/files/ProfileFile.h"
 
 namespace velno {
 
@@ -17,6 +17,12 @@ class CVelnoDoc;
 
 constexpr const char* kSettingsFileName = "velnoin.ini";
 constexpr std::size_t kCustomCategoryNameLength = 15;
+constexpr std::size_t kCongregationNameLength = 25;  // the report-format dialog's field
+constexpr std::size_t kSecretaryEmailLength = 50;    // the group-file dialog's field
+constexpr int kMaxMargin = 1000;                     // ten inches; more is no margin
+
+// Every number into its range, every text cut to its field.
+void clampSettings(Settings& settings);
 
 // The language code of this build (string 1198). Behaviour that differs
 // between builds is keyed by it.
@@ -32,10 +38,10 @@ void readSettings(const ProfileFile& profile, Settings& settings, std::string_vi
 void writeSettings(ProfileFile& profile, const Settings& settings, const ReportMonth& month,
                    std::string_view languageCode);
 
-// The document's settings from and to its profile file. writeSettings
-// shows the file-creation message when the file cannot be written.
+// The document's settings from and to its profile file; writeSettings
+// writes through the data folder, so a save commits it with the rest.
 void readSettings(CVelnoDoc& doc);
-bool writeSettings(CVelnoDoc& doc);
+FileResult writeSettings(CVelnoDoc& doc);
 
 // The early start of the next month at start-up: before the 25th it is
 // forgotten, in memory and in the file (written at once); from the 25th
@@ -43,7 +49,9 @@ bool writeSettings(CVelnoDoc& doc);
 // stored month that does not lie after today's month is out of date (the
 // program was not run before the 25th in between) and is ignored, as is
 // one that is not a real month.
-void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today);
+// The forgetting is written through `folder` when given (held with the load).
+void applyEarlyOverride(ProfileFile& profile, ReportMonth& month, const CalendarDate& today,
+                        const DataFolder* folder = nullptr);
 
 // Command 32843: sorting by first name. Switching it on also switches the
 // printed lists to first name first (view option byte 0). The store is

@@ -7,9 +7,10 @@
 #include "session/SessionRules.h"
 #include "session/SettingsFile.h"
 #include "store/CVelnoDoc.h"
-#include "store/PreviousGeneration.h"
+#include "store/PasswordPrompt.h"
 #include "store/Snapshots.h"
-#include "text/StringTable.h"
+#include "store/convert/PreviousGeneration.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 
@@ -72,7 +73,9 @@ StartResult startInstance(CVelnoDoc& doc, const StartOptions& options) {
     doc.profile().load(doc.folder().resolve(kSettingsFileName));
     readSettings(doc.profile(), doc.settings(), language);
 
-    applyEarlyOverride(doc.profile(), doc.reportMonth(), options.today);
+    // Nothing is written before the password: held with the load's writes.
+    doc.folder().holdWrites();
+    applyEarlyOverride(doc.profile(), doc.reportMonth(), options.today, &doc.folder());
     doc.setToday(options.today);
     doc.viewOptions().readViewOptions(doc.folder());
 
@@ -102,6 +105,9 @@ StartResult startInstance(CVelnoDoc& doc, const StartOptions& options) {
     doc.hasSpecialServants = anyActiveSpecialServant(doc);
     result.hasSpecialServants = doc.hasSpecialServants;
 
+    result.readOnlyMessage = doc.readOnlyMessage();
+    if (!result.readOnlyMessage.empty() && options.tellNotice)
+        doc.prompter().tell(result.readOnlyMessage, Icon::Error);
     if (doc.settings().nag == 0) {
         result.notice = startupNotice();
         if (options.tellNotice) doc.prompter().tell(result.notice, Icon::Information);

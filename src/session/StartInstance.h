@@ -43,6 +43,9 @@ struct StartResult {
     bool hasSpecialServants = false;
     // UTF-8; empty when the notice is switched off ("Nag" 1).
     std::string notice;
+    // UTF-8; set when a file of the folder exists but could not be read, so
+    // that nothing will be saved (told with the notice).
+    std::string readOnlyMessage;
 
     bool opened() const { return status == StartStatus::Opened; }
 };

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                0,
                2},
         Saving{"Password", {"password", "--new-stdin"}, "rahasia\nrahasia\n", 2, 0, 0, 2}),
-    [](const ::testing::TestParamInfo<Saving>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<Saving>& p) { return p.param.name; });
 
 }  // namespace
 }  // namespace velno::cli

@@ -111,6 +111,22 @@ TEST(SettingsFile, CustomCategoryNameIsCutTo15Characters) {
     EXPECT_EQ("Perintis Sekola", s.customCategoryName);
 }
 
+TEST(SettingsFile, HandEditedValuesAreClampedAndCut) {
+    ProfileFile p;
+    p.parse("[Laporan]\r\nTop Margin=99999999\r\nTampilkanGrid=-7\r\nCongName=" +
+            std::string(70000, 'x') +
+            "\r\n[Label]\r\nMargin Kiri=-5\r\n[HideAvg]\r\nEnabled=99\r\n" +
+            "[Sec]\r\nEmail=" + std::string(300, 'e') + "\r\n");
+    Settings s;
+    readSettings(p, s, "in");
+    EXPECT_EQ(kMaxMargin, s.topMargin);
+    EXPECT_EQ(0, s.labelLeftMargin);
+    EXPECT_EQ(0, s.showGrid);
+    EXPECT_EQ(15, s.hideAverages);
+    EXPECT_EQ(std::string(25, 'x'), s.congregationName);
+    EXPECT_EQ(50u, s.secretaryEmail.size());
+}
+
 TEST(SettingsFile, SortingByFirstNameIsKeptOnlyInThePtgBuild) {
     ProfileFile p;
     p.parse("[SortByFirstName]\nEnabled=1\n");

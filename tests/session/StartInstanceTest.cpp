@@ -5,14 +5,16 @@
 
 #include <clocale>
 #include <filesystem>
+#include <map>
 #include <new>
 #include <string>
 
 #include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
+#include "store/FixedText.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 namespace {
@@ -50,6 +52,42 @@ TEST(StartInstance, NoticeIsThreeSentencesInOneMessageUnlessSwitchedOff) {
     const StartResult quiet = off.start();
     EXPECT_EQ("", quiet.notice);
     EXPECT_TRUE(off.prompter.told.empty());
+}
+
+TEST(StartInstance, AFileThatCannotBeReadIsToldAtOpening) {
+    Start s;
+    fs::create_directory(s.dir.file("tcard.dat"));
+    const StartResult r = s.start();
+    ASSERT_TRUE(r.opened());
+    EXPECT_NE(std::string::npos, r.readOnlyMessage.find("tcard.dat"));
+    ASSERT_FALSE(s.prompter.told.empty());
+    EXPECT_EQ(r.readOnlyMessage, s.prompter.told.front());
+    EXPECT_EQ(SaveOutcome::Refused, s.doc.saveAll());
+}
+
+// The early start forgotten before the 25th is written only once the
+// password is given.
+TEST(StartInstance, NothingIsWrittenBeforeThePassword) {
+    Start s;
+    test::writeMainFile(s.dir.path(), {test::makeRecord(101, "Budi", "Santoso")});
+    {
+        CVelnoDoc doc;
+        ASSERT_TRUE(doc.loadStore(s.dir.path()));
+        setFieldText(doc.store().header().fname, "rahasia");
+        ASSERT_EQ(SaveOutcome::Saved, doc.saveAll());
+        doc.closeDocument();
+    }
+    const std::string ini = "[Early]\r\nYear=25\r\nMonth=4\r\n";
+    test::writeBytes(s.dir.file("velnoin.ini"), std::vector<std::uint8_t>(ini.begin(), ini.end()));
+    std::map<std::string, std::vector<std::uint8_t>> before;
+    for (const auto& e : fs::directory_iterator(s.dir.path()))
+        before[e.path().filename().string()] = test::readBytes(e.path());
+    s.prompter.passwords = {"salah"};
+    EXPECT_EQ(StartStatus::PasswordRefused, s.start().status);
+    std::map<std::string, std::vector<std::uint8_t>> after;
+    for (const auto& e : fs::directory_iterator(s.dir.path()))
+        after[e.path().filename().string()] = test::readBytes(e.path());
+    EXPECT_EQ(before, after);
 }
 
 TEST(StartInstance, MemoryThatCannotBeReservedEndsTheStart) {

@@ -12,7 +12,7 @@
 #include "store/PasswordPrompt.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 namespace {

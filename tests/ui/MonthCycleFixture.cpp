@@ -2,8 +2,8 @@
 
 #include <QWindow>
 
+#include "demo/DemoCongregation.h"
 #include "session/StartInstance.h"
-#include "store/DemoCongregation.h"
 
 namespace velno::test {
 

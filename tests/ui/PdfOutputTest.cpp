@@ -5,7 +5,7 @@
 #include <QFile>
 #include <regex>
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/ui/PdfPrintTarget.h"
 #include "store/CVelnoDoc.h"
 #include "support/TempFolder.h"
@@ -39,7 +39,7 @@ TEST(PdfOutput, MultiPageReportBecomesAValidPdf) {
     setReportDrawer(30, threePages);
     test::TempFolder dir;
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(doc, 30));
     const std::string path = dir.file("report.pdf").string();

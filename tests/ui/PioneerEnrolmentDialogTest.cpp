@@ -21,7 +21,9 @@
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "reporting/ReportPredicates.h"
 #include "store/FixedText.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 namespace {

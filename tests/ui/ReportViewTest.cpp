@@ -65,7 +65,7 @@ int countPdfPages(const QString& path) {
                                           std::sregex_iterator()));
 }
 
-class ReportView : public ::testing::Test {
+class ReportViewState : public ::testing::Test {
 protected:
     void SetUp() override {
         draws = 0;
@@ -75,7 +75,7 @@ protected:
     test::ShellFixture shell;
 };
 
-TEST_F(ReportView, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
+TEST_F(ReportViewState, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
     LentKind summary(3, threePages);
     window().refreshAll();
     QPushButton* button = window().panel()->button(cmd::PanelSummary);
@@ -103,7 +103,7 @@ TEST_F(ReportView, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
     EXPECT_FALSE(window().action(cmd::Print)->isEnabled());
 }
 
-TEST_F(ReportView, KindsWithoutDrawingStayDisabled) {
+TEST_F(ReportViewState, KindsWithoutDrawingStayDisabled) {
     LentKind none(20, nullptr);
     window().refreshAll();
     EXPECT_FALSE(window().panel()->button(cmd::PanelStatistics)->isEnabled());
@@ -111,7 +111,7 @@ TEST_F(ReportView, KindsWithoutDrawingStayDisabled) {
     EXPECT_TRUE(window().action(cmd::Statistics)->isVisible());
 }
 
-TEST_F(ReportView, ExportPdfWritesEveryPage) {
+TEST_F(ReportViewState, ExportPdfWritesEveryPage) {
     LentKind summary(3, threePages);
     window().trigger(cmd::Summary);
     const QString path = test::artefactFolder() + "/export-test.pdf";
@@ -123,7 +123,7 @@ TEST_F(ReportView, ExportPdfWritesEveryPage) {
     EXPECT_EQ(110, window().view().pageLengthTenths);
 }
 
-TEST_F(ReportView, PrintingOnA4CutsTwelveInchBands) {
+TEST_F(ReportViewState, PrintingOnA4CutsTwelveInchBands) {
     LentKind summary(3, threePages);
     window().trigger(cmd::Summary);
     QPrinter printer(QPrinter::HighResolution);
@@ -144,7 +144,7 @@ TEST_F(ReportView, PrintingOnA4CutsTwelveInchBands) {
     EXPECT_FALSE(window().view().a4);
 }
 
-TEST_F(ReportView, PreviewDrawsThePagesOfThePrinter) {
+TEST_F(ReportViewState, PreviewDrawsThePagesOfThePrinter) {
     LentKind summary(3, threePages);
     window().trigger(cmd::Summary);
     const int before = draws;
@@ -158,7 +158,7 @@ TEST_F(ReportView, PreviewDrawsThePagesOfThePrinter) {
     EXPECT_EQ(print::ViewMode::Report, window().view().mode);
 }
 
-TEST_F(ReportView, PerGroupReportAsksForTheGroup) {
+TEST_F(ReportViewState, PerGroupReportAsksForTheGroup) {
     LentKind groups(2, threePages);
     window().refreshAll();
     ASSERT_GE(shell.doc().groups().count(), 2);
@@ -184,7 +184,7 @@ TEST_F(ReportView, PerGroupReportAsksForTheGroup) {
     EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
 }
 
-TEST_F(ReportView, GroupWithoutMembersShowsNothing) {
+TEST_F(ReportViewState, GroupWithoutMembersShowsNothing) {
     LentKind groups(2, threePages);
     RecordStore& store = shell.doc().store();
     for (int pos = 1; pos < store.recordCount(); ++pos)
@@ -200,7 +200,7 @@ TEST_F(ReportView, GroupWithoutMembersShowsNothing) {
     EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
 }
 
-TEST_F(ReportView, FontChooserKeepsTheFontUnlessAnotherIsConfirmed) {
+TEST_F(ReportViewState, FontChooserKeepsTheFontUnlessAnotherIsConfirmed) {
     LentKind summary(3, threePages);
     window().trigger(cmd::Summary);
     const print::LogicalFont before = window().fonts().font(print::FontRole::Title);

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "demo/DemoCongregation.h"
 #include "session/StartInstance.h"
-#include "store/DemoCongregation.h"
 
 namespace velno::test {
 
