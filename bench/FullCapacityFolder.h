@@ -4,6 +4,7 @@
 // contacts. Written once per run into the temp directory.
 
 #include <unistd.h>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -91,7 +92,7 @@ inline std::filesystem::path fullFolder() {
         std::memcpy(e.data() + 2, "Kontak", 6);
         contacts.insert(contacts.end(), e.begin(), e.end());
     }
-    doc.folder().write("emerg.dat", contacts);
+    if (!doc.folder().write("emerg.dat", contacts)) std::abort();  // no figures from a half folder
     doc.groups().data().count = 20;
     doc.saveAll();
     return path;

@@ -10,7 +10,7 @@
 #include "FullCapacityDocument.h"
 #include "print/AttendanceRecordPage.h"
 #include "print/RecordingCanvas.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 
 #ifdef VELNO_HAVE_QT_GUI
 #include <QGuiApplication>
@@ -27,7 +27,7 @@ constexpr int kAttendanceRecord = 0;  // not a kind of the table
 void BM_PageOnRecordingCanvas(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
     const int kind = static_cast<int>(state.range(0));
-    print::ReportView view;
+    print::ReportViewState view;
     if (kind == kAttendanceRecord)
         view.showDrawing(print::attendanceRecordDrawer(-1));
     else if (!view.show(doc, kind, 2))
@@ -66,7 +66,7 @@ BENCHMARK(BM_PageOnRecordingCanvas)
 #ifdef VELNO_HAVE_QT_GUI
 void BM_AnalysisAsPdf(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
-    print::ReportView view;
+    print::ReportViewState view;
     view.show(doc, 1);
     const print::ReportFonts fonts;
     const std::string path = (bench::fullFolder() / "analysis.pdf").string();

@@ -8,12 +8,12 @@
 #include <random>
 
 #include "FullCapacityDocument.h"
-#include "reporting/AveragePages.h"
 #include "reporting/Classification.h"
 #include "reporting/CongregationAnalysis.h"
 #include "reporting/PublisherLists.h"
 #include "reporting/QuickView.h"
 #include "reporting/Statistics.h"
+#include "reporting/TrendPageData.h"
 #include "store/CVelnoDoc.h"
 #include "store/DateText.h"
 #include "store/FixedText.h"

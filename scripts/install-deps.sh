@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  # The fuzz harnesses: clang with libFuzzer and the sanitizer run-times.
+  clang libclang-rt-14-dev
 )
 # Extra packages for the GUI and its tests come from scripts/packages-gui.txt
 # once the GUI exists.

@@ -14,3 +14,6 @@ if command -v clang-format >/dev/null; then cmake --build "$build" --target form
 export QT_QPA_PLATFORM=offscreen
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+# Every fuzz harness briefly, from its seed corpus (a clang build of its own).
+VELNO_FUZZ_BUILD="${VELNO_FUZZ_BUILD:-build-fuzz}" ./scripts/fuzz.sh "${VELNO_FUZZ_SECONDS:-15}"

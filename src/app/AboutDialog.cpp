@@ -9,7 +9,7 @@
 
 #include "app/AppIcon.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 #ifndef VELNO_VERSION

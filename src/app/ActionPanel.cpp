@@ -9,6 +9,7 @@
 
 #include "app/commands/CommandIds.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {

@@ -2,7 +2,7 @@
 
 #include "store/Clock.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 
 namespace velno::app {
 

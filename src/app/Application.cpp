@@ -21,12 +21,14 @@
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
 #include "app/StartHooks.h"
+#include "demo/DemoCongregation.h"
+#include "print/ReportKinds.h"
+#include "session/SessionRules.h"
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
 #include "store/Clock.h"
-#include "store/DemoCongregation.h"
-#include "store/StartInstance.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 Q_LOGGING_CATEGORY(lcInstance, "velno.instance")
@@ -67,7 +69,8 @@ fs::path demoFolder() {
 
 bool createDemo(const fs::path& folder, const CalendarDate& today, Prompter& prompter) {
     std::string error;
-    if (writeDemoCongregation(folder, today, kDemoDefaultSeed, kDemoDefaultPublishers, &error))
+    if (writeDemoCongregation(folder, today, kDemoDefaultSeed, kDemoDefaultPublishers, &error,
+                              &tallyRules()))
         return true;
     prompter.tell(text::arg(text::tr(text::TxDemoCreateFailed), error), Icon::Error);
     return false;

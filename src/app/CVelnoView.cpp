@@ -22,7 +22,7 @@ const QColor kPageEdge(0xb8, 0xbc, 0xc2);
 
 }  // namespace
 
-CVelnoView::CVelnoView(const CVelnoDoc& doc, print::ReportView& view,
+CVelnoView::CVelnoView(const CVelnoDoc& doc, print::ReportViewState& view,
                        const print::ReportFonts& fonts, std::function<CalendarDate()> today,
                        QWidget* parent)
     : QAbstractScrollArea(parent), doc_(doc), view_(view), fonts_(fonts), today_(std::move(today)) {

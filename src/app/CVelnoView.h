@@ -1,11 +1,11 @@
 #pragma once
 // The report view: the report on show drawn as a column of pages, one
-// below the other, scrolled with the geometry of print::ReportView.
+// below the other, scrolled with the geometry of print::ReportViewState.
 
 #include <QAbstractScrollArea>
 #include <functional>
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 
 namespace velno {
 class CVelnoDoc;
@@ -16,7 +16,7 @@ namespace velno::app {
 class CVelnoView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    CVelnoView(const CVelnoDoc& doc, print::ReportView& view, const print::ReportFonts& fonts,
+    CVelnoView(const CVelnoDoc& doc, print::ReportViewState& view, const print::ReportFonts& fonts,
                std::function<CalendarDate()> today, QWidget* parent = nullptr);
 
     // The report or the data changed: count the pages again, size the
@@ -42,7 +42,7 @@ private:
     void drawReport(QPainter& painter);
 
     const CVelnoDoc& doc_;
-    print::ReportView& view_;
+    print::ReportViewState& view_;
     const print::ReportFonts& fonts_;
     std::function<CalendarDate()> today_;
 };

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppIcon.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {

@@ -32,7 +32,9 @@
 #include "store/CVelnoDoc.h"
 #include "store/ui/StoreCommands.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/StoreTexts.h"
 #include "text/ui/QtText.h"
 
 #ifndef VELNO_SOURCE_HELP_DIR
@@ -48,14 +50,6 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     setWindowIcon(appIcon());
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
-    // The fonts travel with every save of the settings.
-    // The branch report's totals are written with the records.
-    if (!doc_.recomputeTotals) installTallyOnSave(doc_);
-    writeSettings_ = doc_.writeSettings;
-    doc_.writeSettings = [this](CVelnoDoc& d) {
-        storeFonts();
-        if (writeSettings_) writeSettings_(d);
-    };
     printer_ = std::make_unique<ReportPrinter>(ReportPrinter::Parts{
         doc_, view_, prompter_, this, today_, [this]() -> print::ReportFonts& { return fonts(); },
         [this] { reportView_->refresh(); },
@@ -82,8 +76,6 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
 }
 
 MainWindow::~MainWindow() {
-    // The document outlives the window: it must not call back into it.
-    doc_.writeSettings = writeSettings_;
     prompter_.setParent(nullptr);
 }
 
@@ -360,6 +352,8 @@ print::ReportFonts& MainWindow::fonts() {
         print::ProfileFontSettings store(doc_.profile());
         fonts_.load(store, print::ReportFonts::defaultSetFor(printerDpi),
                     text::tr(text::LanguageCode));
+        // The settings written with every save carry the fonts.
+        fonts_.store(store);
     }
     return fonts_;
 }
@@ -381,7 +375,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storeFonts();
-    doc_.profile().save();
+    doc_.reportWriteFailure(doc_.profile().save(&doc_.folder()));
     event->accept();
 }
 

@@ -14,8 +14,9 @@
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
 #include "print/ReportFonts.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "store/Calendar.h"
+#include "store/DataFolder.h"
 
 class QLabel;
 class QStackedWidget;
@@ -42,7 +43,7 @@ public:
     CVelnoDoc& doc() override { return doc_; }
     QWidget* dialogParent() override { return this; }
     CalendarDate today() const override { return today_; }
-    const print::ReportView& view() const override { return view_; }
+    const print::ReportViewState& view() const override { return view_; }
     bool showReport(int kind) override;
     void showDrawing(print::DrawReport drawing) override;
     void returnToPanel() override;
@@ -71,10 +72,12 @@ public:
     QMenu* oldReportsMenu();
     // The menus are filled when first opened; this fills every one now.
     void fillMenus();
-    print::ReportView& view() { return view_; }
+    print::ReportViewState& view() { return view_; }
     // Loaded on first use (the first report): finding the default printer
     // is slow and the panel needs no fonts.
     print::ReportFonts& fonts();
+    // Puts the fonts into the settings that the next save writes.
+    void storeFonts();
 
     // How a help page is opened (the system browser; tests record it).
     std::function<bool(const QUrl&)> openUrl;
@@ -95,18 +98,16 @@ private:
     void applyMode(bool entering);
     void sizeForPanel();
     void sizeForReport();
-    void storeFonts();
 
     CVelnoDoc& doc_;
     QtPrompter& prompter_;
     CalendarDate today_;
-    print::ReportView view_;
+    print::ReportViewState view_;
     print::ReportFonts fonts_;
     bool fontsLoaded_ = false;
     CommandRegistry registry_;
     std::unique_ptr<ReportPrinter> printer_;
     // The document's own settings writer, which the window wraps.
-    std::function<void(CVelnoDoc&)> writeSettings_;
 
     QStackedWidget* stack_ = nullptr;
     ActionPanel* panel_ = nullptr;

@@ -8,7 +8,7 @@
 #include "store/PasswordPrompt.h"
 #include "store/ui/PasswordChangeDialog.h"
 #include "store/ui/PasswordDialog.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {

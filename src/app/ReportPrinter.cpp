@@ -11,11 +11,12 @@
 
 #include "app/QtPrompter.h"
 #include "print/GroupPrinting.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPrinterPrintTarget.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {
@@ -37,7 +38,7 @@ QPrinter& ReportPrinter::printer() {
 
 void ReportPrinter::printerChanged() {
     if (!printer_) return;
-    print::ReportView& view = parts_.view;
+    print::ReportViewState& view = parts_.view;
     const std::string name = printer_->printerName().toStdString();
     if (name != view.printerName) {
         view.printerName = name;

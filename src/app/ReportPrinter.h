@@ -16,7 +16,7 @@ class QWidget;
 namespace velno {
 class CVelnoDoc;
 namespace print {
-class ReportView;
+class ReportViewState;
 }
 }  // namespace velno
 
@@ -28,7 +28,7 @@ class ReportPrinter {
 public:
     struct Parts {
         const CVelnoDoc& doc;
-        print::ReportView& view;
+        print::ReportViewState& view;
         QtPrompter& prompter;
         QWidget* parent;
         CalendarDate today;

@@ -10,7 +10,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {

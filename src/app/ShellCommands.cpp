@@ -7,6 +7,8 @@
 #include "app/commands/CommandIds.h"
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {
@@ -23,6 +25,7 @@ void chooseFont(MainWindow& w, FontRole role, int caption) {
         chooseReportFont(fonts.font(role), w.view().screenDpiY, qs(tr(caption)), &w);
     if (!chosen) return;
     fonts.setFont(role, *chosen);
+    w.storeFonts();
     w.redrawReport();
 }
 
@@ -151,6 +154,7 @@ void registerShellCommands(CommandRegistry& r, MainWindow& w) {
     }
     r.add(command(cmd::FontsHighResolution, TxMFontsHigh, [&w] {
         w.fonts().applyDefaults(print::ReportFonts::DefaultSet::HighResolution, tr(LanguageCode));
+        w.storeFonts();
         w.redrawReport();
     }));
 

@@ -1,11 +1,13 @@
 #include "app/ShellLayout.h"
 
 #include "app/commands/CommandIds.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "store/CVelnoDoc.h"
 #include "store/OldReports.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::app {
 
@@ -259,7 +261,7 @@ std::string statusPaneText(const ShellState& state) {
     return text::arg(tr(TxStatusReportMonth), monthName(state.reportMonth0));
 }
 
-std::string windowTitle(const CVelnoDoc& doc, const print::ReportView& view) {
+std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view) {
     const std::string folder =
         doc.oldYearView ? doc.oldReportView().liveFolder.string() : doc.folder().path().string();
     std::string title = text::arg(tr(TxAppTitleFormat), tr(TxAppName), folder);

@@ -50,7 +50,7 @@ void declarePendingCommands(CommandRegistry& registry);
 std::string statusPaneText(const ShellState& state);
 // The window title: the program and the data folder, the group for a
 // group analysis, the snapshot's month in archive view.
-std::string windowTitle(const CVelnoDoc& doc, const print::ReportView& view);
+std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view);
 // The help page a topic opens, relative to the help folder.
 std::string helpPage(HelpTopic topic, const ShellState& state);
 

@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno::app {
 

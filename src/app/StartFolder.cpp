@@ -3,8 +3,8 @@
 #include <system_error>
 
 #include "store/DataFolder.h"
-#include "store/PreviousGeneration.h"
 #include "store/Snapshots.h"
+#include "store/convert/PreviousGeneration.h"
 
 namespace velno::app {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

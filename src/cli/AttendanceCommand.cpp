@@ -13,7 +13,9 @@
 #include "reporting/AttendanceModel.h"
 #include "reporting/Classification.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno::cli {
 

@@ -6,7 +6,7 @@
 #include "cli/FolderSession.h"
 #include "cli/Json.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 
@@ -54,6 +54,12 @@ int runCheck(Context& context) {
             .field("remarksWithBadSlot", report.remarksWithBadSlot)
             .field("emergencyEntriesDropped", report.emergencyEntriesDropped)
             .field("badExtensionLinks", badExtensions);
+        json.key("damagedFiles").beginArray();
+        for (const std::string& name : report.damagedFiles) json.value(name);
+        json.endArray();
+        json.key("unreadableFiles").beginArray();
+        for (const auto& failure : report.unreadable) json.value(failure.file);
+        json.endArray();
         json.key("notes").beginArray();
         for (const std::string& note : notes) json.value(note);
         json.endArray().endObject().finish();

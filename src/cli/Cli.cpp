@@ -8,7 +8,7 @@
 #include "cli/Command.h"
 #include "store/Clock.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

@@ -11,7 +11,11 @@
 #include <vector>
 
 #include "store/Calendar.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 

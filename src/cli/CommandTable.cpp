@@ -10,6 +10,11 @@ const std::vector<CommandEntry>& commandTable() {
     static const std::vector<CommandEntry> table = {
 #define VELNO_CLI_COMMAND(name, function, summary) {name, text::summary, &function},
 #include "cli/Commands.def"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
+#include "text/texts/ReportingTexts.h"
 #undef VELNO_CLI_COMMAND
     };
     return table;

@@ -4,10 +4,11 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
-#include "store/DemoCongregation.h"
+#include "demo/DemoCongregation.h"
+#include "session/SessionRules.h"
 #include "store/ReportMonth.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 
@@ -36,7 +37,7 @@ int runDemo(Context& context) {
     if (!publishers) return context.usage(error);
 
     if (!writeDemoCongregation(*out, context.today, static_cast<unsigned>(*seed),
-                               static_cast<int>(*publishers), &error))
+                               static_cast<int>(*publishers), &error, &tallyRules()))
         return context.fail(error);
 
     ReportMonth month;

@@ -8,7 +8,7 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

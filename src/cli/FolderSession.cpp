@@ -1,19 +1,19 @@
 #include "cli/FolderSession.h"
 
 #include <istream>
-#include <random>
 #include <system_error>
 
 #include "cli/Cli.h"
+#include "session/StartInstance.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
 #include "store/PasswordChangeModel.h"
 #include "store/PasswordPrompt.h"
 #include "store/Snapshots.h"
-#include "store/StartInstance.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno::cli {
 
@@ -67,47 +67,12 @@ FolderSession::FolderSession(Context& context, FolderAccess access)
 }
 
 FolderSession::~FolderSession() {
-    // A closed run leaves no undo copy of the remarks behind.
-    if (loaded_ && access_ == FolderAccess::ReadWrite)
-        doc_->folder().remove(RemarkTable::kUndoFileName);
-    if (!copy_.empty()) {
-        std::error_code ec;
-        fs::remove_all(copy_, ec);
-    }
-}
-
-int FolderSession::makePrivateCopy() {
-    std::error_code ec;
-    const fs::path base = fs::temp_directory_path(ec);
-    if (ec)
-        return context_.fail(
-            text::arg(text::tr(text::TxCliCannotCopyFolder), shown(folder()), ec.message()));
-    std::random_device random;
-    for (int attempt = 0; attempt < 100 && copy_.empty(); ++attempt) {
-        const fs::path candidate =
-            base / text::formatPrintf("velno-cli-%08x%08x", random(), random());
-        if (fs::create_directory(candidate, ec)) copy_ = candidate;
-        if (ec) break;
-    }
-    if (copy_.empty())
-        return context_.fail(
-            text::arg(text::tr(text::TxCliCannotCopyFolder), shown(folder()), ec.message()));
-    // The copy holds the congregation's personal data: owner only.
-    fs::permissions(copy_, fs::perms::owner_all, fs::perm_options::replace, ec);
-    fs::directory_iterator it(folder(), ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code fileError;
-        if (!it->is_regular_file(fileError)) continue;
-        fs::copy_file(it->path(), copy_ / it->path().filename(), fileError);
-        if (fileError) {
-            ec = fileError;
-            break;
-        }
-    }
-    if (ec)
-        return context_.fail(
-            text::arg(text::tr(text::TxCliCannotCopyFolder), shown(folder()), ec.message()));
-    return Ok;
+    if (!loaded_ || access_ != FolderAccess::ReadWrite) return;
+    // A command that ended without saving changes nothing.
+    doc_->folder().discardHeld();
+    // A closed run leaves no undo copy of the remarks behind; a folder that
+    // could not be read is left as it is.
+    if (!doc_->isReadOnly()) (void)doc_->folder().remove(RemarkTable::kUndoFileName);
 }
 
 int FolderSession::open() {
@@ -129,16 +94,22 @@ int FolderSession::open() {
     if (context_.options.snapshot && access_ == FolderAccess::ReadWrite)
         return context_.fail(text::arg(text::tr(text::TxCliSnapshotReadOnly), context_.command));
 
-    if (access_ == FolderAccess::ReadOnly) {
-        if (const int code = makePrivateCopy(); code != Ok) return code;
-    }
+    if (access_ == FolderAccess::ReadOnly)
+        doc_->folder().setMemoryOnly(true);
+    else
+        doc_->holdWritesUntilSave = true;
     StartOptions start;
-    start.dataFolder = access_ == FolderAccess::ReadOnly ? copy_ : folder();
+    start.dataFolder = folder();
     start.today = context_.today;
     start.tellNotice = false;
     const StartResult started = startInstance(*doc_, start);
     if (started.status == StartStatus::OutOfMemory) return Failure;  // told already
     if (started.status == StartStatus::PasswordRefused) {
+        // A header that is not ours holds no password anyone could type.
+        if (doc_->loadReport().headerNotRecognised)
+            return context_.fail(text::arg(text::tr(text::TxCliMainFileDamaged),
+                                           shown(folder() / CVelnoDoc::kMainFileName),
+                                           text::tr(text::TxHeaderNotRecognised)));
         if (prompter_.refusal == Refusal::Wrong)
             return context_.fail(text::arg(text::tr(text::TxCliPasswordWrong), shown(folder())));
         if (context_.options.passwordFromStdin)
@@ -146,14 +117,17 @@ int FolderSession::open() {
         return context_.fail(text::arg(text::tr(text::TxCliPasswordRequired), shown(folder())));
     }
     loaded_ = true;
+    if (access_ == FolderAccess::ReadWrite && doc_->isReadOnly()) {
+        const auto& f = doc_->folder().readFailures().front();
+        return context_.fail(text::arg(text::tr(text::TxCliDocumentReadOnly), shown(folder()),
+                                       shown(folder() / f.file), f.reason));
+    }
     if (context_.options.snapshot) return openSnapshot(*context_.options.snapshot);
     return Ok;
 }
 
 int FolderSession::openSnapshot(int monthsBack) {
-    // The snapshots lie in the folder itself (the private copy holds only
-    // its files); nothing in it may change.
-    doc_->folder().setPath(folder());
+    // Nothing in a snapshot may change.
     doc_->folder().setReadOnly(true);
     const auto entries = oldReportEntries(*doc_);
     const OldReportEntry& entry = entries[monthsBack - 1];

@@ -16,11 +16,11 @@
 namespace velno::cli {
 
 enum class FolderAccess {
-    // Loads a private copy of the folder: the load compacts files and
-    // rewrites the undo copy of the remarks, and looking at a folder (maybe
-    // while the program has it open) must not change it.
+    // Reads the folder into memory and writes nothing anywhere: looking at
+    // a folder (maybe while the program has it open) must not change it.
     ReadOnly,
-    // Loads the folder itself, for commands that save. Refused with
+    // For commands that save: everything the command writes, the load's
+    // own writes included, is committed at once by its save. Refused with
     // --snapshot, which opens a month-end snapshot read-only.
     ReadWrite,
 };
@@ -38,12 +38,10 @@ public:
     // Loads the folder. Returns 0, or the exit code after writing the message.
     int open();
     CVelnoDoc& doc() { return *doc_; }
-    // The folder the user named (not the private copy).
     const std::filesystem::path& folder() const { return context_.options.dataFolder; }
 
 private:
     enum class Refusal { None, Missing, Wrong };
-    int makePrivateCopy();
     int openSnapshot(int monthsBack);
 
     // Messages go to the error stream; the password dialogs read standard
@@ -75,7 +73,6 @@ private:
     FolderAccess access_;
     std::unique_ptr<CVelnoDoc> doc_;
     StreamPrompter prompter_;
-    std::filesystem::path copy_;
     bool loaded_ = false;
 };
 

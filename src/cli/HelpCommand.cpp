@@ -3,7 +3,7 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

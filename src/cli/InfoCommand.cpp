@@ -6,7 +6,7 @@
 #include "cli/FolderSession.h"
 #include "cli/Json.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

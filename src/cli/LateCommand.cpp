@@ -9,7 +9,8 @@
 #include "reporting/LateReports.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 
@@ -44,7 +45,7 @@ int runLate(Context& context) {
 
     ConfirmingPrompter prompter(context.err);
     FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = openForReporting(session, context.today); code != Ok) return code;
+    if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
     doc.setPrompter(&prompter);
     const int count = doc.lateReports().count();

@@ -9,7 +9,9 @@
 #include "reporting/Classification.h"
 #include "reporting/PublisherLists.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno::cli {
 

@@ -13,7 +13,8 @@
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 
@@ -24,9 +25,9 @@ const std::string& stateName(int state) {
         case Collection::Open:
             return text::tr(text::TxCliStateOpenShort);
         case Collection::Closed:
-            return text::tr(text::TxCliStateClosedShort);
+            return text::tr(text::TxCliStateClosed);
         default:
-            return text::tr(text::TxCliStateNone);
+            return text::tr(text::TxCliStateNotInitialised);
     }
 }
 
@@ -50,7 +51,7 @@ private:
 
 int showMonth(Context& context) {
     FolderSession session(context, FolderAccess::ReadOnly);
-    if (const int code = openForReporting(session, context.today); code != Ok) return code;
+    if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
     const ReportMonth& month = doc.reportMonth();
     const auto& late = doc.lateReports().entries();
@@ -101,7 +102,7 @@ int showMonth(Context& context) {
 int startDialogAction(Context& context, const std::string& action, bool yes) {
     StartPrompter prompter(context.err, yes || action == "early");
     FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = openForReporting(session, context.today); code != Ok) return code;
+    if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
     doc.setPrompter(&prompter);
     const std::string before = reportMonthName(doc) + " " + reportYearText(doc);
@@ -126,8 +127,7 @@ int startDialogAction(Context& context, const std::string& action, bool yes) {
         // The dialog offers the early start only for a month not open; a
         // load always finds an initialised month open, so the command closes
         // it first, as the report list's close button would.
-        if (reportMonthState(doc) == Collection::Open && doc.reportMonth().todayDay >= 25 &&
-            doc.reportMonth().earlyYear2 == 0)
+        if (reportMonthState(doc) == Collection::Open && dialog.earlyStartTime())
             CloseCollection(doc);
         if (!dialog.earlyStartVisible()) return context.fail(text::tr(text::TxCliEarlyNotNow));
         dialog.pressEarlyStart();

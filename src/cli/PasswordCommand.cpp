@@ -9,7 +9,7 @@
 #include "store/PasswordChangeModel.h"
 #include "store/PasswordPrompt.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 

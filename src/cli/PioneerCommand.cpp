@@ -5,12 +5,16 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
+#include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "publishers/PioneerEnrolmentModel.h"
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno::cli {
 
@@ -50,16 +54,12 @@ int runPioneer(Context& context) {
         context.command, context.args,
         {{"--id", true}, {"--kind", true}, {"--month", true}, {"--year", true}}, false, error);
     if (!a) return context.usage(error);
-    const auto idText = a->value("--id");
+    IdOption id;
+    if (const int code = id.parse(context, *a); code != Ok) return code;
     const auto kindName = a->value("--kind");
     const auto monthText = a->value("--month");
-    if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
     if (!kindName) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--kind"));
     if (!monthText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--month"));
-    const auto id = parseWholeNumber(*idText, 0, 65535);
-    if (!id)
-        return context.usage(
-            text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
     int target = -1;
     if (*kindName == "aux") target = ServiceAuxiliary;
     if (*kindName == "regular") target = ServiceRegular;
@@ -83,9 +83,8 @@ int runPioneer(Context& context) {
     FolderSession session(context, FolderAccess::ReadWrite);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    const int pos = doc.store().storePosById(static_cast<PublisherId>(*id));
-    if (pos == 0)
-        return context.fail(text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+    int pos = 0;
+    if (const int code = id.find(context, doc, pos); code != Ok) return code;
     const std::string name = text::cp1252ToUtf8(doc.displayName(pos));
     if (doc.store().at(pos).listKind != ListActive)
         return context.fail(text::arg(text::tr(text::TxCliNotActive), name));
@@ -141,7 +140,7 @@ int runPioneer(Context& context) {
         JsonWriter json(context.out);
         json.beginObject()
             .field("ok", true)
-            .field("id", static_cast<int>(*id))
+            .field("id", static_cast<int>(id.id()))
             .field("kind", target)
             .field("month", static_cast<int>(*month))
             .field("year", year)

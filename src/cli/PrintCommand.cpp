@@ -12,11 +12,13 @@
 #include "cli/FolderSession.h"
 #include "print/AttendanceRecordPage.h"
 #include "print/ProfileFontSettings.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
 #include "reporting/TallyMonth.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/PrintTexts.h"
 
 #ifdef VELNO_HAVE_QT_GUI
 #include <QGuiApplication>
@@ -67,7 +69,7 @@ private:
 int printOn(const PrintJob& job, const CVelnoDoc& doc, const print::ReportFonts& fonts,
             print::PrintTarget& target, const CalendarDate& today) {
     PageCounter counter(target);
-    print::ReportView view;
+    print::ReportViewState view;
     if (job.record)
         view.showDrawing(job.record);
     else if (!job.allGroups)

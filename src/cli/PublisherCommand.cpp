@@ -8,6 +8,7 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
+#include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "cli/RecordingPrompter.h"
 #include "publishers/DeletePublisherModel.h"
@@ -17,7 +18,8 @@
 #include "store/DateText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno::cli {
 
@@ -329,20 +331,15 @@ int addOrEdit(Context& context, const std::vector<std::string>& args, bool addin
     std::string error;
     const auto a = parseFields(context, args, error);
     if (!a) return context.usage(error);
-    std::optional<long long> id;
+    IdOption id;
     if (adding) {
         if (a->value("--id"))
             return context.usage(
                 text::arg(text::tr(text::TxCliUnknownOption), context.command + " add", "--id"));
         if (!a->value("--lname"))
             return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--lname"));
-    } else {
-        const auto idText = a->value("--id");
-        if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
-        id = parseWholeNumber(*idText, 0, 65535);
-        if (!id)
-            return context.usage(
-                text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
+    } else if (const int code = id.parse(context, *a); code != Ok) {
+        return code;
     }
     std::optional<std::pair<StatusChoice, int>> status;
     if (const int code = statusOption(context, *a, status); code != Ok) return code;
@@ -355,10 +352,7 @@ int addOrEdit(Context& context, const std::vector<std::string>& args, bool addin
 
     int pos = 0;
     if (!adding) {
-        pos = doc.store().storePosById(static_cast<PublisherId>(*id));
-        if (pos == 0)
-            return context.fail(
-                text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+        if (const int code = id.find(context, doc, pos); code != Ok) return code;
         if (doc.store().at(pos).listKind != ListActive)
             return context.fail(text::arg(text::tr(text::TxCliNotActive), utf8Name(doc, pos)));
     }
@@ -404,12 +398,8 @@ int deletePublisher(Context& context, const std::vector<std::string>& args) {
         {{"--id", true}, {"--temporary", false}, {"--month", true}, {"--year", true}}, false,
         error);
     if (!a) return context.usage(error);
-    const auto idText = a->value("--id");
-    if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
-    const auto id = parseWholeNumber(*idText, 0, 65535);
-    if (!id)
-        return context.usage(
-            text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
+    IdOption id;
+    if (const int code = id.parse(context, *a); code != Ok) return code;
     if (!a->has("--temporary") && (a->value("--month") || a->value("--year")))
         return context.usage(
             text::arg(text::tr(text::TxCliConflict), "--month/--year", "(no --temporary)"));
@@ -419,13 +409,12 @@ int deletePublisher(Context& context, const std::vector<std::string>& args) {
     CVelnoDoc& doc = session.doc();
     RecordingPrompter prompter;
     doc.setPrompter(&prompter);
-    const int pos = doc.store().storePosById(static_cast<PublisherId>(*id));
-    if (pos == 0)
-        return context.fail(text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+    int pos = 0;
+    if (const int code = id.find(context, doc, pos); code != Ok) return code;
     const int kind = doc.store().at(pos).listKind;
     if (kind != ListActive && kind != ListInactive)
         return context.fail(text::arg(text::tr(text::TxCliCannotMove), utf8Name(doc, pos),
-                                      std::to_string(*id), listText(ListDeleted)));
+                                      std::to_string(id.id()), listText(ListDeleted)));
 
     DeletePublisherModel dialog(doc, pos);
     if (a->has("--temporary")) {
@@ -448,7 +437,7 @@ int deletePublisher(Context& context, const std::vector<std::string>& args) {
     }
     const std::string name = utf8Name(doc, pos);
     Outcome outcome;
-    outcome.id = static_cast<PublisherId>(*id);
+    outcome.id = id.id();
     if (!applyDeletion(doc, pos, dialog.ok())) {
         outcome.line =
             text::arg(text::tr(text::TxCliDeletedListFull), std::to_string(kDeletedListLimit));
@@ -459,7 +448,7 @@ int deletePublisher(Context& context, const std::vector<std::string>& args) {
     outcome.line =
         text::arg(text::tr(dialog.kind() == DeleteKind::Permanent ? text::TxCliDeleted
                                                                   : text::TxCliDeletedTemporarily),
-                  name, std::to_string(*id));
+                  name, std::to_string(id.id()));
     return report(context, prompter, outcome);
 }
 
@@ -471,16 +460,12 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
         context.command, args,
         {{"--id", true}, {"--to", true}, {"--month", true}, {"--year", true}}, false, error);
     if (!a) return context.usage(error);
-    const auto idText = a->value("--id");
+    IdOption id;
+    if (const int code = id.parse(context, *a); code != Ok) return code;
     const auto to = a->value("--to");
     const auto monthText = a->value("--month");
-    if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
     if (!to) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--to"));
     if (!monthText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--month"));
-    const auto id = parseWholeNumber(*idText, 0, 65535);
-    if (!id)
-        return context.usage(
-            text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
     if (*to != "inactive" && *to != "active")
         return context.usage(
             text::arg(text::tr(text::TxCliBadChoice), "--to", "inactive|active", *to));
@@ -497,17 +482,16 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
     CVelnoDoc& doc = session.doc();
     RecordingPrompter prompter;
     doc.setPrompter(&prompter);
-    const int pos = doc.store().storePosById(static_cast<PublisherId>(*id));
-    if (pos == 0)
-        return context.fail(text::arg(text::tr(text::TxCliNoSuchPublisher), std::to_string(*id)));
+    int pos = 0;
+    if (const int code = id.find(context, doc, pos); code != Ok) return code;
     const int from = doc.store().at(pos).listKind;
     const std::string name = utf8Name(doc, pos);
     Outcome outcome;
-    outcome.id = static_cast<PublisherId>(*id);
+    outcome.id = id.id();
     const int target = toInactive ? ListInactive : ListActive;
     auto cannot = [&] {
-        outcome.line =
-            text::arg(text::tr(text::TxCliCannotMove), name, std::to_string(*id), listText(target));
+        outcome.line = text::arg(text::tr(text::TxCliCannotMove), name, std::to_string(id.id()),
+                                 listText(target));
         return report(context, prompter, outcome);
     };
 
@@ -543,7 +527,7 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
     if (const int code = save(context, session); code != Ok) return code;
     outcome.ok = true;
     outcome.line =
-        text::arg(text::tr(text::TxCliMovedTo), name, std::to_string(*id), listText(target));
+        text::arg(text::tr(text::TxCliMovedTo), name, std::to_string(id.id()), listText(target));
     if (!extra.empty()) outcome.line += "; " + extra;
     return report(context, prompter, outcome);
 }

@@ -8,11 +8,6 @@
 
 namespace velno::cli {
 
-// Opens the folder for a report-month command: with the settings (the
-// early start of the next month), the tally at once, as at the program's
-// start, and again before every save.
-int openForReporting(FolderSession& session, const CalendarDate& today);
-
 // Saves the folder; the exit code with the message when that failed.
 int saveReporting(Context& context, FolderSession& session);
 

@@ -6,14 +6,16 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
+#include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "cli/ReportMonthCli.h"
-#include "reporting/CollectionState.h"
 #include "reporting/ReportListModel.h"
+#include "reporting/ReportSlipModel.h"
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno::cli {
 
@@ -42,12 +44,8 @@ int runSlip(Context& context) {
                                      {"--remark", true}},
                                     false, error);
     if (!a) return context.usage(error);
-    const auto idText = a->value("--id");
-    if (!idText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--id"));
-    const auto id = parseWholeNumber(*idText, 0, 65535);
-    if (!id)
-        return context.usage(
-            text::arg(text::tr(text::TxCliBadNumber), "--id", "0", "65535", *idText));
+    IdOption id;
+    if (const int code = id.parse(context, *a); code != Ok) return code;
     std::optional<long long> month, hours, studies;
     if (auto m = a->value("--month")) {
         month = parseWholeNumber(*m, 1, 12);
@@ -76,16 +74,15 @@ int runSlip(Context& context) {
     const auto aux = choice(*a, "--aux", "--no-aux");
 
     FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = openForReporting(session, context.today); code != Ok) return code;
+    if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    if (reportMonthState(doc) != Collection::Open)
+    if (!ReportSlipModel::monthOpen(doc))
         return context.fail(text::arg(text::tr(text::TxCliSlipMonthNotOpen), reportMonthName(doc),
                                       reportYearText(doc)));
-    const int pos = doc.store().storePosById(static_cast<PublisherId>(*id));
-    if (pos == 0)
-        return context.fail(text::arg(text::tr(text::TxCliNoSuchId), std::to_string(*id)));
+    int pos = 0;
+    if (const int code = id.find(context, doc, pos); code != Ok) return code;
     const std::string name = text::cp1252ToUtf8(doc.displayName(pos));
-    if (doc.store().at(pos).listKind != ListActive)
+    if (!ReportSlipModel::takesReports(doc, pos))
         return context.fail(text::arg(text::tr(text::TxCliNotActivePublisher), name));
 
     ReportListModel list(doc);
@@ -129,7 +126,7 @@ int runSlip(Context& context) {
     if (result.changed) {
         if (const int code = saveReporting(context, session); code != Ok) return code;
     }
-    const PublisherRecord& stored = *doc.store().recordById(static_cast<PublisherId>(*id));
+    const PublisherRecord& stored = *doc.store().recordById(id.id());
     const int credit = stored.credit[monthSlot(slip.month0(), slip.parity())];
 
     std::ostream& out = context.out;
@@ -148,7 +145,7 @@ int runSlip(Context& context) {
         << '\n'
         << text::arg(text::tr(text::TxCliSlipCredit), std::to_string(credit)) << '\n'
         << text::arg(text::tr(text::TxCliSlipLate),
-                     text::tr(result.carriedLate ? text::TxCliYesWord : text::TxCliNoWord))
+                     text::tr(result.carriedLate ? text::TxCliYes : text::TxCliNo))
         << '\n';
     return Ok;
 }

@@ -7,7 +7,7 @@
 #include "cli/Json.h"
 #include "store/OldReports.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 
@@ -46,7 +46,7 @@ int runSnapshots(Context& context) {
                                  e.label, std::to_string(e.year),
                                  "Roll/Vn9_" + std::to_string(e.snapshotNumber),
                                  text::tr(e.available ? text::TxCliSnapshotAvailable
-                                                      : text::TxCliSnapshotMissingShort))
+                                                      : text::TxCliCheckMissing))
                     << '\n';
     }
     return Ok;

@@ -8,7 +8,7 @@
 #include "cli/Json.h"
 #include "reporting/Statistics.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno::cli {
 

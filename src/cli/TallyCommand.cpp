@@ -18,7 +18,7 @@ int runTally(Context& context) {
     if (!Arguments::parse(context.command, context.args, {}, false, error))
         return context.usage(error);
     FolderSession session(context, FolderAccess::ReadOnly);
-    if (const int code = openForReporting(session, context.today); code != Ok) return code;
+    if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
     const BranchReport box = BranchReportBox(doc);
     const CategoryTally& t = doc.tally();

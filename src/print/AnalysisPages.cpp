@@ -2,13 +2,14 @@
 
 #include "print/MeetingReportPage.h"
 #include "print/ReportTitle.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "publishers/GroupOverseer.h"
 #include "reporting/CongregationAnalysis.h"
 #include "reporting/TallyMonth.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

@@ -8,7 +8,7 @@
 #include "reporting/Attendance.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno::print {
 

@@ -4,7 +4,7 @@
 
 namespace velno::print {
 
-int printEveryGroup(ReportView& view, const CVelnoDoc& doc, const ReportFonts& fonts,
+int printEveryGroup(ReportViewState& view, const CVelnoDoc& doc, const ReportFonts& fonts,
                     PrintTarget& target, const CalendarDate& today, int kind) {
     int printed = 0;
     for (int group = 1; group <= doc.groups().count(); ++group) {

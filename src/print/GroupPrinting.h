@@ -2,7 +2,7 @@
 // A per-group report printed for every group in turn ("Cetak 1 - n" of the
 // group picker).
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 
 namespace velno::print {
 
@@ -10,7 +10,7 @@ namespace velno::print {
 // the one job of `target` and goes on with the next; a group without
 // members is skipped. The view returns to panel mode afterwards. Returns
 // the number of groups printed.
-int printEveryGroup(ReportView& view, const CVelnoDoc& doc, const ReportFonts& fonts,
+int printEveryGroup(ReportViewState& view, const CVelnoDoc& doc, const ReportFonts& fonts,
                     PrintTarget& target, const CalendarDate& today, int kind);
 
 }  // namespace velno::print

@@ -1,10 +1,11 @@
 #include "print/HoursPages.h"
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/TableReport.h"
-#include "reporting/AveragePages.h"
 #include "reporting/Classification.h"
-#include "text/StringTable.h"
+#include "reporting/TrendPageData.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

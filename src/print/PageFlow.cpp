@@ -47,12 +47,18 @@ int PageFlow::line(FontRole role) {
 
 std::string fitText(Canvas& canvas, std::string_view text, int width) {
     if (canvas.textWidth(text) <= width) return std::string(text);
-    std::string_view cut = text;
-    while (!cut.empty()) {
-        cut = cut.substr(0, text::utf8PreviousCharacter(cut, cut.size()));
-        if (canvas.textWidth(cut) <= width) break;
+    // The longest prefix of whole characters that fits, found by halving:
+    // a text's width only grows as characters are added, and measuring is
+    // linear in the length, so a long name costs a few measurements.
+    std::size_t fits = 0, tooLong = text::utf8Characters(text);
+    while (tooLong - fits > 1) {
+        const std::size_t mid = fits + (tooLong - fits) / 2;
+        if (canvas.textWidth(text.substr(0, text::utf8PrefixBytes(text, mid))) <= width)
+            fits = mid;
+        else
+            tooLong = mid;
     }
-    return std::string(cut);
+    return std::string(text.substr(0, text::utf8PrefixBytes(text, fits)));
 }
 
 }  // namespace velno::print

@@ -1,9 +1,10 @@
 #include "print/PioneerHoursPage.h"
 
 #include "print/TableReport.h"
-#include "reporting/AveragePages.h"
+#include "reporting/TrendPageData.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "print/ReportFonts.h"
-#include "store/ProfileFile.h"
+#include "store/files/ProfileFile.h"
 
 namespace velno::print {
 

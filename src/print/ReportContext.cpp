@@ -4,7 +4,7 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 
@@ -17,8 +17,9 @@ void ReportContext::useFont(const LogicalFont& font) {
 }
 
 int ReportContext::topMargin() const {
-    const int margin = doc.settings().topMargin * canvas.dpiY() / 100;
-    return margin > canvas.dpiY() ? canvas.dpiY() / 2 : margin;
+    // Wide enough for any setting and any device resolution.
+    const long long margin = static_cast<long long>(doc.settings().topMargin) * canvas.dpiY() / 100;
+    return margin > canvas.dpiY() ? canvas.dpiY() / 2 : static_cast<int>(margin);
 }
 
 std::string dateStampText(const CalendarDate& today, const std::string& languageCode) {

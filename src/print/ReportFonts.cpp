@@ -1,11 +1,17 @@
 #include "print/ReportFonts.h"
 
-#include "text/StringTable.h"
+#include <algorithm>
+
+#include "text/Utf8.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 
 namespace {
 
+constexpr int kMaxFontHeight = 1000;
+constexpr std::size_t kMaxFaceName = 31;  // a face name's field
 constexpr const char* kHeight = "Tinggi";
 constexpr const char* kWeight = "Berat";
 constexpr const char* kItalic = "Miring";
@@ -109,19 +115,21 @@ void ReportFonts::load(FontSettingsStore& store, DefaultSet set, const std::stri
         const auto role = static_cast<FontRole>(i);
         const std::string section = sectionName(role);
         LogicalFont f;
-        f.height = store.getInt(section, kHeight, 0);
+        // A hand-edited file gets sizes a page can hold, nothing that overflows.
+        f.height = std::clamp(store.getInt(section, kHeight, 0), -kMaxFontHeight, kMaxFontHeight);
         if (f.height == 0 || reset) {
             fonts_[i] = defaultFont(role, set, charSet);
             stored_[i] = LogicalFont{};
             defaultsApplied_ = true;
             continue;
         }
-        f.weight = store.getInt(section, kWeight, 400);
+        f.weight = std::clamp(store.getInt(section, kWeight, 400), 0, 1000);
         f.italic = store.getInt(section, kItalic, 0) != 0;
         f.underline = store.getInt(section, kUnderline, 0) != 0;
-        f.pitchAndFamily = store.getInt(section, kPitch, 0);
+        f.pitchAndFamily = std::clamp(store.getInt(section, kPitch, 0), 0, 255);
         f.faceName = store.getString(section, kFace, text::tr(text::TxFaceSystem));
-        f.charSet = store.getInt(section, kCharSet, charSet);
+        f.faceName.resize(text::utf8PrefixBytes(f.faceName, kMaxFaceName));
+        f.charSet = std::clamp(store.getInt(section, kCharSet, charSet), 0, 255);
         fonts_[i] = f;
         stored_[i] = f;
     }

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "print/AnalysisPages.h"
-#include "print/AveragesPages.h"
 #include "print/HoursPages.h"
 #include "print/MeetingReportPage.h"
+#include "print/MonthAveragesPage.h"
 #include "print/PioneerHoursPage.h"
 #include "print/ServiceYearTotalsPages.h"
 #include "print/StatisticsPage.h"

@@ -4,7 +4,8 @@
 #include "print/ReportTitle.h"
 #include "reporting/Statistics.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 

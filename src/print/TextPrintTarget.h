@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "print/RecordingCanvas.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 
 namespace velno::print {
 

@@ -2,7 +2,7 @@
 
 #include "publishers/PublisherMoves.h"
 #include "store/CVelnoDoc.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 

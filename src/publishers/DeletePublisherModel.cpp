@@ -3,7 +3,7 @@
 #include "publishers/PublisherMoves.h"
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 

@@ -5,6 +5,7 @@
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno {
 

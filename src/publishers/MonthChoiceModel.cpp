@@ -1,7 +1,7 @@
 #include "publishers/MonthChoiceModel.h"
 
 #include "store/ReportMonth.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 

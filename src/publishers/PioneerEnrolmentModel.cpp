@@ -5,7 +5,10 @@
 #include "publishers/RecordPlacement.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 

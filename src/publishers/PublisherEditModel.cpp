@@ -12,7 +12,8 @@
 #include "store/Scrambler.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 
@@ -558,11 +559,8 @@ bool PublisherEditModel::writeExtension() {
         setFieldText(e.email, email);
         setFieldText(e.other, otherInfo_);
         e.marker = extensionMarker_;
-        const int entry = doc_.writeExtension();
-        if (entry == 0) {
-            doc_.reportWriteFailure(ExtensionTable::kFileName);
-            return false;
-        }
+        const int entry = doc_.writeExtension();  // tells when the file could not be written
+        if (entry == 0) return false;
         copy_.extSlot = static_cast<std::uint16_t>(entry);
     }
     if (!any) copy_.extSlot = 0;

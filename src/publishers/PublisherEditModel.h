@@ -13,7 +13,7 @@
 
 #include "publishers/DateLists.h"
 #include "publishers/DeletePublisherModel.h"
-#include "reporting/PublisherStatusModel.h"
+#include "publishers/PublisherStatusModel.h"
 #include "store/PublisherRecord.h"
 
 namespace velno {

@@ -2,7 +2,8 @@
 
 #include "publishers/RecordPlacement.h"
 #include "store/CVelnoDoc.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 

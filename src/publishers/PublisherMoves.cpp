@@ -6,7 +6,7 @@
 
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 
@@ -134,8 +134,7 @@ int reactivatePublisher(CVelnoDoc& doc, int pos, int month) {
             parity ^= 1;
         }
     }
-    if (!emptied.empty() && !RemarkTable::writeRemarks(doc.folder(), emptied))
-        doc.reportWriteFailure(RemarkTable::kFileName);
+    if (!emptied.empty()) doc.reportWriteFailure(RemarkTable::writeRemarks(doc.folder(), emptied));
     finishMove(doc);
     return std::max(absent, 0);
 }

@@ -3,7 +3,7 @@
 #include "publishers/PublisherEditModel.h"
 #include "publishers/RecordPlacement.h"
 #include "store/CVelnoDoc.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 

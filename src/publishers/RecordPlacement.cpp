@@ -4,7 +4,7 @@
 #include "store/Collation.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 
@@ -41,7 +41,7 @@ void releaseReferences(CVelnoDoc& doc, PublisherId id) {
     RecordStore& store = doc.store();
     for (int p = 1; p < store.recordCount(); ++p)
         if (store.at(p).household == id) store.at(p).household = 0;
-    doc.blankRemarksOf(id);
+    doc.reportWriteFailure(doc.blankRemarksOf(id));
     doc.privilegeDates().removeAllOf(id);
 }
 

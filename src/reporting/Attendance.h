@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "store/SideFiles.h"
+#include "store/files/MeetingAttendance.h"
 
 namespace velno {
 

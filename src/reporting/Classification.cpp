@@ -5,7 +5,7 @@
 #include "reporting/CollectionState.h"
 #include "store/CVelnoDoc.h"
 #include "store/ReportMonth.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

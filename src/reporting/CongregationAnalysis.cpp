@@ -1,13 +1,13 @@
 #include "reporting/CongregationAnalysis.h"
 
-#include "reporting/Averages.h"
 #include "reporting/Classification.h"
 #include "reporting/PublisherSelection.h"
+#include "reporting/RecordAverages.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

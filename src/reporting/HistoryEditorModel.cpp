@@ -6,7 +6,7 @@
 #include "reporting/TallyMonth.h"
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 

@@ -51,21 +51,19 @@ InitialiseResult InitialiseMonth(CVelnoDoc& doc, int month0, int parity) {
     const int previousParity = month0 == 0 ? parity ^ 1 : parity;
     const int previousSlot = monthSlot(previous, previousParity);
 
-    std::vector<RemarkEntry> emptied;
     for (int pos : store.subList(ListActive)) {
         PublisherRecord& r = store.at(pos);
         ageStatus(r, month0, month.reportStamp);
         r.serviceKind[slot] = carriedKind(r, previousSlot);
         const std::uint16_t k = r.remarkIndex[slot];
-        if (k > 0 && k < remarks.count()) {
+        // Emptied in memory only: the save writes them with the records that
+        // no longer point at them, so the disk never holds one without the other.
+        if (k > 0 && k < remarks.count())
             std::memset(remarks.at(k).text, 0, sizeof remarks.at(k).text);
-            emptied.push_back(remarks.at(k));
-        }
         r.remarkIndex[slot] = 0;
         r.clearItemsAt(slot);
         r.credit[slot] = 0;
     }
-    if (!emptied.empty()) RemarkTable::writeRemarks(doc.folder(), emptied);
 
     // A Bible student's placements hold the name of the study conductor,
     // so that array is left alone.

@@ -5,7 +5,7 @@
 #include "reporting/TallyMonth.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 

@@ -1,6 +1,6 @@
 #include "reporting/MonthPhrase.h"
 
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 

@@ -4,7 +4,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

@@ -4,7 +4,7 @@
 #include "reporting/PublisherSelection.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reporting/CollectionState.h"
 #include "reporting/LateReports.h"
 #include "reporting/MonthPhrase.h"
 #include "reporting/PioneerCredit.h"
@@ -11,7 +12,7 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 
@@ -22,6 +23,16 @@ int leadingNumber(const std::string& text, int limit) {
         value = std::min<long>(value * 10 + (c - '0'), limit);
     }
     return static_cast<int>(value);
+}
+
+bool ReportSlipModel::monthOpen(const CVelnoDoc& doc) {
+    return reportMonthState(doc) == Collection::Open;
+}
+
+bool ReportSlipModel::takesReports(const CVelnoDoc& doc, int storePos) {
+    const RecordStore& store = doc.store();
+    return storePos > 0 && storePos < store.recordCount() &&
+           store.at(storePos).listKind == ListActive;
 }
 
 ReportSlipModel::ReportSlipModel(CVelnoDoc& doc, int storePos)
@@ -297,7 +308,7 @@ bool ReportSlipModel::storeRemark(bool& refused) {
     entry.id = id_;
     if (current > 0 && current < remarks.count()) {
         remarks.at(current) = entry;
-        RemarkTable::writeRemark(doc_.folder(), entry);
+        doc_.reportWriteFailure(RemarkTable::writeRemark(doc_.folder(), entry));
         copy_.remarkIndex[slot_] = want.empty() ? 0 : static_cast<std::uint16_t>(current);
         return true;
     }
@@ -309,7 +320,7 @@ bool ReportSlipModel::storeRemark(bool& refused) {
         refused = true;
         return true;
     }
-    RemarkTable::writeRemark(doc_.folder(), entry);
+    doc_.reportWriteFailure(RemarkTable::writeRemark(doc_.folder(), entry));
     copy_.remarkIndex[slot_] = static_cast<std::uint16_t>(k);
     return true;
 }

@@ -38,6 +38,11 @@ public:
     static constexpr int kRemarkLength = 36;
     static constexpr int kRemarkTableLimit = 3854;
 
+    // Slips are filled while the ReportMonth is open, and only for
+    // publishers of the active list (the report list offers no others).
+    static bool monthOpen(const CVelnoDoc& doc);
+    static bool takesReports(const CVelnoDoc& doc, int storePos);
+
     // Opens the slip of the publisher at a store position for the ReportMonth.
     ReportSlipModel(CVelnoDoc& doc, int storePos);
     void setLanguageCode(std::string code);

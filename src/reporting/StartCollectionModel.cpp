@@ -5,7 +5,7 @@
 #include "reporting/TallyMonth.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 
@@ -80,9 +80,12 @@ std::string StartCollectionModel::initialiseText() const {
     return text::arg(text::tr(id), nameOf(savedStamp_));
 }
 
+bool StartCollectionModel::earlyStartTime() const {
+    return day_ >= kEarlyStartFromDay && doc_.reportMonth().earlyYear2 == 0;
+}
+
 bool StartCollectionModel::earlyStartVisible() const {
-    return day_ >= kEarlyStartFromDay && doc_.reportMonth().earlyYear2 == 0 &&
-           state(savedStamp_) != 1;
+    return earlyStartTime() && state(savedStamp_) != 1;
 }
 
 std::string StartCollectionModel::earlyStartText() const {

@@ -38,6 +38,9 @@ public:
     bool reopenVisible() const;
     std::string reopenText() const;
     std::string initialiseText() const;
+    // From the 25th, while no early start is set, the next month may be
+    // started early; the button shows when the ReportMonth is not open too.
+    bool earlyStartTime() const;
     bool earlyStartVisible() const;
     std::string earlyStartText() const;
     StartButton defaultButton() const;

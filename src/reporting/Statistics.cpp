@@ -1,13 +1,13 @@
 #include "reporting/Statistics.h"
 
 #include "reporting/Attendance.h"
-#include "reporting/Averages.h"
 #include "reporting/Classification.h"
 #include "reporting/PublisherSelection.h"
 #include "reporting/QuickView.h"
+#include "reporting/RecordAverages.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

@@ -5,7 +5,7 @@
 #include "reporting/ReportPredicates.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 
 namespace velno {
 
@@ -92,10 +92,6 @@ void setMonthlyHistory(CVelnoDoc& doc, int month0, int parity, const CategoryTal
     for (int c = 0; c < CategoryTally::kCategories; ++c)
         for (int v = 0; v < CategoryTally::kValues; ++v)
             totals.values[month0][c][v][parity] = tally.values[c][v];
-}
-
-void installTallyOnSave(CVelnoDoc& doc) {
-    doc.recomputeTotals = [](CVelnoDoc& d) { TallyMonth(d); };
 }
 
 BranchReport BranchReportBox(const CVelnoDoc& doc) {

@@ -26,10 +26,6 @@ int CategoryTotal(const CategoryTally& tally, int value);
 CategoryTally MonthlyHistory(const CVelnoDoc& doc, int month0, int parity);
 void setMonthlyHistory(CVelnoDoc& doc, int month0, int parity, const CategoryTally& tally);
 
-// The tally runs before every save (the late-report totals are written with
-// the records).
-void installTallyOnSave(CVelnoDoc& doc);
-
 struct BranchReportRow {
     std::string label;         // UTF-8
     int count = 0;             // "Berdinas"

@@ -1,7 +1,7 @@
 #include "reporting/YearAttendanceModel.h"
 
 #include "store/CVelnoDoc.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

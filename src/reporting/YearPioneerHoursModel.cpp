@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "reporting/AveragePages.h"
 #include "reporting/Classification.h"
 #include "reporting/PublisherSelection.h"
+#include "reporting/TrendPageData.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 
 namespace velno {
 

@@ -1,14 +1,17 @@
 #include "store/CVelnoDoc.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <set>
 
 #include "store/Collation.h"
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
+#include "store/files/UnderHourMarks.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 
@@ -42,9 +45,37 @@ void CVelnoDoc::setToday(const CalendarDate& today) {
     month_.deriveFrom(today);
 }
 
-void CVelnoDoc::reportWriteFailure(const std::string& fileName) {
-    const std::string path = (folder_.path() / fileName).string();
-    prompter().tell(text::arg(text::tr(text::TxCannotCreateFile), path), Icon::Error);
+void CVelnoDoc::reportWriteFailure(const FileResult& failure) {
+    if (failure.ok()) return;
+    const std::string path = (folder_.path() / failure.file).string();
+    if (failure.error == EROFS && isReadOnly()) {
+        prompter().tell(readOnlyMessage(), Icon::Error);
+        return;
+    }
+    // A full disk is not a permission problem: it says so, with the system's reason.
+    const std::string message =
+        failure.error == ENOSPC || failure.error == EDQUOT
+            ? text::arg(text::tr(text::TxDiskFull), path, failure.reason)
+            : text::arg(text::tr(text::TxCannotCreateFile), path) + "\n" + failure.reason;
+    prompter().tell(message, Icon::Error);
+}
+
+std::string CVelnoDoc::readOnlyMessage() const {
+    const auto& failures = folder_.readFailures();
+    if (failures.empty()) return {};
+    const auto& f = failures.front();
+    return text::arg(text::tr(text::TxFileUnreadable), (folder_.path() / f.file).string(),
+                     f.reason);
+}
+
+void CVelnoDoc::noteDamage(const std::string& fileName, std::size_t size, std::size_t entrySize,
+                           bool exactSize) {
+    const bool odd = exactSize ? size != entrySize : size % entrySize != 0;
+    if (!odd) return;
+    note(exactSize
+             ? text::arg(text::tr(text::TxNoteUnexpectedSize), fileName, num(size), num(entrySize))
+             : text::arg(text::tr(text::TxNoteFileSize), fileName, num(size), num(entrySize)));
+    loadReport_.damagedFiles.push_back(fileName);
 }
 
 // ---- load ------------------------------------------------------------------
@@ -53,7 +84,7 @@ void CVelnoDoc::loadMainFile() {
     const std::size_t limit = kRecordSize * RecordStore::kCapacity;
     const auto file = folder_.read(kMainFileName, limit);
     const std::size_t records = file.bytes.size() / kRecordSize;
-    std::memcpy(store_.data(), file.bytes.data(), records * kRecordSize);
+    if (records) std::memcpy(store_.data(), file.bytes.data(), records * kRecordSize);
     for (std::size_t pos = 0; pos < records; ++pos) {
         auto& more = store_.at(static_cast<int>(pos)).moreBits;
         if (!(more & MoreBit::Loaded)) more = MoreBit::Loaded;
@@ -64,12 +95,11 @@ void CVelnoDoc::loadMainFile() {
     } else {
         store_.setRecordCount(static_cast<int>(records));
     }
-    if (file.bytes.size() % kRecordSize)
-        note(text::arg(text::tr(text::TxNoteFileSize), kMainFileName, num(file.bytes.size()),
-                       num(kRecordSize)));
+    noteDamage(kMainFileName, file.bytes.size(), kRecordSize);
     if (file.truncated) {
         loadReport_.recordsBeyondCapacity = 1;
         note(text::arg(text::tr(text::TxNoteFileTooLong), kMainFileName, num(limit)));
+        loadReport_.damagedFiles.push_back(kMainFileName);
     }
 }
 
@@ -77,8 +107,13 @@ void CVelnoDoc::unscrambleStore() {
     for (int pos = 0; pos < store_.recordCount(); ++pos) unscrambleRecord(store_.at(pos));
 }
 
-bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
+bool CVelnoDoc::loadStore(const std::filesystem::path& path, Admission admission) {
     folder_.setPath(path);
+    folder_.startLoad();
+    // An interrupted commit reads as done; the disk itself is put in order
+    // by the first commit, and nothing is written before the password.
+    folder_.recover();
+    folder_.holdWrites();
     store_.reset();
     extensions_.clear();
     remarks_.clear();
@@ -96,14 +131,20 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     convertedFromOld = false;
 
     // 1. Extension index.
-    if (!extensions_.load(folder_))
+    if (!extensions_.load(folder_)) {
         note(text::arg(text::tr(text::TxNoteFileTooLong), ExtensionTable::kFileName, "8388608"));
+        loadReport_.damagedFiles.push_back(ExtensionTable::kFileName);
+    }
 
     // 2. The records, or the older files when the main file is absent.
     const auto mainSize = folder_.size(kMainFileName);
     if (mainSize && *mainSize > kMainFileMinimum) {
         loadReport_.mainFileFound = true;
         loadMainFile();
+    } else if (folder_.couldNotRead(kMainFileName)) {
+        // There but unreadable: not missing, so no older files replace it.
+        initHeaderRecord(store_.header());
+        store_.setRecordCount(1);
     } else {
         note(text::tr(text::TxNoteMainFileMissing));
         if (previous_) convertedFromOld = previous_->convertStore(*this);
@@ -136,6 +177,11 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
 
     // 7. Plain text in memory.
     if (store_.header().lname[0] != 'A') unscrambleStore();
+    if (store_.header().lname[0] != 'A') {
+        loadReport_.headerNotRecognised = true;
+        note(text::tr(text::TxNoteHeaderNotRecognised));
+        loadReport_.damagedFiles.push_back(kMainFileName);
+    }
 
     // 8. Final order, privilege dates, ids, contacts and needs.
     store_.sortStore(settings_.sortByFirstName);
@@ -145,12 +191,14 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     if (loadReport_.duplicateIdsRepaired) {
         dirty = true;
         note(text::arg(text::tr(text::TxNoteDuplicateIds), num(loadReport_.duplicateIdsRepaired)));
+        loadReport_.damagedFiles.push_back(kMainFileName);
     }
     compactEmergency();
     indexSpecialNeeds();
 
     // 9. Password.
-    if (!oldYearView && askPassword && !askPassword(*this)) {
+    if (!oldYearView && admission == Admission::Ask && rules_ && !rules_->admit(*this)) {
+        folder_.discardHeld();
         store_.reset();
         remarks_.clear();
         extensions_.clear();
@@ -178,15 +226,80 @@ bool CVelnoDoc::loadStore(const std::filesystem::path& path) {
     loadRemarks();
 
     recomputeCollectionState();
+    finishLoad(!holdWritesUntilSave);
+    if (rules_) rules_->loaded(*this);
     return true;
+}
+
+void CVelnoDoc::finishLoad(bool commitLoadWrites) {
+    const std::pair<const char*, std::size_t> entrySizes[] = {
+        {ExtensionTable::kFileName, sizeof(PublisherExtension)},
+        {RemarkTable::kFileName, sizeof(RemarkEntry)},
+        {UnderHourMarks::kFileName, sizeof(UnderHourEntry)},
+        {PrivilegeDates::kFileName, sizeof(PrivilegeDateEntry)},
+        {emergency_.fileName().c_str(), emergency_.entrySize()},
+        {specialNeeds_.fileName().c_str(), specialNeeds_.entrySize()},
+        {MeetingAttendance::kFileName, sizeof(MeetingBlock)},
+    };
+    for (const auto& [name, entrySize] : entrySizes)
+        if (const auto n = folder_.size(name)) noteDamage(name, *n, entrySize);
+    if (const auto n = folder_.size(ReportTotals::kFileName))
+        noteDamage(ReportTotals::kFileName, *n, sizeof(ReportTotals), true);
+    if (const auto n = folder_.size(ViewOptions::kFileName))
+        noteDamage(ViewOptions::kFileName, *n, sizeof(ViewOptions::bytes), true);
+    if (const auto n = folder_.size(GroupTable::kFileName);
+        n && *n != GroupTable::kPreviousFormatSize)
+        noteDamage(GroupTable::kFileName, *n, sizeof(GroupFile), true);
+    if (loadReport_.remarksWithBadSlot) loadReport_.damagedFiles.push_back(RemarkTable::kFileName);
+
+    std::sort(loadReport_.damagedFiles.begin(), loadReport_.damagedFiles.end());
+    loadReport_.damagedFiles.erase(
+        std::unique(loadReport_.damagedFiles.begin(), loadReport_.damagedFiles.end()),
+        loadReport_.damagedFiles.end());
+    // The damaged original is kept, named for the day and time it was set aside.
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const std::string stamp =
+        text::formatPrintf(".rusak-%04d%02d%02d-%02d%02d", month_.todayYear, month_.todayMonth,
+                           month_.todayDay, local.tm_hour, local.tm_min);
+    for (const auto& name : loadReport_.damagedFiles) {
+        folder_.keepOriginalOnReplace(name, folder_.resolve(name).filename().string() + stamp);
+        note(text::arg(text::tr(text::TxNoteWillKeepOriginal), name));
+    }
+
+    for (const auto& failure : folder_.readFailures()) {
+        loadReport_.unreadable.push_back(failure);
+        note(text::arg(text::tr(text::TxNoteUnreadable), failure.file, failure.reason));
+    }
+    // A folder that could not be read whole gets nothing written into it.
+    if (isReadOnly()) {
+        folder_.discardHeld();
+        return;
+    }
+    if (!commitLoadWrites) return;
+    if (const FileResult r = folder_.commitHeld(); !r)
+        note(text::arg(text::tr(text::TxCannotCreateFile), (folder_.path() / r.file).string()) +
+             " " + r.reason);
+    tellKeptOriginals();
+}
+
+void CVelnoDoc::tellKeptOriginals() {
+    for (const auto& [name, keptAs] : folder_.takeKeptOriginals())
+        prompter().tell(text::arg(text::tr(text::TxDamagedOriginalKept), name,
+                                  (folder_.path() / keptAs).string()),
+                        Icon::Warning);
 }
 
 void CVelnoDoc::loadRemarks() {
     if (!oldYearView) {
-        if (folder_.exists(RemarkTable::kFileName))
-            folder_.copy(RemarkTable::kFileName, RemarkTable::kUndoFileName);
-        else
-            folder_.remove(RemarkTable::kUndoFileName);
+        // Held with the rest of the load's writes; a failure shows at commit.
+        const FileResult undo =
+            folder_.exists(RemarkTable::kFileName)
+                ? folder_.copy(RemarkTable::kFileName, RemarkTable::kUndoFileName)
+                : folder_.remove(RemarkTable::kUndoFileName);
+        if (!undo)
+            note(text::arg(text::tr(text::TxCannotCreateFile), undo.file) + " " + undo.reason);
     }
     for (int pos = 1; pos < store_.recordCount(); ++pos)
         std::memset(store_.at(pos).remarkIndex, 0, sizeof store_.at(pos).remarkIndex);
@@ -230,9 +343,11 @@ std::uint16_t CVelnoDoc::item(int pos, int month0, int itemNumber, int parity) c
 
 void CVelnoDoc::rebuildIndex() {
     const int extra = store_.rebuildIndex();
-    loadReport_.extraCircuitOverseers = extra;
-    for (int i = 0; i < extra; ++i)
+    // Once, however many extra records there are and however often the
+    // index is rebuilt.
+    if (extra > 0 && loadReport_.extraCircuitOverseers == 0)
         prompter().tell(text::tr(text::TxDuplicateCircuitOverseer), Icon::Warning);
+    loadReport_.extraCircuitOverseers = extra;
 }
 
 void CVelnoDoc::sortAndIndex() {
@@ -245,7 +360,7 @@ void CVelnoDoc::deleteRecord(int pos) {
     const PublisherId id = store_.at(pos).id;
     for (int p = 1; p < store_.recordCount(); ++p)
         if (store_.at(p).household == id) store_.at(p).household = 0;
-    blankRemarksOf(id);
+    reportWriteFailure(blankRemarksOf(id));
     privilegeDates_.removeAllOf(id);
     store_.removeAt(pos);
     dirty = true;
@@ -292,8 +407,12 @@ bool CVelnoDoc::isKeyReferenced(std::uint16_t key, bool emergencyKey) const {
 
 std::uint16_t CVelnoDoc::addEntry(KeyedEntryFile& file, const Bytes& entry) {
     const bool emergencyKey = &file == &emergency_;
-    return file.addEntry(folder_, entry,
-                         [&](std::uint16_t key) { return isKeyReferenced(key, emergencyKey); });
+    FileResult failure;
+    const std::uint16_t key = file.addEntry(
+        folder_, entry, [&](std::uint16_t k) { return isKeyReferenced(k, emergencyKey); },
+        &failure);
+    if (!failure) reportWriteFailure(failure);
+    return key;
 }
 
 void CVelnoDoc::compactEmergency() {
@@ -329,46 +448,43 @@ bool CVelnoDoc::isOldFormSlot(int month0, int parity) const {
 
 // ---- save ------------------------------------------------------------------
 
-bool CVelnoDoc::writeMainFile() {
+FileResult CVelnoDoc::writeMainFile() {
     // The texts are scrambled in a copy; the records in memory stay plain.
     std::unique_ptr<PublisherRecord[]> copy(new PublisherRecord[store_.recordCount()]);
     std::memcpy(copy.get(), store_.data(), kRecordSize * store_.recordCount());
     for (int pos = 0; pos < store_.recordCount(); ++pos) scrambleRecord(copy[pos]);
-    if (static_cast<unsigned char>(copy[0].lname[0]) != 'A' + kScrambleBase) return true;
+    // A header that does not scramble to its mark is not ours: writing
+    // the records would store garbage under a good name.
+    if (static_cast<unsigned char>(copy[0].lname[0]) != 'A' + kScrambleBase)
+        return FileResult::failure(kMainFileName, EINVAL, text::tr(text::TxHeaderNotRecognised));
 
-    bool ok = true;
     // Under-one-hour marks of old-form months travel in their own file; the
-    // main file drops them only when that file was written.
-    const bool marksWritten = UnderHourMarks::writeUnderHourMarks(
-        folder_, store_, [this](int m, int p) { return isOldFormSlot(m, p); });
-    if (marksWritten) {
-        for (int pos = 1; pos < store_.recordCount(); ++pos)
-            for (int m = 0; m < 12; ++m)
-                for (int p = 0; p < 2; ++p)
-                    if (isOldFormSlot(m, p))
-                        copy[pos].studiesWord[monthSlot(m, p)] &= ~StudiesWord::SharedOrUnderHour;
-    }
-    if (!folder_.write(kMainFileName, copy.get(), kRecordSize * store_.recordCount())) {
-        reportWriteFailure(kMainFileName);
-        ok = false;
-    }
-    if (!totals_.writeTotals(folder_)) {
-        reportWriteFailure(ReportTotals::kFileName);
-        ok = false;
-    }
-    if (!groups_.save(folder_)) {
-        reportWriteFailure(GroupTable::kFileName);
-        ok = false;
-    }
-    return ok;
+    // main file drops them, as both are committed together.
+    if (FileResult r = UnderHourMarks::writeUnderHourMarks(
+            folder_, store_, [this](int m, int p) { return isOldFormSlot(m, p); });
+        !r)
+        return r;
+    for (int pos = 1; pos < store_.recordCount(); ++pos)
+        for (int m = 0; m < 12; ++m)
+            for (int p = 0; p < 2; ++p)
+                if (isOldFormSlot(m, p))
+                    copy[pos].studiesWord[monthSlot(m, p)] &= ~StudiesWord::SharedOrUnderHour;
+    if (FileResult r = folder_.write(kMainFileName, copy.get(), kRecordSize * store_.recordCount());
+        !r)
+        return r;
+    if (FileResult r = totals_.writeTotals(folder_); !r) return r;
+    return groups_.save(folder_);
 }
 
 SaveOutcome CVelnoDoc::saveAll(bool onExit) {
     (void)onExit;  // the records in memory are never changed by saving
     if (oldYearView) return SaveOutcome::NothingToSave;
-    bool ok = true;
+    if (isReadOnly()) {
+        prompter().tell(readOnlyMessage(), Icon::Error);
+        return SaveOutcome::Refused;
+    }
 
-    if (recomputeTotals) recomputeTotals(*this);
+    if (rules_) rules_->beforeSave(*this);
 
     if (store_.recordCount() > 1) {
         PublisherRecord& head = store_.header();
@@ -378,24 +494,42 @@ SaveOutcome CVelnoDoc::saveAll(bool onExit) {
     }
     lateReports_.writeMarks(store_, month_);
 
-    if (store_.header().lname[0] == 'A') ok = writeMainFile() && ok;
-
-    if (!meetings_.writeMeetings(folder_)) {
-        reportWriteFailure(MeetingAttendance::kFileName);
-        ok = false;
+    // Every file of the save reaches the disk in one commit, together with
+    // whatever this run still holds; the first failure stops it whole.
+    folder_.holdWrites();
+    FileResult r = writeMainFile();
+    if (r) r = meetings_.writeMeetings(folder_);
+    if (r) r = privilegeDates_.writePrivilegeDates(folder_);
+    if (r) r = remarks_.writeAll(folder_);
+    if (r) r = viewOptions_.writeViewOptions(folder_);
+    if (r && rules_) r = rules_->writeSettings(*this);
+    if (r) {
+        r = folder_.commitHeld();
+    } else {
+        folder_.discardHeld();
     }
-    privilegeDates_.writePrivilegeDates(folder_);
-    remarks_.writeAll(folder_);
-    if (!viewOptions_.writeViewOptions(folder_)) {
-        reportWriteFailure(ViewOptions::kFileName);
-        ok = false;
+    if (!r) {
+        // The changes stay marked unsaved, so the exit question still
+        // protects them.
+        reportWriteFailure(r);
+        return SaveOutcome::PartlyFailed;
     }
-    if (writeSettings) writeSettings(*this);
+    dirty = false;
+    tellKeptOriginals();
+    return SaveOutcome::Saved;
+}
 
-    // A failed write keeps the changes marked unsaved, so the exit question
-    // still protects them.
-    if (ok) dirty = false;
-    return ok ? SaveOutcome::Saved : SaveOutcome::PartlyFailed;
+int CVelnoDoc::writeExtension() {
+    FileResult failure;
+    const int entry = extensions_.writeExtension(folder_, &failure);
+    if (!failure) reportWriteFailure(failure);
+    return entry;
+}
+
+bool CVelnoDoc::writeEntryByKey(KeyedEntryFile& file, std::uint16_t key, const Bytes& entry) {
+    const FileResult r = file.writeEntryByKey(folder_, key, entry);
+    if (!r && r.error != ENOENT) reportWriteFailure(r);
+    return r.ok();
 }
 
 bool CVelnoDoc::closeDocument() {
@@ -404,15 +538,19 @@ bool CVelnoDoc::closeDocument() {
                                              Answer::Yes, Icon::Question);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
-            if (saveAll(true) == SaveOutcome::PartlyFailed) return false;
-        } else if (folder_.exists(RemarkTable::kUndoFileName)) {
-            folder_.copy(RemarkTable::kUndoFileName, RemarkTable::kFileName);
+            const SaveOutcome saved = saveAll(true);
+            if (saved == SaveOutcome::PartlyFailed || saved == SaveOutcome::Refused) return false;
         } else {
             // No remark file existed at load: the remarks written since go too.
-            folder_.remove(RemarkTable::kFileName);
+            const FileResult restored =
+                folder_.exists(RemarkTable::kUndoFileName)
+                    ? folder_.copy(RemarkTable::kUndoFileName, RemarkTable::kFileName)
+                    : folder_.remove(RemarkTable::kFileName);
+            reportWriteFailure(restored);
         }
     }
-    if (!oldYearView) folder_.remove(RemarkTable::kUndoFileName);
+    // Only a copy; a folder that could not be read keeps even that.
+    if (!oldYearView && !isReadOnly()) (void)folder_.remove(RemarkTable::kUndoFileName);
     store_.reset();
     remarks_.clear();
     dirty = false;

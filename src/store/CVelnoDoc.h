@@ -4,7 +4,6 @@
 // own folders and take the document.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,16 +14,19 @@
 #include "store/DataFolder.h"
 #include "store/ExtensionTable.h"
 #include "store/GroupTable.h"
-#include "store/KeyedEntryFile.h"
 #include "store/LateReportList.h"
 #include "store/OldReportView.h"
-#include "store/ProfileFile.h"
 #include "store/Prompter.h"
 #include "store/RecordStore.h"
 #include "store/RemarkTable.h"
 #include "store/ReportMonth.h"
 #include "store/Settings.h"
-#include "store/SideFiles.h"
+#include "store/files/KeyedEntryFile.h"
+#include "store/files/MeetingAttendance.h"
+#include "store/files/PrivilegeDates.h"
+#include "store/files/ProfileFile.h"
+#include "store/files/ReportTotals.h"
+#include "store/files/ViewOptions.h"
 
 namespace velno {
 
@@ -48,6 +50,24 @@ public:
     virtual void convertMeetings(CVelnoDoc& doc) = 0;
 };
 
+// What opening and saving a document does beyond its files: the password
+// question, the month's totals at load and before a save, the settings
+// after it. The session layer holds the program's rules; a document
+// without rules loads and saves its files only.
+class DocumentRules {
+public:
+    virtual ~DocumentRules() = default;
+    // Load step: false refuses the document.
+    virtual bool admit(CVelnoDoc& doc) const = 0;
+    // After every load, the snapshot views included.
+    virtual void loaded(CVelnoDoc& doc) const = 0;
+    // Before the records are written.
+    virtual void beforeSave(CVelnoDoc& doc) const = 0;
+    // Within the save, so that the settings are committed with the data
+    // files.
+    virtual FileResult writeSettings(CVelnoDoc& doc) const = 0;
+};
+
 // What a load repaired or ignored; `velno-cli check` prints it.
 struct LoadReport {
     bool mainFileFound = false;
@@ -58,10 +78,20 @@ struct LoadReport {
     int remarksOfUnknownPublishers = 0;
     int remarksWithBadSlot = 0;
     int emergencyEntriesDropped = 0;
+    // Files that exist but could not be read: the document is read-only.
+    std::vector<DataFolder::ReadFailure> unreadable;
+    // Files the load had to repair; the save that replaces one keeps the
+    // damaged original beside it.
+    std::vector<std::string> damagedFiles;
+    // The main file's header record is not ours (garbage, a damaged file).
+    bool headerNotRecognised = false;
     std::vector<std::string> notes;  // UTF-8, one line per finding
 };
 
-enum class SaveOutcome { Saved, NothingToSave, PartlyFailed };
+// PartlyFailed: nothing of the save reached the disk (or, at worst, all of
+// it does at the next load); the document stays modified. Refused: a file
+// of the folder could not be read, so nothing may be written over it.
+enum class SaveOutcome { Saved, NothingToSave, PartlyFailed, Refused };
 
 class CVelnoDoc {
 public:
@@ -81,12 +111,9 @@ public:
     Prompter& prompter() { return *prompter_; }
     void setPreviousFormat(PreviousFormat* converter) { previous_ = converter; }
     PreviousFormat* previousFormat() const { return previous_; }
-    // Load step: ask for the password; false refuses the document.
-    std::function<bool(CVelnoDoc&)> askPassword;
-    // Save step: recompute the month's totals before the records are written.
-    std::function<void(CVelnoDoc&)> recomputeTotals;
-    // Save step: write the settings file.
-    std::function<void(CVelnoDoc&)> writeSettings;
+    // Null: the files only.
+    void setRules(const DocumentRules* rules) { rules_ = rules; }
+    const DocumentRules* rules() const { return rules_; }
 
     // ---- data folder ---------------------------------------------------
     DataFolder& folder() { return folder_; }
@@ -95,8 +122,10 @@ public:
     // Sets today's date and derives the ReportMonth from it.
     void setToday(const CalendarDate& today);
     // Loads every file of the folder. False when the password was refused
-    // (the document is then empty).
-    bool loadStore(const std::filesystem::path& folder);
+    // (the document is then empty). Coming back to data already opened in
+    // this run asks no password again.
+    enum class Admission { Ask, AlreadyGiven };
+    bool loadStore(const std::filesystem::path& folder, Admission admission = Admission::Ask);
     const LoadReport& loadReport() const { return loadReport_; }
     SaveOutcome saveAll(bool onExit = false);
     // Ends the run: with unsaved changes asks "Simpan perubahan?".
@@ -127,13 +156,13 @@ public:
     // it has none; a bad extSlot is reset.
     int extensionOf(int pos);
     // Writes the current extension buffer; returns its entry, 0 on failure.
-    int writeExtension() { return extensions_.writeExtension(folder_); }
+    int writeExtension();
 
     // ---- remarks ---------------------------------------------------------
     RemarkTable& remarks() { return remarks_; }
     const RemarkTable& remarks() const { return remarks_; }
     bool remarkExists(int pos, int month0, int parity);
-    bool blankRemarksOf(PublisherId id) { return remarks_.blankRemarksOf(folder_, id); }
+    FileResult blankRemarksOf(PublisherId id) { return remarks_.blankRemarksOf(folder_, id); }
 
     // ---- other tables ----------------------------------------------------
     GroupTable& groups() { return groups_; }
@@ -151,9 +180,7 @@ public:
     std::optional<Bytes> readEntryByKey(KeyedEntryFile& file, std::uint16_t key) const {
         return file.readEntryByKey(key);
     }
-    bool writeEntryByKey(KeyedEntryFile& file, std::uint16_t key, const Bytes& entry) {
-        return file.writeEntryByKey(folder_, key, entry);
-    }
+    bool writeEntryByKey(KeyedEntryFile& file, std::uint16_t key, const Bytes& entry);
     std::uint16_t addEntry(KeyedEntryFile& file, const Bytes& entry);
     void compactEmergency();
     void indexSpecialNeeds();
@@ -171,6 +198,9 @@ public:
 
     // ---- flags and settings ---------------------------------------------
     bool dirty = false;
+    // The load leaves its own writes (compactions, the remarks' undo copy)
+    // held, to be committed with the first save: one command, one commit.
+    bool holdWritesUntilSave = false;
     bool oldYearView = false;
     bool convertedFromOld = false;
     Settings& settings() { return settings_; }
@@ -192,21 +222,32 @@ public:
     // at its most recent occurrence seen from the ReportMonth.
     bool isOldFormSlot(int month0, int parity) const;
 
-    // The message shown when a data file cannot be written.
-    void reportWriteFailure(const std::string& fileName);
+    // The message shown when a data file cannot be written: the file's
+    // full path, and the system's reason (a full disk says so).
+    void reportWriteFailure(const FileResult& failure);
+    // A file of the folder exists but could not be read: nothing is saved
+    // for the rest of the run.
+    bool isReadOnly() const { return !folder_.readFailures().empty(); }
+    // The message that says so, naming the file and the reason (UTF-8).
+    std::string readOnlyMessage() const;
 
 private:
     void loadMainFile();
     void unscrambleStore();
     void loadRemarks();
     void recomputeCollectionState();
+    void noteDamage(const std::string& fileName, std::size_t size, std::size_t entrySize,
+                    bool exactSize = false);
+    void finishLoad(bool commitLoadWrites);
+    void tellKeptOriginals();
     bool isKeyReferenced(std::uint16_t key, bool emergencyKey) const;
-    bool writeMainFile();
+    FileResult writeMainFile();
     void note(std::string line);
 
     SilentPrompter silent_;
     Prompter* prompter_ = &silent_;
     PreviousFormat* previous_ = nullptr;
+    const DocumentRules* rules_ = nullptr;
 
     DataFolder folder_;
     RecordStore store_;

@@ -65,7 +65,7 @@ bool ExtensionTable::readExtension(int entry, PublisherId id) {
     return true;
 }
 
-int ExtensionTable::writeExtension(const DataFolder& folder) {
+int ExtensionTable::writeExtension(const DataFolder& folder, FileResult* failure) {
     PublisherExtension stored = current_;
     forceTerminators(stored);
     scrambleExtension(stored);
@@ -91,7 +91,10 @@ int ExtensionTable::writeExtension(const DataFolder& folder) {
         if (updated.size() < end + kEntrySize) updated.resize(end + kEntrySize, 0);
     }
     std::memcpy(updated.data() + entry * kEntrySize, &stored, kEntrySize);
-    if (!folder.write(kFileName, updated)) return 0;
+    if (FileResult r = folder.write(kFileName, updated); !r) {
+        if (failure) *failure = std::move(r);
+        return 0;
+    }
     image_ = std::move(updated);
     const int entries = std::max(count(), entry + 1);
     owners_.resize(entries, 0);

@@ -51,7 +51,7 @@ public:
     const PublisherExtension& current() const { return current_; }
     // Stores the current buffer (owner set by the caller) and returns its
     // entry number; 0 when the file could not be written.
-    int writeExtension(const DataFolder& folder);
+    [[nodiscard]] int writeExtension(const DataFolder& folder, FileResult* failure = nullptr);
 
     // Bytes of the whole file as kept in memory (for tests and the save).
     const Bytes& image() const { return image_; }

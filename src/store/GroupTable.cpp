@@ -6,7 +6,7 @@
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 
@@ -38,11 +38,8 @@ GroupTable::LoadResult GroupTable::load(const DataFolder& folder) {
     return file.bytes.size() < sizeof(GroupFile) ? LoadResult::Short : LoadResult::Loaded;
 }
 
-bool GroupTable::save(const DataFolder& folder) const {
-    if (g_.count == 0) {
-        folder.remove(kFileName);
-        return true;
-    }
+FileResult GroupTable::save(const DataFolder& folder) const {
+    if (g_.count == 0) return folder.remove(kFileName);
     GroupFile scrambled = g_;
     xorGroupTexts(scrambled);
     return folder.write(kFileName, &scrambled, sizeof scrambled);

@@ -48,7 +48,7 @@ public:
     LoadResult load(const DataFolder& folder);
     // Deletes the file, then writes it when at least one group is in use.
     // False when the write failed.
-    bool save(const DataFolder& folder) const;
+    FileResult save(const DataFolder& folder) const;
 
     // The group's name when it is to be shown and longer than one
     // character, otherwise "KDL # n". n is 1-based. Windows-1252.

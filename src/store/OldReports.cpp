@@ -2,7 +2,7 @@
 
 #include "store/CVelnoDoc.h"
 #include "store/Snapshots.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 
@@ -37,10 +37,10 @@ std::vector<OldReportEntry> oldReportEntries(const CVelnoDoc& doc) {
 
 void discardRemarkEdits(CVelnoDoc& doc) {
     DataFolder& folder = doc.folder();
-    if (folder.exists(RemarkTable::kUndoFileName))
-        folder.copy(RemarkTable::kUndoFileName, RemarkTable::kFileName);
-    else
-        folder.remove(RemarkTable::kFileName);  // there was none at load
+    // Without an undo copy there was no remark file at load.
+    doc.reportWriteFailure(folder.exists(RemarkTable::kUndoFileName)
+                               ? folder.copy(RemarkTable::kUndoFileName, RemarkTable::kFileName)
+                               : folder.remove(RemarkTable::kFileName));
 }
 
 OldReportResult openOldReport(CVelnoDoc& doc, int monthsBack) {
@@ -51,7 +51,9 @@ OldReportResult openOldReport(CVelnoDoc& doc, int monthsBack) {
         if (answer == Answer::Cancel) return OldReportResult::Cancelled;
         if (answer == Answer::Yes) {
             // Unsaved work is never dropped because a save failed.
-            if (doc.saveAll() == SaveOutcome::PartlyFailed) return OldReportResult::SaveFailed;
+            const SaveOutcome saved = doc.saveAll();
+            if (saved == SaveOutcome::PartlyFailed || saved == SaveOutcome::Refused)
+                return OldReportResult::SaveFailed;
         } else {
             discardRemarkEdits(doc);
         }
@@ -65,7 +67,8 @@ bool showSnapshot(CVelnoDoc& doc, int monthsBack) {
     if (doc.oldYearView) {
         doc.reportMonth() = view.liveMonth;
     } else {
-        doc.folder().remove(RemarkTable::kUndoFileName);
+        if (!doc.isReadOnly())
+            (void)doc.folder().remove(RemarkTable::kUndoFileName);  // only a copy
         view.liveFolder = doc.folder().path();
         view.liveMonth = doc.reportMonth();
     }
@@ -92,10 +95,7 @@ bool returnToLiveData(CVelnoDoc& doc) {
     doc.oldYearView = false;
     doc.folder().setReadOnly(false);
     // The password was given when the live data were first opened.
-    auto ask = std::move(doc.askPassword);
-    doc.askPassword = nullptr;
-    const bool loaded = doc.loadStore(view.liveFolder);
-    doc.askPassword = std::move(ask);
+    const bool loaded = doc.loadStore(view.liveFolder, CVelnoDoc::Admission::AlreadyGiven);
     view = OldReportView{};
     return loaded;
 }

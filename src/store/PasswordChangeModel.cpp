@@ -5,8 +5,8 @@
 #include "store/PasswordPrompt.h"
 #include "store/Scrambler.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
 #include "text/Utf8.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

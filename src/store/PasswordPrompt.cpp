@@ -3,8 +3,8 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
 #include "text/Utf8.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

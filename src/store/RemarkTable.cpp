@@ -82,7 +82,7 @@ int RemarkTable::compactFile(const DataFolder& folder) {
     }
     const int dropped = static_cast<int>(inFile > 0 ? inFile - 1 : 0) - written;
     if (rewritten == file.bytes) return 0;
-    return folder.write(kFileName, rewritten) ? dropped : -1;
+    return folder.write(kFileName, rewritten).ok() ? dropped : -1;
 }
 
 RemarkLoadReport RemarkTable::load(const DataFolder& folder, RecordStore& store) {
@@ -113,11 +113,12 @@ RemarkLoadReport RemarkTable::load(const DataFolder& folder, RecordStore& store)
     return report;
 }
 
-bool RemarkTable::writeRemark(const DataFolder& folder, const RemarkEntry& entry) {
+FileResult RemarkTable::writeRemark(const DataFolder& folder, const RemarkEntry& entry) {
     return writeRemarks(folder, {entry});
 }
 
-bool RemarkTable::writeRemarks(const DataFolder& folder, const std::vector<RemarkEntry>& entries) {
+FileResult RemarkTable::writeRemarks(const DataFolder& folder,
+                                     const std::vector<RemarkEntry>& entries) {
     auto file = folder.read(kFileName, kReadLimit);
     Bytes& bytes = file.bytes;
     bytes.resize(bytes.size() / kEntrySize * kEntrySize);  // a partial tail is dropped
@@ -155,11 +156,11 @@ bool RemarkTable::writeRemarks(const DataFolder& folder, const std::vector<Remar
     return folder.write(kFileName, bytes);
 }
 
-bool RemarkTable::writeAll(const DataFolder& folder) const {
+FileResult RemarkTable::writeAll(const DataFolder& folder) const {
     return writeRemarks(folder, entries_);
 }
 
-bool RemarkTable::blankRemarksOf(const DataFolder& folder, PublisherId id) {
+FileResult RemarkTable::blankRemarksOf(const DataFolder& folder, PublisherId id) {
     bool found = false;
     for (int k = 1; k < count(); ++k) {
         if (entries_[k].id == id) {
@@ -167,8 +168,8 @@ bool RemarkTable::blankRemarksOf(const DataFolder& folder, PublisherId id) {
             found = true;
         }
     }
-    if (found) writeAll(folder);
-    return found;
+    if (!found) return {};
+    return writeAll(folder);
 }
 
 }  // namespace velno

@@ -64,15 +64,16 @@ public:
     // Writes one entry into the file: over the entry with the same id,
     // month and parity, else over the last entry with a blank text, else
     // at the end.
-    static bool writeRemark(const DataFolder& folder, const RemarkEntry& entry);
+    static FileResult writeRemark(const DataFolder& folder, const RemarkEntry& entry);
     // The same for many entries with one file write.
-    static bool writeRemarks(const DataFolder& folder, const std::vector<RemarkEntry>& entries);
+    static FileResult writeRemarks(const DataFolder& folder,
+                                   const std::vector<RemarkEntry>& entries);
     // Writes every entry of the table, from entry 0.
-    bool writeAll(const DataFolder& folder) const;
+    FileResult writeAll(const DataFolder& folder) const;
 
     // Empties the texts of an id's entries and writes the table back when
-    // any was found. Returns whether any was found.
-    bool blankRemarksOf(const DataFolder& folder, PublisherId id);
+    // any was found.
+    FileResult blankRemarksOf(const DataFolder& folder, PublisherId id);
 
 private:
     std::vector<RemarkEntry> entries_;

@@ -6,8 +6,8 @@
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
 #include "text/Utf8.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 

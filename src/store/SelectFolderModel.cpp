@@ -4,7 +4,7 @@
 
 #include "store/Prompter.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 
 namespace velno {
 

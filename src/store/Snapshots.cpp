@@ -5,8 +5,8 @@
 #include <ctime>
 #include <system_error>
 
-#include "store/BackupCatalogue.h"
 #include "store/CVelnoDoc.h"
+#include "store/files/BackupCatalogue.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
@@ -58,19 +58,25 @@ bool takeSnapshot(CVelnoDoc& doc, int month0) {
     const fs::path data = doc.folder().path();
     if (isSnapshotFresh(data, n, doc.reportMonth().reportYear())) return false;
     const fs::path target = snapshotFolder(data, n);
-    std::error_code ec;
-    fs::create_directories(target, ec);  // a failure shows as a missing snapshot
-    const DataFolder to(target);
+    // Written through the data folder's writer: the snapshot and its
+    // catalogue entry are committed together (with the month's other
+    // changes when they are held), its folders made owner-only, never
+    // through a link.
+    const DataFolder& folder = doc.folder();
+    const bool held = folder.holdingWrites();
+    folder.holdWrites();
+    const std::string into = target.lexically_relative(data).string() + "/";
+    FileResult r;
     for (const auto& name : setFileList()) {
-        const auto file = doc.folder().read(name, std::size_t{64} << 20);
-        if (!file.found) {
-            // A copy left from an older snapshot would mix that year's
-            // groups or marks into this one.
-            to.remove(name);
-            continue;
-        }
-        if (file.truncated) continue;
-        to.write(name, file.bytes);
+        if (!r) break;
+        const auto file = folder.read(name, std::size_t{64} << 20);
+        // A copy left from an older snapshot would mix that year's groups
+        // or marks into this one.
+        if (!file.found)
+            r = folder.remove(into + name);
+        else if (!file.truncated)
+            r = folder.write(into + name,
+                             file.bytes);  // new files: the freshness test reads their time
     }
     const ReportMonth& m = doc.reportMonth();
     const std::string label =
@@ -78,9 +84,18 @@ bool takeSnapshot(CVelnoDoc& doc, int month0) {
                                               text::monthName(m.todayMonth - 1).c_str(), m.todayDay,
                                               m.todayYear))
             .bytes;
-    BackupCatalogue::add(doc.folder(), label, target);
+    if (r) r = BackupCatalogue::add(folder, label, target);
+    if (!held) {
+        if (r) {
+            r = folder.commitHeld();
+        } else {
+            folder.discardHeld();
+        }
+    }
+    // A failure shows as a missing snapshot, and is told.
+    doc.reportWriteFailure(r);
     doc.dirty = true;
-    return true;
+    return r.ok();
 }
 
 unsigned snapshotAvailability(const CVelnoDoc& doc) {

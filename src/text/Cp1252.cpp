@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno::text {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "text/TextIdCheck.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno::text {
 

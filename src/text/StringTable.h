@@ -6,11 +6,9 @@
 
 namespace velno::text {
 
-enum TextId : int {
-#define VELNO_TEXT(name, id, str) name = id,
-#include "text/texts/all.def"
-#undef VELNO_TEXT
-};
+// The ids are enumerated per subsystem in text/texts/<Subsystem>Texts.h;
+// every id is unique across all of them (checked where the table is built).
+using TextId = int;
 
 // The text of an id; an unknown id yields an empty text.
 const std::string& tr(int id);

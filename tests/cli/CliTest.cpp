@@ -459,5 +459,101 @@ TEST(Cli, TheExecutableReportsExitCodes) {
     EXPECT_EQ(status("--data /nonexistent/velno info"), Failure);
 }
 
+// Every regular file of a folder with its bytes (a folder in a file's place
+// is left out).
+std::map<std::string, std::vector<std::uint8_t>> regularFiles(const fs::path& folder) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = test::readBytes(entry.path());
+    return files;
+}
+
+TEST(CliSafety, AFileThatCannotBeReadIsNeverSavedOver) {
+    test::TempFolder folder;
+    copyDemo(folder.path());
+    const std::string data = folder.path().string();
+    fs::remove(folder.file("remark9.dat"));
+    fs::create_directory(folder.file("remark9.dat"));  // there, but not readable as a file
+    const auto before = regularFiles(folder.path());
+    const Result r = cli({"--data", data, "--today", kToday, "resave"});
+    EXPECT_EQ(r.code, Failure);
+    EXPECT_NE(r.err.find("remark9.dat"), std::string::npos) << r.err;
+    EXPECT_EQ(regularFiles(folder.path()), before);
+
+    const Result check = cli({"--data", data, "--today", kToday, "check", "--json"});
+    ASSERT_EQ(check.code, Ok) << check.err;
+    const Json json = JsonReader::parse(check.out);
+    ASSERT_EQ(json["unreadableFiles"].items.size(), 1u);
+    EXPECT_EQ(json["unreadableFiles"].items[0].string, "remark9.dat");
+}
+
+TEST(CliSafety, ResaveOfADamagedFileKeepsTheOriginalAndSaysWhere) {
+    test::TempFolder folder;
+    copyDemo(folder.path());
+    auto main = test::readBytes(folder.file("tdat9.bin"));
+    main.resize(main.size() - 300);
+    test::writeBytes(folder.file("tdat9.bin"), main);
+    const Result check = cli({"--data", folder.path().string(), "--today", kToday, "check"});
+    EXPECT_NE(check.out.find("tdat9.bin: "), std::string::npos) << check.out;
+
+    const Result r = cli({"--data", folder.path().string(), "--today", kToday, "resave"});
+    ASSERT_EQ(r.code, Ok) << r.err;
+    fs::path kept;
+    for (const auto& e : fs::directory_iterator(folder.path()))
+        if (e.path().filename().string().rfind("tdat9.bin.rusak-20240610-", 0) == 0)
+            kept = e.path();
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(test::readBytes(kept), main);
+    EXPECT_NE(r.err.find(kept.string()), std::string::npos) << r.err;
+}
+
+TEST(CliSafety, ReadingCommandsWriteNothingAnywhere) {
+    test::TempFolder folder, temp;
+    copyDemo(folder.path());
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    ::setenv("TMPDIR", temp.path().c_str(), 1);
+    for (const auto& command : {"info", "dump", "check"})
+        EXPECT_EQ(cli({"--data", folder.path().string(), "--today", kToday, command}).code, Ok);
+    if (old)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+    EXPECT_TRUE(fs::is_empty(temp.path()));
+}
+
+TEST_F(CliPassword, AWrongPasswordWritesNothingNotEvenTheLoadsCompaction) {
+    // An emergency entry nobody refers to: the load compacts it away, but
+    // only once the password has been given.
+    auto emergency = test::readBytes(folder_.file("emerg.dat"));
+    std::vector<std::uint8_t> orphan(256, 0);
+    orphan[0] = 0xE7;
+    orphan[1] = 0x03;
+    emergency.insert(emergency.end(), orphan.begin(), orphan.end());
+    test::writeBytes(folder_.file("emerg.dat"), emergency);
+    const auto before = snapshot(folder_.path());
+    EXPECT_EQ(info("salah\n").code, Failure);
+    EXPECT_EQ(
+        cli({"--data", folder_.path().string(), "--password-stdin", "resave"}, "salah\n").code,
+        Failure);
+    EXPECT_EQ(snapshot(folder_.path()), before);
+    EXPECT_EQ(
+        cli({"--data", folder_.path().string(), "--password-stdin", "resave"}, "kunci-\xC3\xA9\n")
+            .code,
+        Ok);
+    EXPECT_EQ(test::readBytes(folder_.file("emerg.dat")).size(), emergency.size() - 256);
+}
+
+TEST(CliSafety, AGarbageMainFileIsReportedDamagedNotProtected) {
+    test::TempFolder folder;
+    test::writeBytes(folder.file("tdat9.bin"), std::vector<std::uint8_t>(816 * 3, 0xFF));
+    const Result r = cli({"--data", folder.path().string(), "check"});
+    EXPECT_EQ(r.code, Failure);
+    EXPECT_NE(r.err.find("tdat9.bin"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("damaged"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("password"), std::string::npos) << r.err;
+}
+
 }  // namespace
 }  // namespace velno::cli

@@ -9,7 +9,7 @@
 
 #include "cli/Cli.h"
 #include "cli/JsonReader.h"
-#include "store/DemoCongregation.h"
+#include "demo/DemoCongregation.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 

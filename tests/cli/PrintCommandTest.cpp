@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
-#include "store/DemoCongregation.h"
+#include "demo/DemoCongregation.h"
 #include "support/TempFolder.h"
 
 namespace velno::cli {

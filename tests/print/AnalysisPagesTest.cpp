@@ -9,7 +9,7 @@
 
 #include "print/AnalysisPages.h"
 #include "print/PageReading.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
 #include "reporting/AnalyticsFixture.h"
 #include "reporting/TallyMonth.h"
@@ -227,7 +227,7 @@ TEST(GroupAnalysis, GroupWithoutMembersDrawsNothing) {
     EXPECT_TRUE(empty.canvas.runs().empty());
     EXPECT_TRUE(empty.canvas.lines().empty());
     EXPECT_EQ(1, empty.pages);
-    ReportView view;
+    ReportViewState view;
     EXPECT_FALSE(view.show(f.doc, 2, 3));
     EXPECT_TRUE(view.show(f.doc, 2, 1));
 }
@@ -319,7 +319,7 @@ TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
 
 TEST(AnalysisPage, PrintedAsTextPageByPage) {
     LargeCongregation f(150);
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     TextPrintTarget target;
     ASSERT_TRUE(view.show(f.doc, 110));

@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <map>
 
+#include "print/PageFlow.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportFonts.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "store/CVelnoDoc.h"
 #include "support/StoreFixtures.h"
 
@@ -42,7 +43,7 @@ public:
 
 TEST(PageFrame, ScrollAreaOfThreePagesOnScreen) {
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     view.showDrawing(threePages);
     EXPECT_EQ(ViewMode::Report, view.mode);
     ReportFonts fonts;
@@ -74,9 +75,42 @@ TEST(PageFrame, TopMarginAboveAnInchBecomesHalfAnInch) {
     EXPECT_EQ(600, ctx.inchX());  // printers use their own resolution
 }
 
+TEST(PageFrame, AHugeTopMarginDoesNotOverflow) {
+    CVelnoDoc doc;
+    ReportFonts fonts;
+    RecordingCanvas printer(1200, 1200, true);
+    ReportContext ctx{doc, printer, fonts};
+    doc.settings().topMargin = 22'000'000;
+    EXPECT_EQ(600, ctx.topMargin());
+}
+
+// Counts how often a text is measured, and how many characters in all.
+class MeasuringCanvas : public RecordingCanvas {
+public:
+    int textWidth(std::string_view text) override {
+        ++measured;
+        characters += text.size();
+        return static_cast<int>(text.size()) * 7;
+    }
+    int measured = 0;
+    std::size_t characters = 0;
+};
+
+TEST(FitText, CutsALongTextWithAFewMeasurements) {
+    MeasuringCanvas c;
+    const std::string name(200000, 'n');
+    EXPECT_EQ(std::string(100, 'n'), fitText(c, name, 700));
+    EXPECT_LT(c.measured, 40);
+    EXPECT_LT(c.characters, 40 * name.size());
+    EXPECT_EQ("", fitText(c, "abc", 6));
+    EXPECT_EQ("abc", fitText(c, "abc", 21));
+    // Whole characters only: "é" is two bytes.
+    EXPECT_EQ("a\xC3\xA9", fitText(c, "a\xC3\xA9\xC3\xA9", 21));
+}
+
 TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     view.showDrawing(threePages);
     FakePrinter printer;
@@ -95,7 +129,7 @@ TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
 
 TEST(PageFrame, CopiesAreRepeatedOnlyWhenTheDriverDoesNot) {
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     view.showDrawing(threePages);
     FakePrinter printer;
@@ -113,7 +147,7 @@ TEST(PageFrame, PerGroupReportNeedsAMember) {
     r.group = 2;
     doc.store().append(r);
     doc.rebuildIndex();
-    ReportView view;
+    ReportViewState view;
     EXPECT_FALSE(view.show(doc, 2, 1));
     EXPECT_EQ(ViewMode::Panel, view.mode);
     EXPECT_TRUE(view.show(doc, 2, 2));

@@ -7,7 +7,7 @@
 
 #include "print/ProfileFontSettings.h"
 #include "print/ReportFonts.h"
-#include "store/ProfileFile.h"
+#include "store/files/ProfileFile.h"
 
 namespace velno::print {
 namespace {

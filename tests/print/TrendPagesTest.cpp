@@ -9,12 +9,13 @@
 
 #include "print/PageReading.h"
 #include "print/ReportTitle.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/TableReport.h"
 #include "reporting/AnalyticsFixture.h"
-#include "reporting/AveragePages.h"
+#include "reporting/TrendPageData.h"
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 namespace {
@@ -106,7 +107,7 @@ const std::vector<std::string> kEveryone = {"Hasan", "Lubis", "Mandiri", "Saputr
 
 // ---- three/six-month averages --------------------------------------------------
 
-TEST(AveragesPages, TitleSubtitleAndFiguresOfTheComputedRows) {
+TEST(MonthAveragesPage, TitleSubtitleAndFiguresOfTheComputedRows) {
     Trends f;
     const DrawnReport page(f.doc, drawerOf(5));
     ASSERT_GE(page.lines.size(), 3u);
@@ -141,7 +142,7 @@ TEST(AveragesPages, TitleSubtitleAndFiguresOfTheComputedRows) {
     EXPECT_EQ(budi->runs.size(), 10u);
 }
 
-TEST(AveragesPages, SlashesOfAColumnLineUp) {
+TEST(MonthAveragesPage, SlashesOfAColumnLineUp) {
     Trends f;
     const DrawnReport page(f.doc, drawerOf(5));
     // Every slash of the rows and of the closing block sits on one of the
@@ -158,7 +159,7 @@ TEST(AveragesPages, SlashesOfAColumnLineUp) {
     EXPECT_EQ(anchors.size(), 4u);
 }
 
-TEST(AveragesPages, EachMenuEntryTakesItsPublishers) {
+TEST(MonthAveragesPage, EachMenuEntryTakesItsPublishers) {
     Trends f;
     struct Case {
         int kind;
@@ -183,7 +184,7 @@ TEST(AveragesPages, EachMenuEntryTakesItsPublishers) {
     }
 }
 
-TEST(AveragesPages, ClosingAveragesByServiceKind) {
+TEST(MonthAveragesPage, ClosingAveragesByServiceKind) {
     Trends f;
     const DrawnReport page(f.doc, drawerOf(5));
     const int heading = lineWith(page.lines, "Rata2 menurut jenis dinas");
@@ -219,7 +220,7 @@ TEST(AveragesPages, ClosingAveragesByServiceKind) {
     EXPECT_EQ(static_cast<int>(page.lines.size()), heading + 3);
 }
 
-TEST(AveragesPages, WithoutACustomCategoryTheSubtitleIsTheCongregation) {
+TEST(MonthAveragesPage, WithoutACustomCategoryTheSubtitleIsTheCongregation) {
     Trends f;
     f.doc.settings().customCategoryEnabled = 0;
     for (const int kind : {11, 38}) {
@@ -229,7 +230,7 @@ TEST(AveragesPages, WithoutACustomCategoryTheSubtitleIsTheCongregation) {
     }
 }
 
-TEST(AveragesPages, GroupWithoutMembersDrawsNothing) {
+TEST(MonthAveragesPage, GroupWithoutMembersDrawsNothing) {
     Trends f;
     for (const int kind : {6, 41})
         for (const int group : {0, 3, 7}) {
@@ -565,7 +566,7 @@ TEST(TrendPages, PrintedBandByBandEveryRowComesOutOnce) {
     for (const int kind : {5, 40, 44, 47}) {
         const DrawnReport whole(f.doc, drawerOf(kind), 0, 600);
         BandPrinter printer;
-        ReportView view;
+        ReportViewState view;
         ASSERT_TRUE(view.show(f.doc, kind));
         const ReportFonts fonts;
         EXPECT_EQ(view.print(f.doc, fonts, printer, {2024, 12, 5}), whole.pages) << kind;

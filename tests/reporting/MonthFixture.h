@@ -6,6 +6,7 @@
 
 #include "reporting/CollectionState.h"
 #include "reporting/TallyMonth.h"
+#include "session/SessionRules.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "support/StoreFixtures.h"
@@ -21,9 +22,9 @@ struct MonthFixture {
     // 3 April 2025: the ReportMonth is March 2025 (odd year, parity 1).
     explicit MonthFixture(CalendarDate today = {2025, 4, 3}) {
         doc.setPrompter(&prompter);
+        doc.setRules(&tallyRules());
         doc.setToday(today);
         doc.loadStore(dir.path());
-        installTallyOnSave(doc);
     }
 
     PublisherRecord& add(PublisherId id, const std::string& first, const std::string& last,

@@ -25,6 +25,18 @@ struct Slips : MonthFixture {
     ReportSlipModel slip(PublisherId id) { return ReportSlipModel(doc, pos(id)); }
 };
 
+TEST(Slip, OnlyAnOpenMonthAndAnActivePublisherTakeASlip) {
+    Slips f;
+    f.add(102, "Ani", "Wijaya", ListInactive);
+    EXPECT_TRUE(ReportSlipModel::monthOpen(f.doc));
+    EXPECT_TRUE(ReportSlipModel::takesReports(f.doc, f.pos(101)));
+    EXPECT_FALSE(ReportSlipModel::takesReports(f.doc, f.pos(102)));
+    EXPECT_FALSE(ReportSlipModel::takesReports(f.doc, 0));  // the header record
+    EXPECT_FALSE(ReportSlipModel::takesReports(f.doc, f.doc.store().recordCount()));
+    CloseCollection(f.doc);
+    EXPECT_FALSE(ReportSlipModel::monthOpen(f.doc));
+}
+
 TEST(Slip, APublisherSeesBibleStudiesOnlyWhileBerdinasIsChecked) {
     Slips f;
     ReportSlipModel s = f.slip(101);

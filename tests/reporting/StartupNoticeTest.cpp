@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "reporting/StartupNotice.h"
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
-#include "store/StartInstance.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 

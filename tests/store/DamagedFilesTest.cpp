@@ -73,5 +73,22 @@ TEST(DamagedFiles, OversizedMainFileKeepsTheCapacity) {
     EXPECT_EQ(1, doc.loadReport().recordsBeyondCapacity);
 }
 
+TEST(DamagedFiles, ExtraCircuitOverseersAreToldOncePerLoad) {
+    test::TempFolder dir;
+    std::vector<PublisherRecord> records;
+    for (int i = 0; i < 7; ++i)
+        records.push_back(test::makeRecord(static_cast<PublisherId>(100 + i), "Co",
+                                           std::to_string(i), ListCircuitOverseer));
+    test::writeMainFile(dir.path(), records);
+    test::ScriptedPrompter prompter;
+    CVelnoDoc doc;
+    doc.setPrompter(&prompter);
+    ASSERT_TRUE(doc.loadStore(dir.path()));
+    EXPECT_EQ(6, doc.loadReport().extraCircuitOverseers);
+    EXPECT_EQ(1u, prompter.told.size());
+    doc.sortAndIndex();  // the same load's store, indexed again
+    EXPECT_EQ(1u, prompter.told.size());
+}
+
 }  // namespace
 }  // namespace velno

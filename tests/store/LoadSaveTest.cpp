@@ -9,6 +9,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
+#include "store/files/UnderHourMarks.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 
@@ -368,7 +369,7 @@ TEST(LoadSave, UnreferencedEmergencyEntriesAreDropped) {
     EXPECT_EQ(4u * 256, g.bytes("emerg.dat").size());
 }
 
-TEST(LoadSave, FailedWriteNamesThePathAndTheSaveGoesOn) {
+TEST(LoadSave, FailedWriteNamesThePathAndWritesNothing) {
     Folder f;
     test::writeMainFile(f.dir.path(), {makeRecord(100, "Eka", "Putri")});
     ASSERT_TRUE(f.load());
@@ -382,8 +383,8 @@ TEST(LoadSave, FailedWriteNamesThePathAndTheSaveGoesOn) {
     EXPECT_NE(std::string::npos, f.prompter.told[0].find((f.dir.path() / "tdat9.bin").string()));
     EXPECT_NE(std::string::npos, f.prompter.told[0].find("Tidak bisa menciptakan file baru"));
     EXPECT_EQ(oldMain, f.bytes("tdat9.bin"));  // the old file is intact
-    EXPECT_TRUE(f.has("tcard.dat"));           // later files were still written
-    EXPECT_TRUE(f.has("vnxcfg.cfg"));
+    EXPECT_FALSE(f.has("tcard.dat"));          // and the save is all or nothing
+    EXPECT_FALSE(f.has("vnxcfg.cfg"));
     EXPECT_TRUE(f.doc.dirty);
     // Quitting with a failed save keeps the program open.
     f.prompter.answers = {Answer::Yes};
@@ -432,7 +433,13 @@ TEST(LoadSave, MonthStateCounterAndLateReportsAtLoad) {
 TEST(LoadSave, PasswordRefusalLeavesTheDocumentEmpty) {
     Folder f;
     test::writeMainFile(f.dir.path(), {makeRecord(100, "Eka", "Putri")});
-    f.doc.askPassword = [](CVelnoDoc&) { return false; };
+    struct Refusing : DocumentRules {
+        bool admit(CVelnoDoc&) const override { return false; }
+        void loaded(CVelnoDoc&) const override {}
+        void beforeSave(CVelnoDoc&) const override {}
+        FileResult writeSettings(CVelnoDoc&) const override { return {}; }
+    } refusing;
+    f.doc.setRules(&refusing);
     EXPECT_FALSE(f.load());
     EXPECT_EQ(1, f.doc.store().recordCount());
 }

@@ -5,14 +5,14 @@
 
 #include <string>
 
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "store/PasswordChangeModel.h"
 #include "store/PasswordPrompt.h"
-#include "store/StartInstance.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 namespace {

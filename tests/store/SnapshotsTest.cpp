@@ -9,16 +9,16 @@
 #include <map>
 #include <string>
 
-#include "store/BackupCatalogue.h"
+#include "demo/DemoCongregation.h"
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
-#include "store/DemoCongregation.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
 #include "store/Snapshots.h"
-#include "store/StartInstance.h"
+#include "store/files/BackupCatalogue.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "text/StringTable.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 namespace {
@@ -190,7 +190,7 @@ TEST(OldReports, OpensTheMonthTwoBackAcrossTheYearAndWritesNothing) {
     // Whatever the program tries in this view, no file changes.
     w.doc.dirty = true;
     EXPECT_EQ(SaveOutcome::NothingToSave, w.doc.saveAll());
-    w.doc.blankRemarksOf(w.doc.store().at(1).id);
+    (void)w.doc.blankRemarksOf(w.doc.store().at(1).id);  // the files below tell
     w.doc.compactEmergency();
     EXPECT_FALSE(takeSnapshot(w.doc, 0));
     ASSERT_EQ(OldReportResult::Opened, openOldReport(w.doc, 3));  // November: missing
@@ -247,8 +247,8 @@ TEST(OldReports, UnsavedChangesAreAskedAboutFirst) {
     // "No": a remark written through since the load goes back to the copy
     // taken at load.
     const auto atLoad = readBytes(w.dir.file("rmkundo.dat"));
-    RemarkTable::writeRemark(DataFolder(w.dir.path()),
-                             test::makeRemark(w.doc.store().at(1).id, 2, 1, "sakit"));
+    ASSERT_TRUE(RemarkTable::writeRemark(DataFolder(w.dir.path()),
+                                         test::makeRemark(w.doc.store().at(1).id, 2, 1, "sakit")));
     ASSERT_NE(atLoad, readBytes(w.dir.file("remark9.dat")));
     w.prompter.answers = {Answer::No};
     EXPECT_EQ(OldReportResult::Opened, openOldReport(w.doc, 2));

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "text/TextIdCheck.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno::text {
 namespace {

@@ -25,7 +25,7 @@
 #include "publishers/ui/ReportGroupPickerDialog.h"
 #include "store/ReportFormatModel.h"
 #include "store/ui/ReportFormatDialog.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 
 namespace velno {
 namespace {

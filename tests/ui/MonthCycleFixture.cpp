@@ -2,8 +2,8 @@
 
 #include <QWindow>
 
-#include "store/DemoCongregation.h"
-#include "store/StartInstance.h"
+#include "demo/DemoCongregation.h"
+#include "session/StartInstance.h"
 
 namespace velno::test {
 

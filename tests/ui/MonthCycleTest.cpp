@@ -27,6 +27,7 @@
 #include "reporting/ui/ReportListDialog.h"
 #include "reporting/ui/ReportSlipDialog.h"
 #include "reporting/ui/StartCollectionDialog.h"
+#include "session/SessionRules.h"
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
@@ -120,7 +121,7 @@ TEST(MonthCycle, TypicalMonthByKeyboard) {
     app::MainWindow& w = f.window();
     ASSERT_EQ(10, doc.reportMonth().reportMonth0);
     ASSERT_NE(Collection::Open, reportMonthState(doc));
-    EXPECT_TRUE(doc.recomputeTotals) << "the window installs the tally on save";
+    EXPECT_EQ(&programRules(), doc.rules()) << "the start-up keeps the tally current";
 
     bool listSeen = false;
     const Cast cast = pickCast(doc);

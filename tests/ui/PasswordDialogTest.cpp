@@ -9,10 +9,10 @@
 
 #include "ShellFixture.h"
 #include "app/commands/CommandIds.h"
+#include "session/StartInstance.h"
 #include "store/FixedText.h"
 #include "store/PasswordChangeModel.h"
 #include "store/PasswordPrompt.h"
-#include "store/StartInstance.h"
 #include "store/ui/PasswordChangeDialog.h"
 #include "store/ui/PasswordDialog.h"
 

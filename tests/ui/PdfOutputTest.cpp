@@ -5,7 +5,7 @@
 #include <QFile>
 #include <regex>
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/ui/PdfPrintTarget.h"
 #include "store/CVelnoDoc.h"
 #include "support/TempFolder.h"
@@ -38,7 +38,7 @@ int countPages(const QByteArray& pdf) {
 TEST(PdfOutput, MultiPageReportBecomesAValidPdf) {
     test::TempFolder dir;
     CVelnoDoc doc;
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     view.showDrawing(threePages);
     const std::string path = dir.file("report.pdf").string();

@@ -19,8 +19,11 @@
 #include "publishers/PioneerEnrolmentModel.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
+#include "reporting/ReportPredicates.h"
 #include "store/FixedText.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 namespace {
@@ -152,6 +155,41 @@ const int kRecordCommands[] = {app::cmd::EditPublishers,  app::cmd::AuxiliaryPio
                                app::cmd::RegularPioneers, app::cmd::AutoCaps,
                                app::cmd::SortByFirstName, app::cmd::PanelEditPublishers,
                                app::cmd::PanelAuxiliary};
+
+TEST(PioneerEnrolment, TheBranchReportCountsTheNewPioneerAtOnce) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    const ReportMonth& m = doc.reportMonth();
+    // A publisher who reported this month, tallied as a publisher.
+    const PioneerEnrolmentModel probe(doc, EnrolmentMode::Auxiliary);
+    int row = -1;
+    for (int i = 0; i < static_cast<int>(probe.leftRows().size()) && row < 0; ++i) {
+        const PublisherRecord& r = doc.store().at(probe.leftRows()[i].storePos);
+        const bool tallied =
+            !(r.categoryBits & (CategoryBit::SpecialServant | CategoryBit::Missionary));
+        if (tallied && kindInReportMonth(doc, probe.leftRows()[i].storePos) == ServicePublisher &&
+            IsReported(r, m.reportMonth0, m.parity()))
+            row = i;
+    }
+    ASSERT_GE(row, 0);
+    const CategoryTally before = doc.tally();
+
+    test::onNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<PioneerEnrolmentDialog*>(w);
+        ASSERT_NE(nullptr, dialog);
+        dialog->leftList()->setCurrentRow(row);
+        dialog->actionButton()->click();
+        dialog->finishButton()->click();
+    });
+    shell.window().action(app::cmd::AuxiliaryPioneers)->trigger();
+
+    const CategoryTally& after = doc.tally();
+    EXPECT_EQ(before.at(TallyCategory::Auxiliary, TallyValue::Count) + 1,
+              after.at(TallyCategory::Auxiliary, TallyValue::Count));
+    EXPECT_EQ(before.at(TallyCategory::Publishers, TallyValue::Count) - 1,
+              after.at(TallyCategory::Publishers, TallyValue::Count));
+}
 
 TEST(PublisherCommands, RunInLiveDataOnlyAndNeverInASnapshot) {
     test::ShellFixture shell;

@@ -27,7 +27,7 @@
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 namespace {

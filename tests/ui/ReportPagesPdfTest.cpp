@@ -9,7 +9,7 @@
 #include <memory>
 #include <regex>
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPainterCanvas.h"
 #include "reporting/AnalyticsFixture.h"
@@ -93,7 +93,7 @@ TEST(ReportPagesPdf, CongregationAnalysisGivesOnePdfPagePerReportPage) {
     LargeCongregation f(200);
     test::TempFolder dir;
     const std::string path = dir.file("analysis.pdf").string();
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(f.doc, 110));
     int sent = 0;
@@ -117,7 +117,7 @@ TEST(ReportPagesPdf, EveryPrintedPageCarriesItsOwnBand) {
     // Each page is clipped to its band and moved to the top of the sheet;
     // a clip left in the coordinates of the first page blanks the others.
     LargeCongregation f(200);
-    ReportView view;
+    ReportViewState view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(f.doc, 110));
     ImagePages pages;

@@ -49,7 +49,7 @@ int countPdfPages(const QString& path) {
                                           std::sregex_iterator()));
 }
 
-class ReportView : public ::testing::Test {
+class ReportViewState : public ::testing::Test {
 protected:
     void SetUp() override {
         draws = 0;
@@ -59,7 +59,7 @@ protected:
     test::ShellFixture shell;
 };
 
-TEST_F(ReportView, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
+TEST_F(ReportViewState, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
     QPushButton* button = window().panel()->button(cmd::PanelSummary);
     ASSERT_TRUE(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
@@ -87,7 +87,7 @@ TEST_F(ReportView, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
     EXPECT_FALSE(window().action(cmd::Print)->isEnabled());
 }
 
-TEST_F(ReportView, KindsWithoutPagesStayDisabledAndBuiltOnesShow) {
+TEST_F(ReportViewState, KindsWithoutPagesStayDisabledAndBuiltOnesShow) {
     // Every report command follows the kinds table: built kinds show their
     // report, the others stay visible and disabled.
     int built = 0, pending = 0;
@@ -115,7 +115,7 @@ TEST_F(ReportView, KindsWithoutPagesStayDisabledAndBuiltOnesShow) {
     EXPECT_GT(pending, 0);
 }
 
-TEST_F(ReportView, ReportsLayOutTheTallyOfTheDataAsItIsWhenShown) {
+TEST_F(ReportViewState, ReportsLayOutTheTallyOfTheDataAsItIsWhenShown) {
     // Pages only read the tally; showing a report brings it up to date.
     CVelnoDoc& doc = shell.doc();
     doc.tally().clear();
@@ -130,7 +130,7 @@ TEST_F(ReportView, ReportsLayOutTheTallyOfTheDataAsItIsWhenShown) {
               doc.tally().at(TallyCategory::Publishers, TallyValue::ActivePublishers));
 }
 
-TEST_F(ReportView, ExportPdfWritesEveryPage) {
+TEST_F(ReportViewState, ExportPdfWritesEveryPage) {
     window().showDrawing(threePages);
     const QString path = test::artefactFolder() + "/export-test.pdf";
     QFile::remove(path);
@@ -141,7 +141,7 @@ TEST_F(ReportView, ExportPdfWritesEveryPage) {
     EXPECT_EQ(110, window().view().pageLengthTenths);
 }
 
-TEST_F(ReportView, PrintingOnA4CutsTwelveInchBands) {
+TEST_F(ReportViewState, PrintingOnA4CutsTwelveInchBands) {
     window().showDrawing(threePages);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -161,7 +161,7 @@ TEST_F(ReportView, PrintingOnA4CutsTwelveInchBands) {
     EXPECT_FALSE(window().view().a4);
 }
 
-TEST_F(ReportView, PreviewDrawsThePagesOfThePrinter) {
+TEST_F(ReportViewState, PreviewDrawsThePagesOfThePrinter) {
     window().showDrawing(threePages);
     const int before = draws;
     test::onNextModal([](QWidget* w) {
@@ -174,7 +174,7 @@ TEST_F(ReportView, PreviewDrawsThePagesOfThePrinter) {
     EXPECT_EQ(print::ViewMode::Report, window().view().mode);
 }
 
-TEST_F(ReportView, PerGroupReportAsksForTheGroup) {
+TEST_F(ReportViewState, PerGroupReportAsksForTheGroup) {
     ASSERT_GE(shell.doc().groups().count(), 2);
     test::onNextModal([](QWidget* w) {
         auto* picker = qobject_cast<ReportGroupPickerDialog*>(w);
@@ -198,7 +198,7 @@ TEST_F(ReportView, PerGroupReportAsksForTheGroup) {
     EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
 }
 
-TEST_F(ReportView, GroupWithoutMembersShowsNothing) {
+TEST_F(ReportViewState, GroupWithoutMembersShowsNothing) {
     RecordStore& store = shell.doc().store();
     for (int pos = 1; pos < store.recordCount(); ++pos)
         if (store.at(pos).group == 2) store.at(pos).group = 1;
@@ -213,7 +213,7 @@ TEST_F(ReportView, GroupWithoutMembersShowsNothing) {
     EXPECT_EQ(print::ViewMode::Panel, window().view().mode);
 }
 
-TEST_F(ReportView, FontChooserKeepsTheFontUnlessAnotherIsConfirmed) {
+TEST_F(ReportViewState, FontChooserKeepsTheFontUnlessAnotherIsConfirmed) {
     window().showDrawing(threePages);
     const print::LogicalFont before = window().fonts().font(print::FontRole::Title);
     const int drawn = draws;

@@ -13,7 +13,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
-#include "text/StringTable.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::app {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "store/DemoCongregation.h"
-#include "store/StartInstance.h"
+#include "demo/DemoCongregation.h"
+#include "session/StartInstance.h"
 
 namespace velno::test {
 

@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "print/ReportKinds.h"
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "reporting/LateReports.h"
 #include "store/CVelnoDoc.h"
 #include "store/OldReports.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 
 namespace velno::app {
 
@@ -71,7 +72,7 @@ bool CommandRegistry::run(int id, const ShellState& state) const {
     return true;
 }
 
-ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view) {
+ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportViewState& view) {
     ShellState s;
     s.archiveView = doc.oldYearView;
     s.reportMode = view.mode == print::ViewMode::Report;

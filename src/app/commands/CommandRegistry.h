@@ -13,7 +13,7 @@
 namespace velno {
 class CVelnoDoc;
 namespace print {
-class ReportView;
+class ReportViewState;
 }
 }  // namespace velno
 
@@ -37,7 +37,7 @@ struct ShellState {
     bool sortByFirstName = false;
 };
 
-ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportView& view);
+ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportViewState& view);
 
 enum class Enable {
     Always,
@@ -60,9 +60,9 @@ enum class Caption {
 
 struct Command {
     int id = 0;
-    int label = 0;                   // text id
-    const char* keys = nullptr;      // accelerators, ";"-separated ("Ctrl+Z;Alt+Backspace")
-    std::function<void()> handler;   // empty: the part behind it is not built yet
+    int label = 0;                  // text id
+    const char* keys = nullptr;     // accelerators, ";"-separated ("Ctrl+Z;Alt+Backspace")
+    std::function<void()> handler;  // empty: the part behind it is not built yet
     Enable enable = Enable::Always;
     int arg = 0;  // report kind, months back
     Visible visible = Visible::Always;

@@ -11,7 +11,7 @@ class QWidget;
 namespace velno {
 class CVelnoDoc;
 namespace print {
-class ReportView;
+class ReportViewState;
 }
 }  // namespace velno
 
@@ -27,7 +27,7 @@ public:
     // The parent of the dialogs.
     virtual QWidget* dialogParent() = 0;
     virtual CalendarDate today() const = 0;
-    virtual const print::ReportView& view() const = 0;
+    virtual const print::ReportViewState& view() const = 0;
 
     // Shows a report kind; a per-group kind asks for the group first.
     // Returns whether a report is on show afterwards.

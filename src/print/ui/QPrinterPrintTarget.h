@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "print/ReportView.h"
+#include "print/ReportViewState.h"
 #include "print/ui/QPainterCanvas.h"
 
 namespace velno::print {

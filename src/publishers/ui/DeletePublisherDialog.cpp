@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "publishers/DeletePublisherModel.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

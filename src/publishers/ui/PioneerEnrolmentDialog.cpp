@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "publishers/PioneerEnrolmentModel.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

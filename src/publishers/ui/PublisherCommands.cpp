@@ -9,9 +9,10 @@
 #include "publishers/ui/MonthChoiceDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
-#include "reporting/ui/PublisherStatusDialog.h"
+#include "publishers/ui/PublisherStatusDialog.h"
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 
 namespace velno {
 

@@ -15,7 +15,7 @@
 #include "publishers/ui/DateListsEdit.h"
 #include "publishers/ui/DeletePublisherDialog.h"
 #include "store/GroupTable.h"
-#include "text/StringTable.h"
+#include "text/texts/PublishersTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

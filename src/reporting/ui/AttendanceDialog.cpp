@@ -12,7 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/ReportingTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

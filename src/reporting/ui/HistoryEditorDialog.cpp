@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "store/CategoryTally.h"
-#include "text/StringTable.h"
+#include "text/texts/ReportingTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 
 #include "reporting/ui/ReportSlipDialog.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/ReportingTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

@@ -23,6 +23,7 @@
 #include "reporting/ui/StartCollectionDialog.h"
 #include "reporting/ui/YearDialogs.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 
 namespace velno {
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "text/Format.h"
-#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "store/PasswordChangeModel.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "store/PasswordPrompt.h"
-#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

@@ -14,6 +14,8 @@
 #include "store/ReportFormatModel.h"
 #include "store/ui/ReportFormatDialog.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/texts/StoreTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno {

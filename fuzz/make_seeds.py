@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Writes the small seed corpora of the fuzz harnesses into fuzz/corpus.
+
+Usage: fuzz/make_seeds.py DEMO_FOLDER
+DEMO_FOLDER is a demo congregation: velno-cli --today 2025-03-10 demo --out DIR --publishers 5
+"""
+import os
+import struct
+import sys
+
+LOAD_NAMES = ["tdat9.bin", "xten7.dat", "remark9.dat", "bkstudy.dat", "meetin9.dat", "tcard.dat",
+              "tlt15.dat", "tappt.dat", "emerg.dat", "spneed.dat", "vnxcfg.cfg", "rmkundo.dat",
+              "velno.commit"]
+PREVIOUS_NAMES = ["tdat7.bin", "tinac7.dat", "tmove7.dat", "tnopu7.dat", "tdele7.dat", "remark7.dat",
+                  "spcards.dat", "oddmo7.dat", "meeting.dat", "bkstudy.dat",
+                  "Roll/Vn7_8/remark7.dat", "Roll/Vn7_8/spcards.dat"]
+
+
+def pack(names, files):
+    out = b""
+    for name, data in files:
+        data = data[:65535]
+        out += bytes([names.index(name)]) + struct.pack("<H", len(data)) + data
+    return out
+
+
+def write(harness, seed, data):
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus", harness)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, seed), "wb") as f:
+        f.write(data)
+
+
+def main():
+    demo = sys.argv[1]
+    files = [(n, open(os.path.join(demo, n), "rb").read())
+             for n in LOAD_NAMES if os.path.exists(os.path.join(demo, n))]
+    write("fuzz_load", "demo", pack(LOAD_NAMES, files))
+    main_only = [f for f in files if f[0] == "tdat9.bin"]
+    write("fuzz_load", "main-only", pack(LOAD_NAMES, main_only))
+    commit = b"velno-commit 1\nR\ttdat9.bin.velno-tmp-0123456789abcdef\ttdat9.bin\nD\ttappt.dat\nend\n"
+    write("fuzz_load", "interrupted-commit",
+          pack(LOAD_NAMES, main_only + [("velno.commit", commit)]))
+
+    # The previous generation: records of 336 bytes (header first), groups
+    # of 1881 bytes, remarks of 48.
+    header = bytearray(336)
+    header[23] = ord("A") + 61
+    person = bytearray(336)
+    person[0:2] = struct.pack("<H", 120)
+    person[2:6] = b"Budi"
+    person[23:30] = b"Santoso"
+    remark = bytearray(48)
+    remark[0:5] = b"sakit"
+    remark[44] = 2
+    remark[46:48] = struct.pack("<H", 120)
+    write("fuzz_previous", "records", pack(PREVIOUS_NAMES, [
+        ("tdat7.bin", bytes(header + person)), ("tinac7.dat", bytes(person)),
+        ("remark7.dat", bytes(48) + bytes(remark)), ("bkstudy.dat", bytes([1]) + bytes(1880)),
+        ("spcards.dat", bytes(864)), ("Roll/Vn7_8/remark7.dat", bytes(48) + bytes(remark))]))
+
+    write("fuzz_settings", "velnoin.ini", (
+        "[Label]\r\nTanggal lahir=1\r\nLabel Alternatif=0\r\nMargin Kiri=20\r\n"
+        "[Laporan]\r\nTampilkanGrid=0\r\nTop Margin=50\r\nCongName=Sidang Contoh\r\n"
+        "[Kategori Tambahan]\r\nEnabled=1\r\nKategori Tambahan=Perintis Sekolah\r\n"
+        "[Sec]\r\nEmail=sekretaris@contoh.id\r\n[Early]\r\nYear=25\r\nMonth=4\r\n"
+        "[Huruf Judul]\r\nTinggi=-20\r\nBerat=700\r\nFaceName=Arial\r\n").encode("cp1252"))
+
+    entry = bytearray(512)
+    label = b"Maret 10 2025 (Roll)"
+    entry[0:len(label)] = label
+    path = b"/home/sekretaris/velno/Roll/Vn9_2"
+    entry[52:52 + len(path)] = path
+    write("fuzz_catalogue", "one-entry", bytes(entry) + bytes(512 * 9))
+
+    write("fuzz_viewoptions", "family-first", bytes([1, 0, 0, 0, 0, 1, 1]))
+
+
+if __name__ == "__main__":
+    main()
