@@ -335,7 +335,6 @@ void MainWindow::dataChanged() {
 }
 
 void MainWindow::documentReloaded() {
-    TallyMonth(doc_);
     if (view_.mode == print::ViewMode::Report && !view_.show(doc_, view_.kind, view_.group))
         view_.returnToPanel();
     applyMode(false);

@@ -14,7 +14,6 @@
 #include "print/ProfileFontSettings.h"
 #include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
-#include "reporting/TallyMonth.h"
 #include "text/Format.h"
 #include "text/texts/CliTexts.h"
 #include "text/texts/CommonTexts.h"
@@ -234,8 +233,6 @@ int runPrint(Context& context) {
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    // The branch report box prints the month's tally as it stands.
-    TallyMonth(doc);
     if (!printsSomething(job, doc))
         return context.fail(job.allGroups ? text::tr(text::TxPrintNoGroupPrinted)
                                           : text::arg(text::tr(text::TxPrintGroupEmpty),

@@ -39,12 +39,4 @@ const DocumentRules& tallyRules() {
     return rules;
 }
 
-void afterPublisherEditor(CVelnoDoc& doc) {
-    TallyMonth(doc);
-}
-
-void afterPioneerEnrolment(CVelnoDoc& doc) {
-    TallyMonth(doc);
-}
-
 }  // namespace velno
