@@ -10,9 +10,9 @@
 namespace velno {
 
 struct MailMessage {
-    std::vector<std::string> to;  // addresses, UTF-8
-    std::string subject;          // UTF-8
-    std::string body;             // UTF-8
+    std::vector<std::string> to;           // addresses, UTF-8
+    std::string subject;                   // UTF-8
+    std::string body;                      // UTF-8
     std::vector<std::string> attachments;  // absolute paths
 };
 
