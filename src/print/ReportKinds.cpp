@@ -7,6 +7,7 @@
 #include "print/MeetingReportPage.h"
 #include "print/MonthAveragesPage.h"
 #include "print/PioneerHoursPage.h"
+#include "print/RecordCardPage.h"
 #include "print/ServiceYearTotalsPages.h"
 #include "print/StatisticsPage.h"
 
@@ -110,6 +111,7 @@ const ReportKindInfo kKinds[] = {
      nullptr},
     {kind::SpecialNeedsGroup, "special-needs-group", "special needs, one group", 32916, true,
      nullptr},
+    {kind::RecordCards, "card", "publisher record cards", 0, false, drawRecordCards},
 };
 
 }  // namespace

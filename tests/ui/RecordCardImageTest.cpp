@@ -1,0 +1,117 @@
+// Record cards printed onto page images: the card must look like a tidy
+// printed form, so the images are kept for a look and checked for ink in
+// both card positions.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "print/RecordCardPrinting.h"
+#include "print/ui/QPainterCanvas.h"
+#include "reporting/AnalyticsFixture.h"
+#include "ui/ShellFixture.h"
+
+namespace velno::print {
+namespace {
+
+using velno::test::AnalyticsFixture;
+
+// One page image of 150 dots per inch per page, as a printer would take it.
+class CardImages : public PrintTarget {
+public:
+    CardImages() { start(); }
+    Canvas& canvas() override { return *canvas_; }
+    void newPage() override {
+        finish();
+        start();
+    }
+    bool paperIsA4() const override { return false; }
+    bool makesCopies() const override { return true; }
+    int copies() const override { return 1; }
+    std::string printerName() const override { return "images"; }
+    void finish() {
+        canvas_.reset();
+        painter_.end();
+        done.push_back(image_);
+    }
+    std::vector<QImage> done;
+
+private:
+    void start() {
+        image_ = QImage(1275, 1650, QImage::Format_RGB32);
+        image_.setDotsPerMeterX(5906);  // 150 dpi
+        image_.setDotsPerMeterY(5906);
+        image_.fill(Qt::white);
+        painter_.begin(&image_);
+        canvas_ = std::make_unique<QPainterCanvas>(painter_, true);
+    }
+    QImage image_;
+    QPainter painter_;
+    std::unique_ptr<QPainterCanvas> canvas_;
+};
+
+// Rows between y0 and y1 with dark pixels.
+int inkedRows(const QImage& image, int y0, int y1) {
+    int rows = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                ++rows;
+                break;
+            }
+    return rows;
+}
+
+// Nothing drawn beyond the card's right edge (7.5 + 0.5 inches).
+bool clearRightOfCard(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 8 * 150 + 3; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) return false;
+    return true;
+}
+
+struct CardCongregation : AnalyticsFixture {
+    explicit CardCongregation(CalendarDate today) : AnalyticsFixture(today) {
+        auto& r = add(300, "Yohanes", "Simanjuntak");
+        r.flags |= RecordFlag::Brother | PrivilegeElder;
+        velno::test::setBaptism(r, 3, 14, 1998);
+        velno::test::setBirth(r, 7, 2, 1970);
+        for (int i = 0; i < 20; ++i)
+            velno::test::reportAt(r, stamp() - i, 50 + i, i % 4, ServiceRegular, i % 4);
+        sort();
+        open();
+    }
+};
+
+void printAndKeep(const CVelnoDoc& doc, const char* name, bool previous) {
+    CardImages pages;
+    CardJob job;
+    job.positions = cardPositions(doc, false);
+    job.previous = previous;
+    const ReportFonts fonts;
+    const auto result = printCards(doc, fonts, pages, job, {2024, 12, 5});
+    pages.finish();
+    ASSERT_EQ(result.pages, 1);
+    ASSERT_EQ(pages.done.size(), 1u);
+    const QImage& page = pages.done[0];
+    // Both card positions carry a card: 1 to 6 inches and 6 to 11 inches.
+    EXPECT_GT(inkedRows(page, 150, 900), 300);
+    EXPECT_GT(inkedRows(page, 900, 1650), 300);
+    EXPECT_TRUE(clearRightOfCard(page));
+    EXPECT_TRUE(page.save(test::artefactFolder() + "/" + name + ".png"));
+}
+
+TEST(RecordCardImage, NewFormCardFillsBothPositionsAndStaysWithinThePage) {
+    CardCongregation f({2024, 12, 5});
+    printAndKeep(f.doc, "record-card-new-form", false);
+}
+
+TEST(RecordCardImage, FiveNumberCardFillsBothPositionsAndStaysWithinThePage) {
+    CardCongregation f({2024, 12, 5});
+    printAndKeep(f.doc, "record-card-old-form", true);
+}
+
+}  // namespace
+}  // namespace velno::print
