@@ -27,6 +27,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "print/ui/CardsPdf.h"
 #include "print/ui/PdfPrintTarget.h"
 #endif
 
@@ -75,14 +76,6 @@ private:
 int printOn(const PrintJob& job, const CVelnoDoc& doc, const print::ReportFonts& fonts,
             print::PrintTarget& target, const CalendarDate& today) {
     PageCounter counter(target);
-    if (job.streamCards) {
-        const auto result =
-            print::printCards(doc, fonts, counter, job.cards, today, [](int done, int total) {
-                if (done % 100 == 0 || done == total) fprintf(stderr, "%d/%d\n", done, total);
-                return true;
-            });
-        return result.pages;
-    }
     print::ReportViewState view;
     view.cards = &job.cards;
     if (job.record)
@@ -151,7 +144,18 @@ int printPdf(Context& context, const PrintJob& job, CVelnoDoc& doc) {
     static char* argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv);
     int pages = 0;
-    {
+    if (job.streamCards) {
+        // Card after card into a file that replaces the target only when
+        // complete; progress goes to the error stream.
+        const print::ReportFonts fonts = fontsOf(doc, 600);
+        const auto result = print::writeCardsPdf(
+            doc, fonts, job.out, job.cards, context.today, job.a4, [&context](int done, int total) {
+                if (done % 100 == 0 || done == total) context.err << done << '/' << total << '\n';
+                return true;
+            });
+        if (!result.ok) return context.fail(result.message);
+        pages = result.pages;
+    } else {
         print::PdfPrintTarget target(job.out, job.a4);
         if (!target.ok())
             return context.fail(text::arg(text::tr(text::TxPrintCannotWrite), job.out));

@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
+#include <QTest>
 #include <memory>
 
 #include "print/RecordCardPrinting.h"
+#include "print/RecordCardViewerModel.h"
 #include "print/ui/QPainterCanvas.h"
+#include "print/ui/RecordCardDialogs.h"
 #include "reporting/AnalyticsFixture.h"
 #include "ui/ShellFixture.h"
 
@@ -111,6 +117,61 @@ TEST(RecordCardImage, NewFormCardFillsBothPositionsAndStaysWithinThePage) {
 TEST(RecordCardImage, FiveNumberCardFillsBothPositionsAndStaysWithinThePage) {
     CardCongregation f({2024, 12, 5});
     printAndKeep(f.doc, "record-card-old-form", true);
+}
+
+int inkedPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    return n;
+}
+
+TEST(RecordCardViewer, InactiveBoxSwitchesTheListAndThePreviewFollows) {
+    CardCongregation f({2024, 12, 5});
+    f.add(301, "Lina", "Wati", ListInactive);
+    f.sort();
+    RecordCardViewerModel model(f.doc);
+    RecordCardViewerDialog::Services services;
+    services.doc = &f.doc;
+    services.today = {2024, 12, 5};
+    RecordCardViewerDialog dialog(model, services, nullptr);
+    auto* list = dialog.findChild<QListWidget*>("publishers");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Yohanes Simanjuntak");
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("edit")->isVisibleTo(&dialog))
+        << "no editor given (snapshot view)";
+    const int inkActive = inkedPixels(dialog.preview());
+    EXPECT_GT(inkActive, 2000);
+    auto* inactive = dialog.findChild<QCheckBox*>("inactive");
+    inactive->setFocus();
+    QTest::keyClick(inactive, Qt::Key_Space);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Lina Wati");
+    EXPECT_LT(inkedPixels(dialog.preview()), inkActive) << "a card without reports";
+    EXPECT_EQ(model.fileCards(true).positions.size(), 1u);
+    EXPECT_NE(model.proposedPdf(false).string().find("Exports/Kartu Penyiar 2025.pdf"),
+              std::string::npos);
+}
+
+TEST(RecordCardViewer, PreferencesOkStoresTheBoxesAndMarksTheDocument) {
+    CardCongregation f({2024, 12, 5});
+    CardPreferencesModel model(f.doc);
+    CardPreferencesDialog dialog(model, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* onePerPage = dialog.findChild<QCheckBox*>("onePerPage");
+    auto* hideTotals = dialog.findChild<QCheckBox*>("hideTotals0");
+    onePerPage->setFocus();
+    QTest::keyClick(onePerPage, Qt::Key_Space);
+    hideTotals->setFocus();
+    QTest::keyClick(hideTotals, Qt::Key_Space);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    f.doc.dirty = false;
+    EXPECT_TRUE(model.accept(f.doc));
+    EXPECT_TRUE(f.doc.dirty);
+    EXPECT_EQ(f.doc.settings().onePerPage, 1);
+    EXPECT_EQ(f.doc.settings().hideAverages, 4);
 }
 
 }  // namespace
