@@ -11,6 +11,7 @@
 
 #include "cli/Cli.h"
 #include "cli/JsonReader.h"
+#include "cli/PdfPages.h"
 #include "demo/DemoCongregation.h"
 #include "support/TempFolder.h"
 
@@ -101,15 +102,6 @@ TEST(CardCommand, TextPrintsTwoCardsToThePageAndRefusesBadInput) {
 }
 
 #if defined(VELNO_CLI_PATH) && defined(VELNO_HAVE_QT_GUI)
-int pdfPages(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (bytes.rfind("%PDF-", 0) != 0) return -1;
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
-                                          std::sregex_iterator()));
-}
-
 TEST(CardCommand, EveryActiveCardGoesIntoOnePdfAPageEach) {
     test::TempFolder out;
     const fs::path pdf = out.file("Exports/cards.pdf");
@@ -126,7 +118,7 @@ TEST(CardCommand, EveryActiveCardGoesIntoOnePdfAPageEach) {
         int pos = 0, id = 0, kind = -1;
         if (fields >> pos >> id >> kind && kind == 0) ++active;
     }
-    EXPECT_EQ(pdfPages(pdf), active);
+    EXPECT_EQ(test::pdfPages(pdf), active);
     EXPECT_FALSE(fs::exists(pdf.string() + ".part"));
 }
 #endif

@@ -17,46 +17,13 @@
 #include "print/ui/QPainterCanvas.h"
 #include "print/ui/RecordCardDialogs.h"
 #include "reporting/AnalyticsFixture.h"
+#include "ui/ImagePages.h"
 #include "ui/ShellFixture.h"
 
 namespace velno::print {
 namespace {
 
 using velno::test::AnalyticsFixture;
-
-// One page image of 150 dots per inch per page, as a printer would take it.
-class CardImages : public PrintTarget {
-public:
-    CardImages() { start(); }
-    Canvas& canvas() override { return *canvas_; }
-    void newPage() override {
-        finish();
-        start();
-    }
-    bool paperIsA4() const override { return false; }
-    bool makesCopies() const override { return true; }
-    int copies() const override { return 1; }
-    std::string printerName() const override { return "images"; }
-    void finish() {
-        canvas_.reset();
-        painter_.end();
-        done.push_back(image_);
-    }
-    std::vector<QImage> done;
-
-private:
-    void start() {
-        image_ = QImage(1275, 1650, QImage::Format_RGB32);
-        image_.setDotsPerMeterX(5906);  // 150 dpi
-        image_.setDotsPerMeterY(5906);
-        image_.fill(Qt::white);
-        painter_.begin(&image_);
-        canvas_ = std::make_unique<QPainterCanvas>(painter_, true);
-    }
-    QImage image_;
-    QPainter painter_;
-    std::unique_ptr<QPainterCanvas> canvas_;
-};
 
 // Rows between y0 and y1 with dark pixels.
 int inkedRows(const QImage& image, int y0, int y1) {
@@ -92,7 +59,7 @@ struct CardCongregation : AnalyticsFixture {
 };
 
 void printAndKeep(const CVelnoDoc& doc, const char* name, bool previous) {
-    CardImages pages;
+    test::ImagePages pages(150);
     CardJob job;
     job.positions = cardPositions(doc, false);
     job.previous = previous;
