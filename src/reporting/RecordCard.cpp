@@ -125,26 +125,26 @@ std::string oldFormRemark(const PublisherRecord& r, int slot, const std::string&
     return out;
 }
 
-struct TableSpec {
+struct TableRange {
     std::vector<int> stamps;
     int serviceYear;
     int position;  // 0 current, 1 previous: which hide options apply
 };
 
-std::vector<TableSpec> tablesOf(const CVelnoDoc& doc, const CardRequest& request) {
+std::vector<TableRange> tablesOf(const CVelnoDoc& doc, const CardRequest& request) {
     const int reportStamp = doc.reportMonth().reportStamp;
-    std::vector<TableSpec> specs;
+    std::vector<TableRange> ranges;
     auto span = [&](int months, int end, int position) {
-        TableSpec spec{{}, serviceYearOfStamp(end), position};
-        for (int s = end - months + 1; s <= end; ++s) spec.stamps.push_back(s);
-        specs.push_back(spec);
+        TableRange range{{}, serviceYearOfStamp(end), position};
+        for (int s = end - months + 1; s <= end; ++s) range.stamps.push_back(s);
+        ranges.push_back(range);
     };
     const int back = request.previous ? 1 : 0;
     switch (request.span) {
         case CardSpan::ServiceYear: {
             const int sy = currentServiceYear(doc) - back;
-            specs.push_back({stampsOfServiceYear(sy), sy, 0});
-            specs.push_back({stampsOfServiceYear(sy - 1), sy - 1, 1});
+            ranges.push_back({stampsOfServiceYear(sy), sy, 0});
+            ranges.push_back({stampsOfServiceYear(sy - 1), sy - 1, 1});
             break;
         }
         case CardSpan::SixMonths:
@@ -158,17 +158,17 @@ std::vector<TableSpec> tablesOf(const CVelnoDoc& doc, const CardRequest& request
             span(12, reportStamp - 12, 1);
             break;
     }
-    return specs;
+    return ranges;
 }
 
 // Months an average of the table counts: the months so far of the current
 // service year, all of any other table.
-int monthsCounted(const CVelnoDoc& doc, const TableSpec& spec) {
+int monthsCounted(const CVelnoDoc& doc, const TableRange& range) {
     const int reportStamp = doc.reportMonth().reportStamp;
     int months = 0;
-    for (const int s : spec.stamps)
+    for (const int s : range.stamps)
         if (s <= reportStamp) ++months;
-    if (spec.stamps.size() == 12 && spec.serviceYear == currentServiceYear(doc))
+    if (range.stamps.size() == 12 && range.serviceYear == currentServiceYear(doc))
         months = monthsIntoServiceYear(doc.reportMonth().reportMonth0);
     return months;
 }
@@ -182,14 +182,14 @@ std::string average(double total, int months, bool wide) {
 
 // Builds one table over the records given (one for a card, all for the
 // summary card).
-CardTable buildTable(const CVelnoDoc& doc, const std::vector<int>& positions, const TableSpec& spec,
-                     const CardRequest& request, bool summary) {
+CardTable buildTable(const CVelnoDoc& doc, const std::vector<int>& positions,
+                     const TableRange& range, const CardRequest& request, bool summary) {
     CardTable table;
-    table.serviceYear = spec.serviceYear;
+    table.serviceYear = range.serviceYear;
     // A span takes the form of its first month, as its service year would.
-    table.form = formOfServiceYear(serviceYearOfStamp(spec.stamps.front()));
+    table.form = formOfServiceYear(serviceYearOfStamp(range.stamps.front()));
     Sums sums;
-    for (const int stamp : spec.stamps) {
+    for (const int stamp : range.stamps) {
         const MonthAt m = monthAt(doc, stamp);
         CardRow row;
         row.month0 = m.month0;
@@ -212,9 +212,9 @@ CardTable buildTable(const CVelnoDoc& doc, const std::vector<int>& positions, co
         table.rows.push_back(row);
     }
 
-    const bool hideTotals = request.options.hideTotals[spec.position];
-    const bool hideAverages = request.options.hideAverages[spec.position];
-    const int months = monthsCounted(doc, spec);
+    const bool hideTotals = request.options.hideTotals[range.position];
+    const bool hideAverages = request.options.hideAverages[range.position];
+    const int months = monthsCounted(doc, range);
     const double hours = static_cast<double>(sums.items[2]) + sums.quarters / 4.0;
     if (table.form == CardForm::New) {
         if (hideTotals) return table;
@@ -319,8 +319,8 @@ RecordCard buildRecordCard(const CVelnoDoc& doc, int pos, const CardRequest& req
     h.boxes[BoxSpecialPioneer] = r.kindAt(slot) == ServiceSpecial;
     h.boxes[BoxMissionary] = (r.categoryBits & CategoryBit::Missionary) != 0;
 
-    for (const TableSpec& spec : tablesOf(doc, request))
-        card.tables.push_back(buildTable(doc, {pos}, spec, request, false));
+    for (const TableRange& range : tablesOf(doc, request))
+        card.tables.push_back(buildTable(doc, {pos}, range, request, false));
     return card;
 }
 
@@ -331,8 +331,8 @@ RecordCard buildSummaryCard(const CVelnoDoc& doc, bool inactive, const CardReque
     card.header.name = text::tr(text::TxCardTotal);
     const auto& list = doc.store().subList(inactive ? ListInactive : ListActive);
     const std::vector<int> positions(list.begin(), list.end());
-    for (const TableSpec& spec : tablesOf(doc, request))
-        card.tables.push_back(buildTable(doc, positions, spec, request, true));
+    for (const TableRange& range : tablesOf(doc, request))
+        card.tables.push_back(buildTable(doc, positions, range, request, true));
     return card;
 }
 
