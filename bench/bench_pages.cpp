@@ -9,6 +9,7 @@
 
 #include "FullCapacityDocument.h"
 #include "print/AttendanceRecordPage.h"
+#include "print/RecordCardPrinting.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportViewState.h"
 
@@ -63,7 +64,42 @@ BENCHMARK(BM_PageOnRecordingCanvas)
     ->DenseRange(38, 48)
     ->Unit(benchmark::kMillisecond);
 
+// One publisher's card (both service years) on the recording canvas.
+void BM_OneRecordCard(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    print::ReportViewState view;
+    view.show(doc, print::kind::RecordCards);
+    print::CardJob job;
+    job.positions = {doc.store().subList(ListActive).front()};
+    view.cards = &job;
+    const print::ReportFonts fonts;
+    print::RecordingCanvas canvas(600, 600, true);
+    for (auto _ : state) {
+        canvas.clear();
+        print::ReportContext ctx = view.contextFor(doc, canvas, fonts, bench::kToday);
+        benchmark::DoNotOptimize(view.draw(ctx));
+    }
+}
+BENCHMARK(BM_OneRecordCard)->Unit(benchmark::kMillisecond);
+
 #ifdef VELNO_HAVE_QT_GUI
+// Every active card (current and previous year) written into one PDF.
+void BM_AllCardsAsPdf(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    const print::ReportFonts fonts;
+    print::CardJob job;
+    job.positions = print::cardPositions(doc, false);
+    const std::string path = (bench::fullFolder() / "cards.pdf").string();
+    int pages = 0;
+    for (auto _ : state) {
+        print::PdfPrintTarget pdf(path, false);
+        pages = print::printCards(doc, fonts, pdf, job, bench::kToday).pages;
+        pdf.finish();
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_AllCardsAsPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_AnalysisAsPdf(benchmark::State& state) {
     CVelnoDoc& doc = bench::fullDocument();
     print::ReportViewState view;

@@ -23,6 +23,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/commands/CommandIds.h"
 #include "print/ProfileFontSettings.h"
+#include "print/ui/PrintCommands.h"
 #include "print/ui/QPrinterPrintTarget.h"
 #include "publishers/ReportGroupPickerModel.h"
 #include "publishers/ui/PublisherCommands.h"
@@ -86,6 +87,7 @@ void MainWindow::registerCommands() {
     registerStoreCommands(registry_, *this);
     registerReportingCommands(registry_, *this);
     registerPublisherCommands(registry_, *this);
+    registerPrintCommands(registry_, *this);
     declarePendingCommands(registry_);
 }
 

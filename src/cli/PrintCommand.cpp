@@ -10,8 +10,11 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
+#include "cli/IdOption.h"
+#include "cli/Json.h"
 #include "print/AttendanceRecordPage.h"
 #include "print/ProfileFontSettings.h"
+#include "print/RecordCardPrinting.h"
 #include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
 #include "text/Format.h"
@@ -24,6 +27,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "print/ui/CardsPdf.h"
 #include "print/ui/PdfPrintTarget.h"
 #endif
 
@@ -41,6 +45,10 @@ struct PrintJob {
     bool pdf = false;
     bool a4 = false;
     std::string out;
+    // The record cards: one card through the view, or every card of a
+    // list written card after card.
+    print::CardJob cards;
+    bool streamCards = false;
 };
 
 // Counts the pages that go to a target.
@@ -69,6 +77,7 @@ int printOn(const PrintJob& job, const CVelnoDoc& doc, const print::ReportFonts&
             print::PrintTarget& target, const CalendarDate& today) {
     PageCounter counter(target);
     print::ReportViewState view;
+    view.cards = &job.cards;
     if (job.record)
         view.showDrawing(job.record);
     else if (!job.allGroups)
@@ -135,14 +144,27 @@ int printPdf(Context& context, const PrintJob& job, CVelnoDoc& doc) {
     static char* argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv);
     int pages = 0;
-    {
+    if (job.streamCards) {
+        // Card after card into a file that replaces the target only when
+        // complete; progress goes to the error stream.
+        const print::ReportFonts fonts = fontsOf(doc, 600);
+        const auto result = print::writeCardsPdf(
+            doc, fonts, job.out, job.cards, context.today, job.a4, [&context](int done, int total) {
+                if (done % 100 == 0 || done == total) context.err << done << '/' << total << '\n';
+                return true;
+            });
+        if (!result.ok) return context.fail(result.message);
+        pages = result.pages;
+    } else {
         print::PdfPrintTarget target(job.out, job.a4);
         if (!target.ok())
             return context.fail(text::arg(text::tr(text::TxPrintCannotWrite), job.out));
         const print::ReportFonts fonts = fontsOf(doc, target.canvas().dpiX());
         pages = printOn(job, doc, fonts, target, context.today);
-        if (!target.finish())
+        if (!target.finish()) {
+            std::remove(job.out.c_str());
             return context.fail(text::arg(text::tr(text::TxPrintCannotWrite), job.out));
+        }
     }
     context.out << text::arg(text::tr(text::TxPrintPdfWritten), std::to_string(pages), job.out)
                 << '\n';
@@ -165,7 +187,166 @@ bool printsSomething(const PrintJob& job, const CVelnoDoc& doc) {
     return false;
 }
 
+// --previous and --span of the card commands.
+int parseCardOptions(const Context& context, const Arguments& args, print::CardJob& cards) {
+    cards.previous = args.has("--previous");
+    const std::string span = args.value("--span").value_or("sy");
+    if (span == "sy")
+        cards.span = CardSpan::ServiceYear;
+    else if (span == "6m")
+        cards.span = CardSpan::SixMonths;
+    else if (span == "12m")
+        cards.span = CardSpan::TwelveMonths;
+    else if (span == "24m")
+        cards.span = CardSpan::TwentyFourMonths;
+    else
+        return context.usage(text::arg(text::tr(text::TxPrintBadSpan), span));
+    return Ok;
+}
+
+void writeCardJson(JsonWriter& json, const RecordCard& card, int id) {
+    using L = JsonWriter::Layout;
+    const CardHeader& h = card.header;
+    auto orNull = [&json](std::string_view key, const std::string& v) {
+        json.key(key);
+        if (v.empty())
+            json.null();
+        else
+            json.value(v);
+    };
+    json.beginObject().field("id", id).field("name", h.name);
+    orNull("birth", h.birth);
+    orNull("baptism", h.baptism);
+    orNull("group", h.group);
+    static constexpr const char* kBoxes[kCardBoxes] = {
+        "male",    "female",         "otherSheep",     "anointed",  "elder",
+        "servant", "regularPioneer", "specialPioneer", "missionary"};
+    json.key("boxes").beginObject(L::Inline);
+    for (int b = 0; b < kCardBoxes; ++b) json.field(kBoxes[b], h.boxes[b]);
+    json.endObject();
+    json.key("tables").beginArray();
+    for (const CardTable& t : card.tables) {
+        const bool old = t.form == CardForm::Old;
+        json.beginObject().field("serviceYear", t.serviceYear).field("form", old ? "old" : "new");
+        json.key("rows").beginArray();
+        for (const CardRow& r : t.rows) {
+            json.beginObject(L::Inline).field("month", text::monthShortName(r.month0));
+            if (old) {
+                static constexpr const char* kItems[5] = {"placements", "videos", "hours",
+                                                          "returnVisits", "studies"};
+                for (int k = 0; k < 5; ++k) {
+                    json.key(kItems[k]);
+                    if (r.blank || r.items[k].empty())
+                        json.null();
+                    else if (k == 2)
+                        json.value(r.items[k]);
+                    else
+                        json.value(std::stoi(r.items[k]));
+                }
+            } else {
+                json.field("shared", !r.blank && r.shared);
+                json.key("studies");
+                if (r.blank || !r.studies)
+                    json.null();
+                else
+                    json.value(*r.studies);
+                json.field("aux", !r.blank && r.aux);
+                json.key("hours");
+                if (r.blank || !r.hours)
+                    json.null();
+                else
+                    json.value(*r.hours);
+            }
+            orNull("remark", r.blank ? std::string() : r.remark);
+            json.endObject();
+        }
+        json.endArray();
+        if (old) {
+            for (const char* which : {"total", "average"}) {
+                const auto& cells = which[0] == 't' ? t.totals : t.averages;
+                json.key(which).beginArray(L::Inline);
+                for (const std::string& c : cells)
+                    if (c.empty())
+                        json.null();
+                    else
+                        json.value(c);
+                json.endArray();
+            }
+        } else {
+            orNull("total", t.newTotals[3]);
+            json.key("average").null();
+        }
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}
+
 }  // namespace
+
+int runCard(Context& context) {
+    std::string error;
+    const auto args = Arguments::parse(context.command, context.args,
+                                       {{"--id", true},
+                                        {"--previous", false},
+                                        {"--span", true},
+                                        {"--format", true},
+                                        {"--out", true},
+                                        {"--a4", false},
+                                        {"--json", false}},
+                                       false, error);
+    if (!args) return context.usage(error);
+    if (!args->has("--json") && !context.options.json) {
+        // Printed through the print command's path: the same pages.
+        std::vector<std::string> forwarded{"card"};
+        forwarded.insert(forwarded.end(), context.args.begin(), context.args.end());
+        context.args = forwarded;
+        return runPrint(context);
+    }
+    print::CardJob cards;
+    if (const int code = parseCardOptions(context, *args, cards); code != Ok) return code;
+    IdOption id;
+    if (const int code = id.parse(context, *args); code != Ok) return code;
+    FolderSession session(context, FolderAccess::ReadOnly);
+    if (const int code = session.open(); code != Ok) return code;
+    const CVelnoDoc& doc = session.doc();
+    int pos = 0;
+    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    JsonWriter json(context.out);
+    writeCardJson(json, buildRecordCard(doc, pos, print::cardRequest(doc, cards)), id.id());
+    json.finish();
+    return Ok;
+}
+
+int runCards(Context& context) {
+    std::string error;
+    const auto args = Arguments::parse(context.command, context.args,
+                                       {{"--list", true},
+                                        {"--total", false},
+                                        {"--previous", false},
+                                        {"--out", true},
+                                        {"--a4", false}},
+                                       false, error);
+    if (!args) return context.usage(error);
+    const std::string list = args->value("--list").value_or("active");
+    if (list != "active" && list != "inactive")
+        return context.usage(text::arg(text::tr(text::TxPrintBadCardList), list));
+    PrintJob job;
+    job.kind = print::kind::RecordCards;
+    job.pdf = true;
+    job.streamCards = true;
+    job.a4 = args->has("--a4");
+    job.out = args->value("--out").value_or("");
+    if (job.out.empty()) return context.usage(text::tr(text::TxPrintPdfNeedsOut));
+    job.cards.inactive = list == "inactive";
+    job.cards.summary = args->has("--total");
+    job.cards.previous = args->has("--previous");
+    FolderSession session(context, FolderAccess::ReadOnly);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    job.cards.positions = print::cardPositions(doc, job.cards.inactive);
+    return printPdf(context, job, doc);
+}
 
 int runPrint(Context& context) {
     std::string error;
@@ -175,7 +356,10 @@ int runPrint(Context& context) {
                                         {"--meeting", true},
                                         {"--format", true},
                                         {"--out", true},
-                                        {"--a4", false}},
+                                        {"--a4", false},
+                                        {"--id", true},
+                                        {"--previous", false},
+                                        {"--span", true}},
                                        true, error);
     if (!args) return context.usage(error);
     if (args->words().size() != 1) return context.usage(text::tr(text::TxPrintNeedsKind));
@@ -230,9 +414,23 @@ int runPrint(Context& context) {
     job.out = args->value("--out").value_or("");
     if (job.pdf && job.out.empty()) return context.usage(text::tr(text::TxPrintPdfNeedsOut));
 
+    const bool card = job.kind == print::kind::RecordCards;
+    IdOption id;
+    if (card) {
+        if (const int code = parseCardOptions(context, *args, job.cards); code != Ok) return code;
+        if (const int code = id.parse(context, *args); code != Ok) return code;
+    } else if (args->value("--id") || args->has("--previous") || args->value("--span")) {
+        return context.usage(text::tr(text::TxPrintCardOptionsOnly));
+    }
+
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
+    if (card) {
+        int pos = 0;
+        if (const int code = id.find(context, doc, pos); code != Ok) return code;
+        job.cards.positions = {pos};
+    }
     if (!printsSomething(job, doc))
         return context.fail(job.allGroups ? text::tr(text::TxPrintNoGroupPrinted)
                                           : text::arg(text::tr(text::TxPrintGroupEmpty),

@@ -14,6 +14,8 @@ class CVelnoDoc;
 
 namespace velno::print {
 
+struct CardJob;
+
 constexpr int kPageWidthTenths = 80;
 constexpr int kPageLengthTenths = 110;
 constexpr int kA4PageLengthTenths = 120;
@@ -30,6 +32,8 @@ struct ReportContext {
     int pageLengthTenths = kPageLengthTenths;
     CalendarDate today{};
     std::string languageCode = "in";
+    // The cards the record-card report prints (the caller keeps them).
+    const CardJob* cards = nullptr;
 
     // Selects a report font, scaled for the device.
     void useFont(FontRole role);

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "print/AnalysisPages.h"
+#include "print/CongregationLists.h"
 #include "print/HoursPages.h"
 #include "print/MeetingReportPage.h"
 #include "print/MonthAveragesPage.h"
 #include "print/PioneerHoursPage.h"
+#include "print/RecordCardPage.h"
 #include "print/ServiceYearTotalsPages.h"
 #include "print/StatisticsPage.h"
 
@@ -64,17 +66,24 @@ const ReportKindInfo kKinds[] = {
      "service-year totals, elders and ministerial servants", 32841, false,
      drawServiceYearTotals<S::Appointed>},
     {kind::PioneerHours, "pioneer-hours", "pioneer hours", 32806, false, drawPioneerHoursPage},
-    {kind::PhoneCongregation, "phone", "phone list, congregation", 32809, false, nullptr},
-    {kind::PhoneGroup, "phone-group", "phone list, one group", 32810, true, nullptr},
+    {kind::PhoneCongregation, "phone", "phone list, congregation", 32809, false,
+     drawPhoneList<ListScope::Congregation>},
+    {kind::PhoneGroup, "phone-group", "phone list, one group", 32810, true,
+     drawPhoneList<ListScope::Group>},
     {kind::PhoneAppointed, "phone-appointed", "phone list, elders and ministerial servants", 32823,
-     false, nullptr},
-    {kind::PhonePioneers, "phone-pioneers", "phone list, pioneers", 32824, false, nullptr},
-    {kind::AddressCongregation, "address", "address list, congregation", 32811, false, nullptr},
-    {kind::AddressGroup, "address-group", "address list, one group", 32812, true, nullptr},
-    {kind::AddressInactive, "address-inactive", "address list, inactive", 32825, false, nullptr},
+     false, drawPhoneList<ListScope::Appointed>},
+    {kind::PhonePioneers, "phone-pioneers", "phone list, pioneers", 32824, false,
+     drawPhoneList<ListScope::Pioneers>},
+    {kind::AddressCongregation, "address", "address list, congregation", 32811, false,
+     drawAddressList<ListScope::Congregation>},
+    {kind::AddressGroup, "address-group", "address list, one group", 32812, true,
+     drawAddressList<ListScope::Group>},
+    {kind::AddressInactive, "address-inactive", "address list, inactive", 32825, false,
+     drawAddressList<ListScope::Inactive>},
     {kind::AddressAppointed, "address-appointed", "address list, elders and ministerial servants",
-     32831, false, nullptr},
-    {kind::AddressPioneers, "address-pioneers", "address list, pioneers", 32830, false, nullptr},
+     32831, false, drawAddressList<ListScope::Appointed>},
+    {kind::AddressPioneers, "address-pioneers", "address list, pioneers", 32830, false,
+     drawAddressList<ListScope::Pioneers>},
     {kind::GroupListsActive, "group-lists", "field service group lists, active publishers", 32852,
      false, nullptr},
     {kind::GroupListsStudents, "group-lists-students",
@@ -110,6 +119,7 @@ const ReportKindInfo kKinds[] = {
      nullptr},
     {kind::SpecialNeedsGroup, "special-needs-group", "special needs, one group", 32916, true,
      nullptr},
+    {kind::RecordCards, "card", "publisher record cards", 0, false, drawRecordCards},
 };
 
 }  // namespace

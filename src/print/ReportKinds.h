@@ -74,6 +74,8 @@ inline constexpr int PhoneEmailAppointed = 103;
 inline constexpr int PhoneEmailPioneers = 104;
 inline constexpr int SpecialNeedsCongregation = 120;
 inline constexpr int SpecialNeedsGroup = 121;
+// Our own: the publisher record cards of the card viewer.
+inline constexpr int RecordCards = 130;
 }  // namespace kind
 
 struct ReportKindInfo {

@@ -64,6 +64,7 @@ ReportContext ReportViewState::contextFor(const CVelnoDoc& doc, Canvas& canvas,
     ctx.pageLengthTenths = pageLengthTenths;
     ctx.today = today;
     ctx.languageCode = text::tr(text::LanguageCode);
+    ctx.cards = cards;
     return ctx;
 }
 

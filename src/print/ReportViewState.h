@@ -47,6 +47,8 @@ public:
     bool a4 = false;
     // The report shown by showDrawing, nullptr while a kind is shown.
     DrawReport drawing = nullptr;
+    // The cards of the record-card report (the caller keeps them).
+    const CardJob* cards = nullptr;
 
     // Switches to report mode for a kind. A per-group kind needs a group
     // with at least one active member; otherwise nothing changes and false

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/PdfPages.h"
 #include "demo/DemoCongregation.h"
 #include "support/TempFolder.h"
 
@@ -155,15 +156,6 @@ TEST(PrintCommand, AttendanceRecordPerMeeting) {
 }
 
 #if defined(VELNO_CLI_PATH) && defined(VELNO_HAVE_QT_GUI)
-int pdfPages(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (bytes.rfind("%PDF-", 0) != 0) return -1;
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
-                                          std::sregex_iterator()));
-}
-
 TEST(PrintCommand, PdfWithoutDisplayOrEnvironment) {
     test::TempFolder out;
     const fs::path pdf = out.file("analysis.pdf");
@@ -174,7 +166,7 @@ TEST(PrintCommand, PdfWithoutDisplayOrEnvironment) {
                                 pdf.string() + "\" >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const Result text = print({"1"});
-    EXPECT_EQ(pdfPages(pdf), static_cast<int>(pagesOf(text.out).size()));
+    EXPECT_EQ(test::pdfPages(pdf), static_cast<int>(pagesOf(text.out).size()));
 
     // Nothing to print: no file and no Qt.
     const fs::path none = out.file("none.pdf");

@@ -13,6 +13,7 @@
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPainterCanvas.h"
 #include "reporting/AnalyticsFixture.h"
+#include "ui/ImagePages.h"
 
 namespace velno::print {
 namespace {
@@ -40,43 +41,6 @@ int countPages(const QByteArray& pdf) {
     return static_cast<int>(std::distance(std::sregex_iterator(text.begin(), text.end(), page),
                                           std::sregex_iterator()));
 }
-
-// Pages printed onto images of 100 dots per inch; the canvas stays the same
-// from page to page, as on a printer.
-class ImagePages : public PrintTarget {
-public:
-    ImagePages() {
-        start();
-        canvas_ = std::make_unique<QPainterCanvas>(painter_, true);
-    }
-    Canvas& canvas() override { return *canvas_; }
-    void newPage() override {
-        finish();
-        start();
-    }
-    bool paperIsA4() const override { return false; }
-    bool makesCopies() const override { return true; }
-    int copies() const override { return 1; }
-    std::string printerName() const override { return "images"; }
-
-    void finish() {
-        painter_.end();
-        done.push_back(image_);
-    }
-    std::vector<QImage> done;
-
-private:
-    void start() {
-        image_ = QImage(850, 1100, QImage::Format_RGB32);
-        image_.setDotsPerMeterX(3937);  // 100 dpi
-        image_.setDotsPerMeterY(3937);
-        image_.fill(Qt::white);
-        painter_.begin(&image_);
-    }
-    QImage image_;
-    QPainter painter_;
-    std::unique_ptr<QPainterCanvas> canvas_;
-};
 
 int inkedRows(const QImage& image) {
     int rows = 0;
@@ -120,7 +84,7 @@ TEST(ReportPagesPdf, EveryPrintedPageCarriesItsOwnBand) {
     ReportViewState view;
     ReportFonts fonts;
     ASSERT_TRUE(view.show(f.doc, 110));
-    ImagePages pages;
+    test::ImagePages pages(100);
     const int sent = view.print(f.doc, fonts, pages, {2024, 12, 5});
     pages.finish();
     ASSERT_EQ(static_cast<int>(pages.done.size()), sent);

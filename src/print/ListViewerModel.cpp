@@ -1,0 +1,247 @@
+#include "print/ListViewerModel.h"
+
+#include "print/PageFlow.h"
+#include "publishers/GroupOverseer.h"
+#include "reporting/Classification.h"
+#include "store/CVelnoDoc.h"
+#include "store/DesktopServices.h"
+#include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
+#include "text/texts/AnalysisTexts.h"
+#include "text/texts/PrintTexts.h"
+
+namespace velno::print {
+
+namespace {
+
+int periodText(ListPeriod p) {
+    switch (p) {
+        case ListPeriod::SixMonths:
+            return text::TxPeriodSixMonths;
+        case ListPeriod::ServiceYear:
+            return text::TxPeriodServiceYear;
+        case ListPeriod::TwelveMonths:
+            return text::TxPeriodTwelveMonths;
+        case ListPeriod::TwentyFourMonths:
+            return text::TxPeriodTwentyFourMonths;
+        case ListPeriod::MoreThanTwelve:
+            return text::TxPeriodMoreThanTwelve;
+        case ListPeriod::All:
+            break;
+    }
+    return text::TxPeriodAll;
+}
+
+// The privilege kinds the filter of mode 12 offers: the last two only
+// when someone holds them.
+std::vector<PrivilegeFilter> privilegeFilters(const CVelnoDoc& doc) {
+    std::vector<PrivilegeFilter> out{
+        PrivilegeFilter::Servants, PrivilegeFilter::Elders, PrivilegeFilter::RegularPioneers,
+        PrivilegeFilter::ContinuousAuxiliary, PrivilegeFilter::SpecialPioneers};
+    bool special = false, missionary = false;
+    for (const int pos : doc.store().subList(ListActive)) {
+        const PublisherRecord& r = doc.store().at(pos);
+        special = special || (r.categoryBits & CategoryBit::SpecialServant);
+        missionary = missionary || (r.categoryBits & CategoryBit::Missionary);
+    }
+    if (special) out.push_back(PrivilegeFilter::SpecialServants);
+    if (missionary) out.push_back(PrivilegeFilter::Missionaries);
+    return out;
+}
+
+int privilegeText(PrivilegeFilter p) {
+    switch (p) {
+        case PrivilegeFilter::Servants:
+            return text::TxServants;
+        case PrivilegeFilter::Elders:
+            return text::TxElders;
+        case PrivilegeFilter::RegularPioneers:
+            return text::TxPioneersRegular;
+        case PrivilegeFilter::ContinuousAuxiliary:
+            return text::TxPrivilegeContinuousAuxiliary;
+        case PrivilegeFilter::SpecialPioneers:
+            return text::TxSpecialPioneers;
+        case PrivilegeFilter::SpecialServants:
+            return text::TxSpecialServants;
+        case PrivilegeFilter::Missionaries:
+            break;
+    }
+    return text::TxFieldMissionaries;
+}
+
+bool hasChooserOrFilter(ListMode mode) {
+    return !periodsOf(mode).empty() || usesGroupFilter(mode) || mode == ListMode::NotReporting ||
+           mode == ListMode::Baptized || mode == ListMode::Privileges;
+}
+
+}  // namespace
+
+ListViewerModel::ListViewerModel(const CVelnoDoc& doc, ListMode mode) : doc_(doc) {
+    // The special-needs and custom-category lists are not among the
+    // modes PublisherLists builds yet.
+    for (int m = 0; m < kListModes; ++m) modes_.push_back(static_cast<ListMode>(m));
+    query_.mode = mode;
+    rebuild();
+}
+
+std::vector<std::string> ListViewerModel::modeTexts() const {
+    std::vector<std::string> out;
+    for (const ListMode m : modes_) out.push_back(listChooserText(doc_, m));
+    return out;
+}
+
+void ListViewerModel::setMode(ListMode mode) {
+    query_.mode = mode;
+    query_.month0 = -1;
+    const auto periods = periodsOf(mode);
+    query_.period = periods.empty() ? ListPeriod::SixMonths : periods.front();
+    filter_ = 0;
+    query_.group = 0;
+    query_.bracket = 0;
+    query_.privilege = PrivilegeFilter::Servants;
+    rebuild();
+}
+
+std::vector<std::string> ListViewerModel::secondChoices() const {
+    std::vector<std::string> out;
+    if (query_.mode == ListMode::NotReporting) {
+        for (int m = 0; m < 12; ++m) out.push_back(text::monthName(m));
+        return out;
+    }
+    for (const ListPeriod p : periodsOf(query_.mode)) out.push_back(text::tr(periodText(p)));
+    return out;
+}
+
+int ListViewerModel::secondChoice() const {
+    if (query_.mode == ListMode::NotReporting)
+        return query_.month0 >= 0 ? query_.month0 : doc_.reportMonth().reportMonth0;
+    const auto periods = periodsOf(query_.mode);
+    for (std::size_t i = 0; i < periods.size(); ++i)
+        if (periods[i] == query_.period) return static_cast<int>(i);
+    return 0;
+}
+
+void ListViewerModel::setSecondChoice(int index) {
+    if (query_.mode == ListMode::NotReporting) {
+        query_.month0 = index >= 0 && index < 12 ? index : -1;
+    } else {
+        const auto periods = periodsOf(query_.mode);
+        if (index < 0 || index >= static_cast<int>(periods.size())) return;
+        query_.period = periods[index];
+    }
+    rebuild();
+}
+
+std::vector<std::string> ListViewerModel::filterChoices() const {
+    std::vector<std::string> out;
+    if (query_.mode == ListMode::Baptized) {
+        for (const YearBracket& b : kBaptizedListBrackets) out.push_back(text::tr(b.textId));
+    } else if (query_.mode == ListMode::Privileges) {
+        for (const PrivilegeFilter p : privilegeFilters(doc_))
+            out.push_back(text::tr(privilegeText(p)));
+    } else if (usesGroupFilter(query_.mode)) {
+        out.push_back(text::tr(text::TxCongregation));
+        for (int g = 1; g <= doc_.groups().count(); ++g)
+            out.push_back(text::cp1252ToUtf8(doc_.groups().displayName(g)));
+    }
+    return out;
+}
+
+void ListViewerModel::setFilterChoice(int index) {
+    const int count = static_cast<int>(filterChoices().size());
+    if (index < 0 || index >= count) return;
+    filter_ = index;
+    query_.group = 0;
+    if (query_.mode == ListMode::Baptized)
+        query_.bracket = index;
+    else if (query_.mode == ListMode::Privileges)
+        query_.privilege = privilegeFilters(doc_)[index];
+    else
+        query_.group = index;
+    rebuild();
+}
+
+void ListViewerModel::rebuild() {
+    list_ = buildList(doc_, query_);
+}
+
+std::string ListViewerModel::title() const {
+    const std::string chooser = listChooserText(doc_, query_.mode);
+    if (!hasChooserOrFilter(query_.mode)) return chooser;
+    return text::formatPrintf("%s ( %d )", chooser.c_str(), static_cast<int>(list_.rows.size()));
+}
+
+std::string ListViewerModel::summary() const {
+    if (query_.group <= 0) return {};
+    return text::cp1252ToUtf8(doc_.groups().displayName(query_.group)) + "  -  " +
+           overseerTitle(doc_, query_.group);
+}
+
+std::string ListViewerModel::clipboardText() const {
+    std::string out;
+    for (const ListRow& row : list_.rows) out += row.text + "\n";
+    return out;
+}
+
+void ListViewerModel::copy(Clipboard& clipboard) const {
+    clipboard.setText(clipboardText());
+}
+
+bool ListViewerModel::editVisible() const {
+    return query_.mode == ListMode::Privileges && !doc_.oldYearView;
+}
+
+PrintedList printedList(const ListViewerModel& model) {
+    PrintedList out{model.title(), model.summary(), {}};
+    for (const ListRow& row : model.list().rows) out.rows.push_back(row.text);
+    return out;
+}
+
+int drawPrintedList(ReportContext& ctx, const PrintedList& list) {
+    PageFlow flow(ctx);
+    ListHeader header;
+    header.title = list.title;
+    header.subtitle = list.subtitle;
+    const int left = ctx.leftStart();
+    // Columns of a row: the name, then each tab-separated field.
+    const int columns[] = {left, left + inchesX(ctx, 3.2), left + inchesX(ctx, 5.0),
+                           left + inchesX(ctx, 6.3)};
+    auto head = [&] {
+        const int y = drawListHeader(ctx, ctx.pageTop(flow.page()), header);
+        flow.skip(std::max(0, y - flow.y()) + ctx.inchY() / 8);
+    };
+    head();
+    flow.onNewPage = head;
+    for (const std::string& row : list.rows) {
+        const int y = flow.line(FontRole::Text);
+        std::size_t start = 0;
+        for (int c = 0; c < 4; ++c) {
+            const std::size_t tab = row.find('\t', start);
+            const std::string field =
+                row.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+            const int right = c < 3 ? columns[c + 1] - inchesX(ctx, 0.1) : left + inchesX(ctx, 7.5);
+            ctx.canvas.text(columns[c], y, fitText(ctx.canvas, field, right - columns[c]));
+            if (tab == std::string::npos) break;
+            start = tab + 1;
+        }
+    }
+    return flow.page();
+}
+
+namespace {
+PrintedList& listToPrint() {
+    static PrintedList list;
+    return list;
+}
+}  // namespace
+
+void setListToPrint(PrintedList list) {
+    listToPrint() = std::move(list);
+}
+
+int drawListToPrint(ReportContext& ctx) {
+    return drawPrintedList(ctx, listToPrint());
+}
+
+}  // namespace velno::print

@@ -1,0 +1,46 @@
+#pragma once
+// The Qt view of the list viewer (dialog 115); the rules are in
+// ListViewerModel.
+
+#include <QDialog>
+#include <functional>
+
+#include "print/ListViewerModel.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace velno {
+class Clipboard;
+}
+
+namespace velno::print {
+
+class ListViewerDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Actions {
+        Clipboard* clipboard = nullptr;
+        std::function<void()> print;         // "&Cetak": the list on the report view
+        std::function<void()> printerSetup;  // "&Pengaturan Cetak"
+        std::function<void()> edit;          // mode 12's "Edit"
+    };
+    ListViewerDialog(ListViewerModel& model, Actions actions, QWidget* parent);
+
+private:
+    void refresh();
+
+    ListViewerModel& model_;
+    Actions actions_;
+    QComboBox* type_;
+    QComboBox* second_;
+    QComboBox* filter_;
+    QListWidget* rows_;
+    QLabel* summary_;
+    QPushButton* copy_;
+    QPushButton* edit_;
+};
+
+}  // namespace velno::print

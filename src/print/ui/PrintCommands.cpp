@@ -1,0 +1,120 @@
+#include "print/ui/PrintCommands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include "app/commands/CommandIds.h"
+#include "app/commands/CommandRegistry.h"
+#include "app/commands/ShellContext.h"
+
+#include "print/ListViewerModel.h"
+#include "print/RecordCardViewerModel.h"
+#include "print/ui/ListViewerDialog.h"
+#include "print/ui/RecordCardDialogs.h"
+#include "store/CVelnoDoc.h"
+#include "store/DesktopServices.h"
+#include "text/Cp1252.h"
+#include "text/texts/AppTexts.h"
+
+namespace velno {
+
+namespace {
+
+using app::ShellContext;
+
+void recordCards(app::CommandRegistry& r, ShellContext& s) {
+    CVelnoDoc& doc = s.doc();
+    print::RecordCardViewerModel model(doc);
+    print::RecordCardViewerDialog::Services services;
+    services.doc = &doc;
+    services.today = s.today();
+    // Editing goes through the publisher editor; a snapshot is not edited.
+    if (!doc.oldYearView)
+        services.edit = [&r, &s] {
+            const app::Command* edit = r.find(app::cmd::EditPublishers);
+            if (edit && edit->built()) edit->handler();
+            s.dataChanged();
+        };
+    print::RecordCardViewerDialog dialog(model, std::move(services), s.dialogParent());
+    dialog.exec();
+    s.refreshAll();
+}
+
+class DesktopClipboard : public Clipboard {
+public:
+    void setText(const std::string& utf8) override {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(utf8));
+    }
+};
+
+// Runs another subsystem's command, when it is built.
+void runCommand(const app::CommandRegistry& r, int id) {
+    const app::Command* c = r.find(id);
+    if (c && c->built()) c->handler();
+}
+
+void listViewer(app::CommandRegistry& r, ShellContext& s, ListMode mode) {
+    print::ListViewerModel model(s.doc(), mode);
+    DesktopClipboard clipboard;
+    print::ListViewerDialog::Actions actions;
+    actions.clipboard = &clipboard;
+    actions.print = [&s] {
+        s.showDrawing(print::drawListToPrint);
+        s.print();
+    };
+    actions.printerSetup = [&r] { runCommand(r, app::cmd::PrintSetup); };
+    print::ListViewerDialog dialog(model, std::move(actions), s.dialogParent());
+    dialog.exec();
+}
+
+void cardPreferences(ShellContext& s) {
+    print::CardPreferencesModel model(s.doc());
+    print::CardPreferencesDialog dialog(model, s.dialogParent());
+    if (dialog.exec() == QDialog::Accepted && model.accept(s.doc())) s.refreshAll();
+}
+
+}  // namespace
+
+void registerPrintCommands(app::CommandRegistry& r, ShellContext& s) {
+    using app::command;
+    namespace cmd = app::cmd;
+    using namespace text;
+    const auto cards = [&r, &s] { recordCards(r, s); };
+    r.add(command(cmd::RecordCards, TxMRecordCards, cards));
+    r.add(command(cmd::PanelRecordCards, TxPanelRecordCards, cards));
+    r.add(command(cmd::CardOptions, TxMCardOptions, [&s] { cardPreferences(s); }));
+
+    // The "&Lihat" lists and their ActionPanel buttons open the list viewer
+    // on their list.
+    const struct {
+        int id;
+        int label;
+        ListMode mode;
+    } lists[] = {
+        {cmd::ListNotReporting, TxMListNotReporting, ListMode::NotReporting},
+        {cmd::PanelNoReport, TxPanelNoReport, ListMode::NotReporting},
+        {cmd::ListIrregular, TxMListIrregular, ListMode::Irregular},
+        {cmd::PanelIrregular, TxPanelIrregular, ListMode::Irregular},
+        {cmd::ListNew, TxMListNew, ListMode::New},
+        {cmd::PanelNew, TxPanelNew, ListMode::New},
+        {cmd::ListReactivated, TxMListReactivated, ListMode::Reactivated},
+        {cmd::PanelReactivated, TxPanelReactivated, ListMode::Reactivated},
+        {cmd::ListInactive, TxMListInactive, ListMode::Inactive},
+        {cmd::ListMoved, TxMListMoved, ListMode::Moved},
+        {cmd::ListNewlyBaptised, TxMListNewlyBaptised, ListMode::Baptized},
+        {cmd::PanelNewlyBaptised, TxPanelNewlyBaptised, ListMode::Baptized},
+        {cmd::ListAuxiliary, TxMListAuxiliary, ListMode::Auxiliary},
+        {cmd::ListConductors, TxMListConductors, ListMode::Conductors},
+        {cmd::ListUnbaptised, TxMListUnbaptised, ListMode::Unbaptized},
+        {cmd::ListInterested, TxMListInterested, ListMode::BibleStudents},
+        {cmd::ListCollectionForm, TxMListCollectionForm, ListMode::Form},
+        {cmd::ListPrivileges, TxMListPrivileges, ListMode::Privileges},
+        {cmd::ListConsent, TxMListConsent, ListMode::Consent},
+        {cmd::ListNoConsent, TxMListNoConsent, ListMode::NoConsent},
+    };
+    for (const auto& l : lists) {
+        const ListMode mode = l.mode;
+        r.add(command(l.id, l.label, [&r, &s, mode] { listViewer(r, s, mode); }));
+    }
+}
+
+}  // namespace velno

@@ -1,0 +1,108 @@
+// The list viewer's model over the built lists, and the printed list.
+
+#include <gtest/gtest.h>
+
+#include "print/ListViewerModel.h"
+#include "print/RecordingCanvas.h"
+#include "print/ReportViewState.h"
+#include "reporting/AnalyticsFixture.h"
+#include "store/DesktopServices.h"
+
+namespace velno::print {
+namespace {
+
+using velno::test::AnalyticsFixture;
+using velno::test::reportAt;
+
+constexpr int kNov2024 = 298;
+
+struct FakeClipboard : Clipboard {
+    std::string text;
+    void setText(const std::string& utf8) override { text = utf8; }
+};
+
+struct Congregation : AnalyticsFixture {
+    Congregation() {
+        GroupFile& g = doc.groups().data();
+        g.count = 2;
+        setFieldText(g.overseer[0], "Ani Lubis");
+        setFieldText(g.name[0], "Kasih");
+        g.showName[0] = 1;
+        add(100, "Ani", "Lubis").group = 1;
+        add(101, "Budi", "Hasan").group = 2;
+        reportAt(rec(101), kNov2024, 3);
+        add(102, "Citra", "Wijaya").group = 1;
+        sort();
+        open();
+    }
+};
+
+TEST(ListViewer, NotReportingTitleCountsRowsAndTheGroupFilterNarrowsThem) {
+    Congregation f;
+    ListViewerModel m(f.doc, ListMode::NotReporting);
+    EXPECT_EQ(m.list().rows.size(), 2u);
+    EXPECT_EQ(m.title(), "Tidak Ada Laporan untuk November  ( 2 )");
+    EXPECT_EQ(m.secondChoices().size(), 12u);
+    EXPECT_EQ(m.secondChoice(), 10) << "starts on the ReportMonth";
+    const auto filters = m.filterChoices();
+    ASSERT_EQ(filters.size(), 3u);
+    EXPECT_EQ(filters[0], "Sidang");
+    EXPECT_EQ(filters[1], "Kasih");
+    m.setFilterChoice(2);
+    EXPECT_TRUE(m.list().rows.empty());
+    m.setFilterChoice(1);
+    EXPECT_EQ(m.list().rows.size(), 2u);
+    EXPECT_NE(m.summary().find("Kasih  -  "), std::string::npos);
+    EXPECT_TRUE(m.copyVisible());
+    FakeClipboard clipboard;
+    m.copy(clipboard);
+    EXPECT_EQ(clipboard.text, m.list().rows[0].text + "\n" + m.list().rows[1].text + "\n");
+    m.setMode(ListMode::Irregular);
+    EXPECT_FALSE(m.copyVisible()) << "only the not-reporting list is copied";
+    EXPECT_EQ(m.filterChoice(), 0) << "a new list starts on the whole congregation";
+}
+
+TEST(ListViewer, PrivilegeKindsOfferMissionariesOnlyWhenThereAreAnyAndEditNotInASnapshot) {
+    Congregation f;
+    ListViewerModel m(f.doc, ListMode::Privileges);
+    EXPECT_EQ(m.filterChoices().size(), 5u);
+    EXPECT_TRUE(m.editVisible());
+    f.rec(100).categoryBits |= CategoryBit::Missionary;
+    ListViewerModel withMissionary(f.doc, ListMode::Privileges);
+    ASSERT_EQ(withMissionary.filterChoices().size(), 6u);
+    EXPECT_EQ(withMissionary.filterChoices().back(), "Field missionaries");
+    withMissionary.setFilterChoice(5);
+    ASSERT_EQ(withMissionary.list().rows.size(), 1u);
+    EXPECT_EQ(withMissionary.list().rows[0].id, 100);
+    f.doc.oldYearView = true;
+    EXPECT_FALSE(ListViewerModel(f.doc, ListMode::Privileges).editVisible());
+    EXPECT_FALSE(ListViewerModel(f.doc, ListMode::Irregular).editVisible());
+}
+
+TEST(ListViewer, PrintedListRepeatsItsHeaderOnEveryPage) {
+    AnalyticsFixture f;
+    for (int i = 0; i < 120; ++i)
+        f.add(static_cast<PublisherId>(200 + i), "Nama" + std::to_string(100 + i), "Keluarga");
+    f.sort();
+    f.open();
+    ListViewerModel m(f.doc, ListMode::Form);
+    ASSERT_EQ(m.list().rows.size(), 120u);
+    RecordingCanvas canvas(96, 96, false);
+    ReportViewState view;
+    const ReportFonts fonts;
+    ReportContext ctx = view.contextFor(f.doc, canvas, fonts, {2024, 12, 5});
+    const int pages = drawPrintedList(ctx, printedList(m));
+    ASSERT_GE(pages, 2);
+    int headers = 0;
+    for (const TextRun& r : canvas.runs()) headers += r.text == m.title() ? 1 : 0;
+    EXPECT_EQ(headers, pages);
+    // Rows in the store's name order, name first.
+    std::vector<std::string> names;
+    for (const TextRun& r : canvas.runs())
+        if (r.text.rfind("Nama", 0) == 0) names.push_back(r.text);
+    ASSERT_EQ(names.size(), 120u);
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+}
+
+}  // namespace
+}  // namespace velno::print
