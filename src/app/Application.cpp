@@ -21,6 +21,7 @@
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
 #include "app/StartHooks.h"
+#include "app/UserSettings.h"
 #include "demo/DemoCongregation.h"
 #include "print/ReportKinds.h"
 #include "session/SessionRules.h"
@@ -41,12 +42,6 @@ namespace {
 
 fs::path toPath(const QString& s) {
     return fs::path(s.toStdString());
-}
-
-QSettings userSettings() {
-    // ~/.config/velno/velno.ini: only what belongs to the user, not to the
-    // data (that lives in the data folder).
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velno", "velno");
 }
 
 std::optional<fs::path> lastUsedFolder() {
@@ -195,24 +190,28 @@ int runApplication(int argc, char** argv) {
     // Data files are opened relative to the data folder.
     QDir::setCurrent(QString::fromStdString(folder.string()));
 
-    // 3. The document and its data, with the password and the notice.
+    // 3. The document and its data, with the password.
     CVelnoDoc doc;
     doc.setPrompter(&prompter);
     StartOptions options;
     options.dataFolder = folder;
     options.today = today;
+    // Told once the window shows, on top of it.
+    options.tellNotice = false;
     const StartResult started = startInstance(doc, options);
     if (!started.opened()) return 1;
     rememberFolder(folder);
     runStartHooks(doc);
 
-    // 4. The main window.
+    // 4. The main window, then the notice on top of it.
     MainWindow window(doc, prompter, today);
     mainWindow = &window;
     QuitAfterFirstPaint quitAfterPaint;
     if (qEnvironmentVariableIsSet("VELNO_EXIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(&quitAfterPaint);
     window.show();
+    if (!started.readOnlyMessage.empty()) prompter.tell(started.readOnlyMessage, Icon::Error);
+    window.tellStartupNotice();
     const int result = app.exec();
     doc.setPrompter(nullptr);
     return result;

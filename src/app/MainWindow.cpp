@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -17,10 +18,12 @@
 #include "app/ActionPanel.h"
 #include "app/AppIcon.h"
 #include "app/CVelnoView.h"
+#include "app/MnemonicPriority.h"
 #include "app/QtPrompter.h"
 #include "app/ReportPrinter.h"
 #include "app/ShellCommands.h"
 #include "app/ToolbarIcons.h"
+#include "app/UserSettings.h"
 #include "app/commands/CommandIds.h"
 #include "print/ProfileFontSettings.h"
 #include "print/ui/QPrinterPrintTarget.h"
@@ -29,6 +32,7 @@
 #include "publishers/ui/ReportGroupPickerDialog.h"
 #include "reporting/TallyMonth.h"
 #include "reporting/ui/ReportingCommands.h"
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
 #include "store/ui/StoreCommands.h"
 #include "text/Format.h"
@@ -42,6 +46,10 @@
 #endif
 
 namespace velno::app {
+
+namespace {
+const char* const kGeometryKey = "Window/Geometry";
+}  // namespace
 
 MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate& today,
                        QWidget* parent)
@@ -72,7 +80,10 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
             [this] { trigger(cmd::ReturnToPanel); });
 
     prompter_.setParent(this);
-    applyMode(true);
+    // Alt+letter presses the panel's or a dialog's button before a menu.
+    qApp->installEventFilter(new MnemonicPriority(this));
+    applyMode();
+    placeWindow();
 }
 
 MainWindow::~MainWindow() {
@@ -231,48 +242,43 @@ void MainWindow::refreshAll() {
 
 // ---- modes and window size ------------------------------------------------------
 
-void MainWindow::applyMode(bool entering) {
+void MainWindow::applyMode() {
+    // The window keeps its size and place between the panel and a report.
     const bool report = view_.mode == print::ViewMode::Report;
     const bool wasReport = stack_->currentWidget() == reportView_;
     if (report) {
         fonts();
         stack_->setCurrentWidget(reportView_);
         reportView_->refresh();
-        if (!wasReport || entering) sizeForReport();
         reportView_->setFocus();
     } else {
-        if (wasReport) reportGeometry_ = saveGeometry();
         stack_->setCurrentWidget(panel_);
-        if (wasReport || entering) sizeForPanel();
+        if (wasReport || !panel_->focusWidget()) panel_->focusFirstButton();
     }
     refreshAll();
 }
 
-void MainWindow::sizeForPanel() {
-    // The window wraps the panel: the stack asks for its largest page, the
-    // panel, and the frame adds menu bar, toolbar and status bar.
-    panel_->adjustSize();
-    resize(sizeHint().expandedTo(minimumSizeHint()));
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
+void MainWindow::placeWindow() {
+    // Where it was when the program last ended, when that lies on a screen.
+    const QByteArray saved = userSettings().value(kGeometryKey).toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved)) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen->availableGeometry().intersects(frameGeometry())) return;
     }
-}
-
-void MainWindow::sizeForReport() {
-    if (!reportGeometry_.isEmpty() && restoreGeometry(reportGeometry_)) return;
     const QScreen* screen = this->screen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const int dpi = logicalDpiX();
-    // Never wider than 8.3 inches of screen when the desktop is wider than
-    // 8.5 inches; the page is 8 inches.
+    // A page's width: never wider than 8.3 inches of screen when the
+    // desktop is wider than 8.5 inches; the page is 8 inches. The panel
+    // always fits.
     int width = dpi * 83 / 10 + reportView_->verticalScrollBar()->sizeHint().width();
     if (area.width() <= dpi * 85 / 10) width = area.width();
-    width = std::min(width, area.width());
-    const int height = area.height() * 9 / 10;
+    width = std::min(std::max(width, minimumSizeHint().width()), area.width());
+    const int height =
+        std::min(std::max(area.height() * 9 / 10, minimumSizeHint().height()), area.height());
     resize(width, height);
-    move(area.left() + (area.width() - frameGeometry().width()) / 2, area.top());
+    move(area.left() + (area.width() - width) / 2, area.top() + (area.height() - height) / 2);
 }
 
 // ---- the report view -------------------------------------------------------------
@@ -289,7 +295,7 @@ bool MainWindow::showReport(int kind) {
         if (choice == ReportGroupPickerModel::Choice::PrintAll) {
             TallyMonth(doc_);
             printer_->printEveryGroup(kind);
-            applyMode(false);
+            applyMode();
             return false;
         }
         group = picker.group();
@@ -298,19 +304,21 @@ bool MainWindow::showReport(int kind) {
     TallyMonth(doc_);
     // A group without members shows nothing.
     if (!view_.show(doc_, kind, group)) return false;
-    applyMode(false);
+    applyMode();
+    reportView_->scrollToTop();
     if (choice == ReportGroupPickerModel::Choice::PrintOne) print();
     return true;
 }
 
 void MainWindow::showDrawing(print::DrawReport drawing) {
     view_.showDrawing(drawing);
-    applyMode(false);
+    applyMode();
+    reportView_->scrollToTop();
 }
 
 void MainWindow::returnToPanel() {
     view_.returnToPanel();
-    applyMode(false);
+    applyMode();
 }
 
 void MainWindow::print() {
@@ -337,7 +345,13 @@ void MainWindow::dataChanged() {
 void MainWindow::documentReloaded() {
     if (view_.mode == print::ViewMode::Report && !view_.show(doc_, view_.kind, view_.group))
         view_.returnToPanel();
-    applyMode(false);
+    applyMode();
+    // Opening a snapshot and coming back from one are loads too.
+    tellStartupNotice();
+}
+
+void MainWindow::tellStartupNotice() {
+    if (doc_.settings().nag == 0) prompter_.tell(startupNotice(), Icon::Information);
 }
 
 // ---- fonts ----------------------------------------------------------------------
@@ -374,6 +388,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storeFonts();
+    userSettings().setValue(kGeometryKey, saveGeometry());
     doc_.reportWriteFailure(doc_.profile().save(&doc_.folder()));
     event->accept();
 }

@@ -3,7 +3,9 @@
 #include "app/commands/CommandIds.h"
 #include "print/ReportViewState.h"
 #include "store/CVelnoDoc.h"
+#include "store/FixedText.h"
 #include "store/OldReports.h"
+#include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
@@ -262,9 +264,16 @@ std::string statusPaneText(const ShellState& state) {
 }
 
 std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view) {
-    const std::string folder =
-        doc.oldYearView ? doc.oldReportView().liveFolder.string() : doc.folder().path().string();
-    std::string title = text::arg(tr(TxAppTitleFormat), tr(TxAppName), folder);
+    // The congregation's name, or the data folder's own name when none is
+    // set: a full path says little and crowds the task bar.
+    std::string name(trimmed(text::cp1252ToUtf8(doc.settings().congregationName)));
+    if (name.empty()) {
+        std::filesystem::path folder =
+            doc.oldYearView ? doc.oldReportView().liveFolder : doc.folder().path();
+        if (!folder.has_filename()) folder = folder.parent_path();
+        name = folder.filename().string();
+    }
+    std::string title = text::arg(tr(TxAppTitleFormat), tr(TxAppName), name);
     if (view.mode == print::ViewMode::Report && view.kind == print::kind::GroupAnalysis)
         title = text::arg(tr(TxAppTitleFormat),
                           formatPrintf("%s %d", tr(TxGroupNumber).c_str(), view.group), title);

@@ -1,0 +1,172 @@
+// How the shell feels by keyboard and between runs: reports open at their
+// top, the panel's keys, Alt+letter before the menu bar, the window's title
+// and place, the start-up notice at every load.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "ShellFixture.h"
+#include "app/ActionPanel.h"
+#include "app/CVelnoView.h"
+#include "app/MnemonicPriority.h"
+#include "app/UserSettings.h"
+#include "app/commands/CommandIds.h"
+#include "print/ReportKinds.h"
+#include "store/CVelnoDoc.h"
+#include "store/Snapshots.h"
+
+namespace velno::app {
+namespace {
+
+class DesktopPolish : public ::testing::Test {
+protected:
+    void SetUp() override {
+        userSettings().clear();
+        shell.open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+        QApplication::setActiveWindow(&window());
+    }
+    MainWindow& window() { return shell.window(); }
+    test::ShellFixture shell;
+};
+
+TEST_F(DesktopPolish, EveryReportOpensAtItsTop) {
+    CVelnoView* view = window().reportView();
+    window().trigger(cmd::Statistics);
+    ASSERT_GT(view->verticalScrollBar()->maximum(), 0);
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    QTest::keyClick(view, Qt::Key_Escape);
+    window().trigger(cmd::Summary);
+    EXPECT_EQ(0, view->verticalScrollBar()->value());
+    // From one report straight to the next as well.
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    window().trigger(cmd::Statistics);
+    EXPECT_EQ(0, view->verticalScrollBar()->value());
+    // A redraw of the same report keeps the place.
+    view->verticalScrollBar()->setValue(40);
+    window().redrawReport();
+    EXPECT_EQ(40, view->verticalScrollBar()->value());
+}
+
+TEST_F(DesktopPolish, PanelTakesTheFocusAndEnterOrSpacePressesTheButton) {
+    ActionPanel* panel = window().panel();
+    QPushButton* first = panel->button(panel->buttonIds().front());
+    EXPECT_EQ(first, QApplication::focusWidget());
+    EXPECT_TRUE(window().testAttribute(Qt::WA_KeyboardFocusChange));
+
+    QPushButton* summary = panel->button(cmd::PanelSummary);
+    summary->setFocus();
+    QTest::keyClick(summary, Qt::Key_Return);
+    ASSERT_EQ(print::ViewMode::Report, window().view().mode);
+    EXPECT_EQ(print::kind::Summary, window().view().kind);
+
+    // Back on the panel the first button has the focus again.
+    QTest::keyClick(window().reportView(), Qt::Key_Escape);
+    EXPECT_EQ(first, QApplication::focusWidget());
+
+    QPushButton* statistics = panel->button(cmd::PanelStatistics);
+    statistics->setFocus();
+    QTest::keyClick(statistics, Qt::Key_Space);
+    EXPECT_EQ(print::kind::Statistics, window().view().kind);
+    QTest::keyClick(window().reportView(), Qt::Key_Escape);
+    // Enter on the first button, "&Isi Laporan", opens the month's dialog.
+    bool opened = false;
+    test::onNextModal([&opened](QWidget* dialog) {
+        opened = true;
+        dialog->close();
+    });
+    QTest::keyClick(first, Qt::Key_Enter);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(DesktopPolish, AltLetterPressesThePanelsButtonBeforeTheMenu) {
+    // "&Hadirin Perhimpunan" on the panel and "&Huruf" in the menu bar.
+    QString seen;
+    test::onNextModal([&seen](QWidget* dialog) {
+        seen = dialog->metaObject()->className();
+        dialog->close();
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_FALSE(seen.isEmpty()) << "the attendance dialog did not open";
+    EXPECT_EQ(nullptr, window().menuBar()->activeAction());
+
+    // With a report on show no button carries the letter: the menu bar
+    // gets it. Two buttons of one window sharing a letter are Qt's to cycle.
+    window().trigger(cmd::Summary);
+    const QKeyEvent altH(QEvent::KeyPress, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(nullptr, MnemonicPriority::buttonFor(&window(), altH));
+    window().returnToPanel();
+    EXPECT_EQ(window().panel()->button(cmd::PanelAttendance),
+              MnemonicPriority::buttonFor(&window(), altH));
+    QDialog dialog;
+    new QPushButton("&Batal", &dialog);
+    new QPushButton("&Brkt", &dialog);
+    dialog.show();
+    const QKeyEvent altB(QEvent::KeyPress, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(nullptr, MnemonicPriority::buttonFor(&dialog, altB));
+}
+
+TEST_F(DesktopPolish, TitleNamesTheCongregationOrTheFoldersOwnName) {
+    const std::string folderName = shell.folder().filename().string();
+    shell.doc().settings().congregationName.clear();
+    window().refreshAll();
+    EXPECT_EQ("VELNO - " + folderName, window().windowTitle().toStdString());
+    shell.doc().settings().congregationName = "  Sidang Medan Utara ";
+    window().refreshAll();
+    EXPECT_EQ("VELNO - Sidang Medan Utara", window().windowTitle().toStdString());
+}
+
+TEST_F(DesktopPolish, WindowKeepsItsPlaceBetweenPanelAndReportAndBetweenRuns) {
+    const QRect chosen(40, 30, 900, 640);
+    window().setGeometry(chosen);
+    window().trigger(cmd::Summary);
+    EXPECT_EQ(chosen.size(), window().geometry().size());
+    window().returnToPanel();
+    EXPECT_EQ(chosen.size(), window().geometry().size());
+    window().close();
+
+    MainWindow again(shell.doc(), shell.prompter(), test::kShellToday);
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    EXPECT_EQ(chosen.size(), again.geometry().size());
+}
+
+TEST_F(DesktopPolish, StartupNoticeAtTheEndOfEveryLoad) {
+    CVelnoDoc& doc = shell.doc();
+    ASSERT_TRUE(takeSnapshot(doc, doc.reportMonth().reportMonth0));
+    doc.saveAll();
+    window().refreshAll();
+    doc.settings().nag = 0;
+    int notices = 0;
+    const auto countNotice = [&notices](QWidget* box) {
+        auto* message = qobject_cast<QMessageBox*>(box);
+        ASSERT_NE(nullptr, message);
+        EXPECT_TRUE(message->text().startsWith("Program ini dibuat"));
+        ++notices;
+        message->accept();
+    };
+    test::onNextModal(countNotice);
+    window().oldReportsMenu()->actions().front()->trigger();
+    ASSERT_TRUE(doc.oldYearView);
+    EXPECT_EQ(1, notices);
+    test::onNextModal(countNotice);
+    window().panel()->button(kPanelReturnButton)->click();
+    EXPECT_FALSE(doc.oldYearView);
+    EXPECT_EQ(2, notices);
+    // Switched off: no notice.
+    doc.settings().nag = 1;
+    window().oldReportsMenu()->actions().front()->trigger();
+    EXPECT_EQ(2, notices);
+}
+
+}  // namespace
+}  // namespace velno::app
