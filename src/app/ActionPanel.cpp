@@ -118,6 +118,9 @@ void ActionPanel::refresh(const ShellState& state) {
         b->setText(qs(captionOf(*c, state)));
         b->setVisible(app::isVisible(*c, state));
         b->setEnabled(app::isEnabled(*c, state));
+        const QString pending = isPending(*c) ? qs(text::tr(text::TxNotAvailableYet)) : QString();
+        b->setToolTip(pending);
+        b->setStatusTip(pending);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,7 +117,12 @@ QAction* MainWindow::makeAction(int id) {
             keys << QKeySequence(k, QKeySequence::PortableText);
         a->setShortcuts(keys);
     }
-    if (c && c->tip) a->setStatusTip(qs(text::tr(c->tip)));
+    if (c && isPending(*c)) {
+        a->setStatusTip(qs(text::tr(text::TxNotAvailableYet)));
+        a->setToolTip(a->statusTip());
+    } else if (c && c->tip) {
+        a->setStatusTip(qs(text::tr(c->tip)));
+    }
     if (c && isCheckable(*c)) a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, id] { trigger(id); });
     actions_[id] = a;
@@ -132,6 +139,8 @@ void MainWindow::addMenuNode(QMenu* menu, const MenuNode& node) {
             break;
         case MenuNode::Type::Submenu: {
             QMenu* sub = menu->addMenu(qs(text::tr(node.label)));
+            sub->setToolTipsVisible(true);
+            submenus_.push_back(sub);
             if (node.needsOldReports) oldReportsMenu_ = sub;
             for (const MenuNode& child : node.children) addMenuNode(sub, child);
             break;
@@ -144,6 +153,8 @@ void MainWindow::buildMenus() {
     // a hundred and fifty items that nobody has looked at yet.
     for (const MenuNode& top : app::menuBar()) {
         QMenu* menu = QMainWindow::menuBar()->addMenu(qs(text::tr(top.label)));
+        // "Belum tersedia" on the items whose part is not built yet.
+        menu->setToolTipsVisible(true);
         unfilledMenus_[menu] = &top;
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
     }
@@ -228,6 +239,14 @@ void MainWindow::refreshAll() {
         a->setVisible(app::isVisible(*c, state));
         a->setEnabled(app::isEnabled(*c, state));
         if (a->isCheckable()) a->setChecked(app::isChecked(*c, state));
+    }
+    // A submenu with nothing available in it is greyed; the inner ones
+    // were made after their parents, so they are settled first.
+    for (auto it = submenus_.rbegin(); it != submenus_.rend(); ++it) {
+        const QList<QAction*> items = (*it)->actions();
+        (*it)->menuAction()->setEnabled(std::any_of(items.begin(), items.end(), [](QAction* a) {
+            return !a->isSeparator() && a->isVisible() && a->isEnabled();
+        }));
     }
     // No snapshot at all: the submenu is left out.
     if (oldReportsMenu_) oldReportsMenu_->menuAction()->setVisible(state.oldReportsMask != 0);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/ShellLayout.h"
 #include "app/commands/CommandRegistry.h"
@@ -116,6 +117,8 @@ private:
     CVelnoView* reportView_ = nullptr;
     QLabel* monthPane_ = nullptr;
     QMenu* oldReportsMenu_ = nullptr;
+    // Every submenu, parents before their children.
+    std::vector<QMenu*> submenus_;
     // Top-level menus not opened yet, with what goes into them.
     std::map<QMenu*, const MenuNode*> unfilledMenus_;
     std::map<int, QAction*> actions_;

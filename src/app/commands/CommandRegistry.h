@@ -104,6 +104,9 @@ private:
 };
 
 bool isEnabled(const Command& command, const ShellState& state);
+// The part behind the command is not built yet: no handler, or a report
+// kind without pages. Such commands say "Belum tersedia".
+bool isPending(const Command& command);
 bool isVisible(const Command& command, const ShellState& state);
 bool isChecked(const Command& command, const ShellState& state);
 bool isCheckable(const Command& command);
