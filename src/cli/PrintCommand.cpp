@@ -11,6 +11,7 @@
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
 #include "print/AttendanceRecordPage.h"
+#include "print/PaperSize.h"
 #include "print/ProfileFontSettings.h"
 #include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
@@ -167,6 +168,25 @@ bool printsSomething(const PrintJob& job, const CVelnoDoc& doc) {
 
 }  // namespace
 
+void listReportKinds(std::ostream& out) {
+    out << text::tr(text::TxCliPrintListHeading) << '\n';
+    std::size_t width = kAttendanceRecord.size();
+    for (const print::ReportKindInfo& info : print::reportKinds())
+        width = std::max(width, std::string_view(info.shortName).size());
+    const auto row = [&](const std::string& number, std::string_view name,
+                         const std::string& what) {
+        out << std::string(number.size() < 4 ? 4 - number.size() : 0, ' ') << number << "  " << name
+            << std::string(width + 2 - name.size(), ' ') << what << '\n';
+    };
+    for (const print::ReportKindInfo& info : print::reportKinds()) {
+        std::string what = info.title;
+        if (info.perGroup) what += " (" + text::tr(text::TxCliPrintListNeedsGroup) + ")";
+        if (!info.built()) what += " [" + text::tr(text::TxCliPrintListNotBuilt) + "]";
+        row(std::to_string(info.kind), info.shortName, what);
+    }
+    row("", kAttendanceRecord, text::tr(text::TxCliPrintListRecord));
+}
+
 int runPrint(Context& context) {
     std::string error;
     const auto args = Arguments::parse(context.command, context.args,
@@ -175,9 +195,16 @@ int runPrint(Context& context) {
                                         {"--meeting", true},
                                         {"--format", true},
                                         {"--out", true},
-                                        {"--a4", false}},
+                                        {"--a4", false},
+                                        {"--letter", false},
+                                        {"--list", false}},
                                        true, error);
     if (!args) return context.usage(error);
+    if (args->has("--list")) {
+        if (!args->words().empty()) return context.usage(text::tr(text::TxPrintNeedsKind));
+        listReportKinds(context.out);
+        return Ok;
+    }
     if (args->words().size() != 1) return context.usage(text::tr(text::TxPrintNeedsKind));
 
     PrintJob job;
@@ -222,7 +249,12 @@ int runPrint(Context& context) {
         job.group = static_cast<int>(*n);
     }
     job.allGroups = args->has("--all-groups");
-    job.a4 = args->has("--a4");
+    if (args->has("--a4") && args->has("--letter"))
+        return context.usage(text::tr(text::TxCliPaperTwice));
+    // Without a choice, the paper of the interface language's country.
+    job.a4 = args->has("--a4") ||
+             (!args->has("--letter") &&
+              print::defaultPaperFor(text::tr(text::LanguageCode)) == print::Paper::A4);
     const std::string format = args->value("--format").value_or("text");
     if (format != "text" && format != "pdf")
         return context.usage(text::arg(text::tr(text::TxPrintBadFormat), format));
