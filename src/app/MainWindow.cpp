@@ -63,7 +63,8 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     printer_ = std::make_unique<ReportPrinter>(ReportPrinter::Parts{
         doc_, view_, prompter_, this, today_, [this]() -> print::ReportFonts& { return fonts(); },
         [this] { reportView_->refresh(); },
-        [this](const QString& text) { statusBar()->showMessage(text, 8000); }});
+        [this](const QString& text) { statusBar()->showMessage(text, 8000); },
+        [this] { return reportFileName(doc_, view_, registry_); }});
     registerCommands();
 
     // The frame: toolbar, status bar, then the panel inside it.

@@ -5,19 +5,27 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "ShellFixture.h"
 #include "app/ActionPanel.h"
 #include "app/CVelnoView.h"
 #include "app/MnemonicPriority.h"
+#include "app/PrintSetupDialog.h"
+#include "app/ReportPrinter.h"
+#include "app/ShellLayout.h"
 #include "app/UserSettings.h"
 #include "app/commands/CommandIds.h"
 #include "print/ReportKinds.h"
@@ -201,6 +209,53 @@ TEST_F(DesktopPolish, CommandsNotBuiltSayNotAvailableAndEmptySubmenusAreGreyed) 
         if (!any) ++greyed;
     }
     EXPECT_GT(greyed, 0);
+}
+
+TEST_F(DesktopPolish, SaveDialogProposesTitleMonthAndYearInExports) {
+    const QString exports = QString::fromStdString((shell.folder() / "Exports").string());
+    window().trigger(cmd::Summary);
+    EXPECT_EQ(exports + "/ringkasan-sidang-november-2026.pdf",
+              window().printer().proposedPdfPath());
+    // Items of a submenu carry the submenu's name.
+    window().trigger(cmd::AvgCongregation);
+    EXPECT_EQ(exports + "/rata2-tiga-enam-bulan-sidang-november-2026.pdf",
+              window().printer().proposedPdfPath());
+    EXPECT_EQ("laporan-kdl-3", fileNameWords("  Laporan & KDL #3 "));
+}
+
+TEST_F(DesktopPolish, PaperFollowsTheLanguageUntilTheSetUpChoosesAnother) {
+    QPrinter& printer = window().printer().printer();
+    EXPECT_EQ(QPageSize::A4, printer.pageLayout().pageSize().id());
+    window().trigger(cmd::Summary);
+    test::onNextModal([](QWidget* w) {
+        auto* dialog = qobject_cast<PrintSetupDialog*>(w);
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_GT(dialog->printers()->count(), 0);
+        const int letter = dialog->papers()->findData(static_cast<int>(QPageSize::Letter));
+        ASSERT_GE(letter, 0);
+        dialog->papers()->setCurrentIndex(letter);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    window().trigger(cmd::PrintSetup);
+    EXPECT_EQ(QPageSize::Letter, printer.pageLayout().pageSize().id());
+}
+
+TEST_F(DesktopPolish, PreviewOpensAtPageWidthAndRemembersTheZoom) {
+    window().trigger(cmd::Summary);
+    const auto look = [this](std::function<void(QPrintPreviewWidget*)> check) {
+        test::onNextModal([check](QWidget* dialog) {
+            auto* pages = dialog->findChild<QPrintPreviewWidget*>();
+            EXPECT_NE(nullptr, pages);
+            if (pages) check(pages);
+            dialog->close();
+        });
+        window().trigger(cmd::PrintPreview);
+    };
+    look([](QPrintPreviewWidget* pages) {
+        EXPECT_EQ(QPrintPreviewWidget::FitToWidth, pages->zoomMode());
+        pages->setZoomFactor(1.5);
+    });
+    look([](QPrintPreviewWidget* pages) { EXPECT_DOUBLE_EQ(1.5, pages->zoomFactor()); });
 }
 
 }  // namespace
