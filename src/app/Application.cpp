@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <system_error>
@@ -17,6 +18,7 @@
 #include "app/FirstStartDialog.h"
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
+#include "app/QtTranslation.h"
 #include "app/SelectFolderDialog.h"
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
@@ -30,6 +32,7 @@
 #include "store/Clock.h"
 #include "text/Format.h"
 #include "text/texts/AppTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/ui/QtText.h"
 
 Q_LOGGING_CATEGORY(lcInstance, "velno.instance")
@@ -133,6 +136,9 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationDisplayName(qs(text::tr(text::TxAppName)));
     QApplication::setDesktopFileName("org.velno.Velno");
     QApplication::setWindowIcon(appIcon());
+    // Qt's own dialogs in the interface language where Qt has it.
+    QTranslator qtTexts;
+    loadQtTranslation(qtTexts, text::tr(text::LanguageCode));
 
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 #include <functional>
 
 #include "ShellFixture.h"
@@ -24,6 +27,7 @@
 #include "app/CVelnoView.h"
 #include "app/MnemonicPriority.h"
 #include "app/PrintSetupDialog.h"
+#include "app/QtTranslation.h"
 #include "app/ReportPrinter.h"
 #include "app/ShellLayout.h"
 #include "app/UserSettings.h"
@@ -256,6 +260,21 @@ TEST_F(DesktopPolish, PreviewOpensAtPageWidthAndRemembersTheZoom) {
         pages->setZoomFactor(1.5);
     });
     look([](QPrintPreviewWidget* pages) { EXPECT_DOUBLE_EQ(1.5, pages->zoomFactor()); });
+}
+
+TEST(QtTranslation, LanguageOfTheStringTableOrEnglish) {
+    EXPECT_EQ("id", qtLanguageOf("in"));
+    EXPECT_EQ("fr", qtLanguageOf("french"));
+    EXPECT_TRUE(qtLanguageOf("klingon").isEmpty());
+    QTranslator translator;
+    EXPECT_FALSE(loadQtTranslation(translator, "klingon"));
+    // A language Qt has: its buttons change; the translator is taken out
+    // again so the other tests see Qt's English.
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed";
+    ASSERT_TRUE(loadQtTranslation(translator, "french"));
+    EXPECT_EQ("Annuler", QCoreApplication::translate("QPlatformTheme", "Cancel"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace
