@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -73,10 +74,18 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     buildMenus();
     buildToolBar();
     buildStatusBar();
-    panel_ = new ActionPanel(registry_, stack_);
+    // The panel keeps its own size, centred in a window sized for reports.
+    panelPage_ = new QWidget(stack_);
+    auto* centred = new QGridLayout(panelPage_);
+    panel_ = new ActionPanel(registry_, panelPage_);
+    centred->addWidget(panel_, 1, 1);
+    centred->setRowStretch(0, 1);
+    centred->setRowStretch(2, 1);
+    centred->setColumnStretch(0, 1);
+    centred->setColumnStretch(2, 1);
     reportView_ = new CVelnoView(
         doc_, view_, fonts_, [this] { return today_; }, stack_);
-    stack_->addWidget(panel_);
+    stack_->addWidget(panelPage_);
     stack_->addWidget(reportView_);
     connect(panel_, &ActionPanel::commandTriggered, this, &MainWindow::trigger);
     connect(reportView_, &CVelnoView::returnToPanelRequested, this,
@@ -272,7 +281,7 @@ void MainWindow::applyMode() {
         reportView_->refresh();
         reportView_->setFocus();
     } else {
-        stack_->setCurrentWidget(panel_);
+        stack_->setCurrentWidget(panelPage_);
         if (wasReport || !panel_->focusWidget()) panel_->focusFirstButton();
     }
     refreshAll();

@@ -113,6 +113,7 @@ private:
     // The document's own settings writer, which the window wraps.
 
     QStackedWidget* stack_ = nullptr;
+    QWidget* panelPage_ = nullptr;
     ActionPanel* panel_ = nullptr;
     CVelnoView* reportView_ = nullptr;
     QLabel* monthPane_ = nullptr;
