@@ -33,6 +33,8 @@
 #include "app/UserSettings.h"
 #include "app/commands/CommandIds.h"
 #include "print/ReportKinds.h"
+#include "publishers/ReportGroupPickerModel.h"
+#include "publishers/ui/ReportGroupPickerDialog.h"
 #include "store/CVelnoDoc.h"
 #include "store/Snapshots.h"
 
@@ -275,6 +277,15 @@ TEST(QtTranslation, LanguageOfTheStringTableOrEnglish) {
     ASSERT_TRUE(loadQtTranslation(translator, "french"));
     EXPECT_EQ("Annuler", QCoreApplication::translate("QPlatformTheme", "Cancel"));
     QCoreApplication::removeTranslator(&translator);
+}
+
+TEST_F(DesktopPolish, GroupPickerIsWideEnoughForItsTitle) {
+    ReportGroupPickerModel model(shell.doc(), 1, true);
+    ReportGroupPickerDialog dialog(model);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_GT(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
+    test::saveScreenshot(dialog, "dialog122-group-picker");
 }
 
 }  // namespace
