@@ -3,22 +3,15 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <utility>
+
+#include "text/Languages.h"
 
 namespace velno::app {
 
 QString qtLanguageOf(std::string_view code) {
-    static constexpr std::pair<std::string_view, const char*> kLanguages[] = {
-        {"in", "id"},     {"eng", "en"},      {"en", "en"},        {"rus", "ru"},
-        {"urk", "uk"},    {"turkish", "tr"},  {"french", "fr"},    {"czech", "cs"},
-        {"polish", "pl"}, {"hrvatski", "hr"}, {"slovenian", "sl"}, {"slovak", "sk"},
-        {"greek", "el"},  {"dutch", "nl"},    {"tha", "th"},       {"hun", "hu"},
-        {"lt", "lt"},     {"estonian", "et"}, {"rom", "ro"},       {"vie", "vi"},
-        {"ptg", "pt"},
-    };
-    for (const auto& [language, qt] : kLanguages)
-        if (language == code) return QString::fromLatin1(qt);
-    return {};
+    const text::LanguageInfo* info = text::findLanguage(code);
+    return info ? QString::fromLatin1(info->language.data(), qsizetype(info->language.size()))
+                : QString();
 }
 
 bool loadQtTranslation(QTranslator& translator, std::string_view code, const QString& folder) {

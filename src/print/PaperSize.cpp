@@ -2,22 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
+
+#include "text/Languages.h"
 
 namespace velno::print {
 
 std::string_view countryOfLanguage(std::string_view code) {
-    static constexpr std::pair<std::string_view, std::string_view> kCountries[] = {
-        {"in", "ID"},     {"eng", "US"},      {"en", "US"},        {"rus", "RU"},
-        {"urk", "UA"},    {"turkish", "TR"},  {"french", "FR"},    {"czech", "CZ"},
-        {"polish", "PL"}, {"hrvatski", "HR"}, {"slovenian", "SI"}, {"slovak", "SK"},
-        {"greek", "GR"},  {"dutch", "NL"},    {"tha", "TH"},       {"hun", "HU"},
-        {"lt", "LT"},     {"estonian", "EE"}, {"rom", "RO"},       {"vie", "VN"},
-        {"ptg", "PT"},
-    };
-    for (const auto& [language, country] : kCountries)
-        if (language == code) return country;
-    return {};
+    const text::LanguageInfo* info = text::findLanguage(code);
+    return info ? info->country : std::string_view();
 }
 
 bool countryUsesLetter(std::string_view country) {
