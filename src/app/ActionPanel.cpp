@@ -1,5 +1,6 @@
 #include "app/ActionPanel.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,7 +43,8 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
             auto* b = new QPushButton(qs(text::tr(c ? c->label : 0)), box);
             b->setObjectName(QString("panel%1").arg(id));
             b->setMinimumHeight(buttonHeight);
-            b->setAutoDefault(false);
+            // Enter presses the focused button as Space does.
+            b->setAutoDefault(true);
             v->addWidget(b);
             buttons_[id] = b;
             order_.push_back(id);
@@ -57,7 +59,7 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
     auto* back = new QPushButton(this);
     back->setObjectName(QString("panel%1").arg(kPanelReturnButton));
     back->setMinimumHeight(buttonHeight);
-    back->setAutoDefault(false);
+    back->setAutoDefault(true);
     buttons_[kPanelReturnButton] = back;
     connect(back, &QPushButton::clicked, this,
             [this] { emit commandTriggered(kPanelReturnButton); });
@@ -65,7 +67,7 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
     exit->setObjectName(QString("panel%1").arg(cmd::PanelExit));
     exit->setMinimumHeight(buttonHeight);
     exit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10);
-    exit->setAutoDefault(false);
+    exit->setAutoDefault(true);
     buttons_[cmd::PanelExit] = exit;
     connect(exit, &QPushButton::clicked, this, [this] { emit commandTriggered(cmd::PanelExit); });
     bottom->addWidget(back);
@@ -81,6 +83,7 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
             width = std::max(width, buttons_[id]->sizeHint().width() + 12);
     for (const PanelColumn& column : panelColumns())
         for (int id : column.buttons) buttons_[id]->setMinimumWidth(width);
+    for (auto& [id, b] : buttons_) b->installEventFilter(this);
 }
 
 QPushButton* ActionPanel::button(int id) const {
@@ -92,6 +95,22 @@ std::vector<int> ActionPanel::buttonIds() const {
     return order_;
 }
 
+void ActionPanel::focusFirstButton() {
+    for (int id : order_) {
+        QPushButton* b = buttons_[id];
+        if (!b->isVisibleTo(this) || !b->isEnabled()) continue;
+        b->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+bool ActionPanel::eventFilter(QObject* watched, QEvent* event) {
+    // The panel is worked by keyboard as much as by mouse: its focus is
+    // always drawn, however it got there (a click, the window's activation).
+    if (event->type() == QEvent::FocusIn) window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    return QWidget::eventFilter(watched, event);
+}
+
 void ActionPanel::refresh(const ShellState& state) {
     for (auto& [id, b] : buttons_) {
         const Command* c = commands_.find(id);
@@ -99,6 +118,9 @@ void ActionPanel::refresh(const ShellState& state) {
         b->setText(qs(captionOf(*c, state)));
         b->setVisible(app::isVisible(*c, state));
         b->setEnabled(app::isEnabled(*c, state));
+        const QString pending = isPending(*c) ? qs(text::tr(text::TxNotAvailableYet)) : QString();
+        b->setToolTip(pending);
+        b->setStatusTip(pending);
     }
 }
 

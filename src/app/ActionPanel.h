@@ -23,6 +23,11 @@ public:
     // Button ids in reading order (column by column, the return button last).
     std::vector<int> buttonIds() const;
     QLabel* caption() const { return caption_; }
+    // The first visible, enabled button takes the focus, drawn as the
+    // keyboard's focus.
+    void focusFirstButton();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void commandTriggered(int id);

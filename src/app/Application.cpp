@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <system_error>
@@ -17,10 +18,12 @@
 #include "app/FirstStartDialog.h"
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
+#include "app/QtTranslation.h"
 #include "app/SelectFolderDialog.h"
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
 #include "app/StartHooks.h"
+#include "app/UserSettings.h"
 #include "demo/DemoCongregation.h"
 #include "print/ReportKinds.h"
 #include "session/SessionRules.h"
@@ -29,6 +32,7 @@
 #include "store/Clock.h"
 #include "text/Format.h"
 #include "text/texts/AppTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/ui/QtText.h"
 
 Q_LOGGING_CATEGORY(lcInstance, "velno.instance")
@@ -41,12 +45,6 @@ namespace {
 
 fs::path toPath(const QString& s) {
     return fs::path(s.toStdString());
-}
-
-QSettings userSettings() {
-    // ~/.config/velno/velno.ini: only what belongs to the user, not to the
-    // data (that lives in the data folder).
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velno", "velno");
 }
 
 std::optional<fs::path> lastUsedFolder() {
@@ -138,6 +136,9 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationDisplayName(qs(text::tr(text::TxAppName)));
     QApplication::setDesktopFileName("org.velno.Velno");
     QApplication::setWindowIcon(appIcon());
+    // Qt's own dialogs in the interface language where Qt has it.
+    QTranslator qtTexts;
+    loadQtTranslation(qtTexts, text::tr(text::LanguageCode));
 
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
@@ -195,24 +196,28 @@ int runApplication(int argc, char** argv) {
     // Data files are opened relative to the data folder.
     QDir::setCurrent(QString::fromStdString(folder.string()));
 
-    // 3. The document and its data, with the password and the notice.
+    // 3. The document and its data, with the password.
     CVelnoDoc doc;
     doc.setPrompter(&prompter);
     StartOptions options;
     options.dataFolder = folder;
     options.today = today;
+    // Told once the window shows, on top of it.
+    options.tellNotice = false;
     const StartResult started = startInstance(doc, options);
     if (!started.opened()) return 1;
     rememberFolder(folder);
     runStartHooks(doc);
 
-    // 4. The main window.
+    // 4. The main window, then the notice on top of it.
     MainWindow window(doc, prompter, today);
     mainWindow = &window;
     QuitAfterFirstPaint quitAfterPaint;
     if (qEnvironmentVariableIsSet("VELNO_EXIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(&quitAfterPaint);
     window.show();
+    if (!started.readOnlyMessage.empty()) prompter.tell(started.readOnlyMessage, Icon::Error);
+    window.tellStartupNotice();
     const int result = app.exec();
     doc.setPrompter(nullptr);
     return result;

@@ -51,6 +51,11 @@ void CVelnoView::refresh() {
     viewport()->update();
 }
 
+void CVelnoView::scrollToTop() {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
 void CVelnoView::updateScrollBars() {
     const print::ScrollGeometry g = view_.scrollGeometry();
     const QSize area = viewport()->size();

@@ -22,6 +22,8 @@ public:
     // The report or the data changed: count the pages again, size the
     // scroll area and repaint.
     void refresh();
+    // A report newly shown starts at its first page's top-left corner.
+    void scrollToTop();
     // Where page `page` (1-based) starts in the scrolled area.
     int pageTop(int page) const;
     // The report page as an image at the screen's resolution (for

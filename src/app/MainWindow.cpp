@@ -1,11 +1,15 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -17,10 +21,12 @@
 #include "app/ActionPanel.h"
 #include "app/AppIcon.h"
 #include "app/CVelnoView.h"
+#include "app/MnemonicPriority.h"
 #include "app/QtPrompter.h"
 #include "app/ReportPrinter.h"
 #include "app/ShellCommands.h"
 #include "app/ToolbarIcons.h"
+#include "app/UserSettings.h"
 #include "app/commands/CommandIds.h"
 #include "print/ProfileFontSettings.h"
 #include "print/ui/PrintCommands.h"
@@ -30,6 +36,7 @@
 #include "publishers/ui/ReportGroupPickerDialog.h"
 #include "reporting/TallyMonth.h"
 #include "reporting/ui/ReportingCommands.h"
+#include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
 #include "store/ui/StoreCommands.h"
 #include "text/Format.h"
@@ -44,6 +51,10 @@
 
 namespace velno::app {
 
+namespace {
+const char* const kGeometryKey = "Window/Geometry";
+}  // namespace
+
 MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate& today,
                        QWidget* parent)
     : QMainWindow(parent), doc_(doc), prompter_(prompter), today_(today) {
@@ -54,7 +65,8 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     printer_ = std::make_unique<ReportPrinter>(ReportPrinter::Parts{
         doc_, view_, prompter_, this, today_, [this]() -> print::ReportFonts& { return fonts(); },
         [this] { reportView_->refresh(); },
-        [this](const QString& text) { statusBar()->showMessage(text, 8000); }});
+        [this](const QString& text) { statusBar()->showMessage(text, 8000); },
+        [this] { return reportFileName(doc_, view_, registry_); }});
     registerCommands();
 
     // The frame: toolbar, status bar, then the panel inside it.
@@ -63,17 +75,28 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
     buildMenus();
     buildToolBar();
     buildStatusBar();
-    panel_ = new ActionPanel(registry_, stack_);
+    // The panel keeps its own size, centred in a window sized for reports.
+    panelPage_ = new QWidget(stack_);
+    auto* centred = new QGridLayout(panelPage_);
+    panel_ = new ActionPanel(registry_, panelPage_);
+    centred->addWidget(panel_, 1, 1);
+    centred->setRowStretch(0, 1);
+    centred->setRowStretch(2, 1);
+    centred->setColumnStretch(0, 1);
+    centred->setColumnStretch(2, 1);
     reportView_ = new CVelnoView(
         doc_, view_, fonts_, [this] { return today_; }, stack_);
-    stack_->addWidget(panel_);
+    stack_->addWidget(panelPage_);
     stack_->addWidget(reportView_);
     connect(panel_, &ActionPanel::commandTriggered, this, &MainWindow::trigger);
     connect(reportView_, &CVelnoView::returnToPanelRequested, this,
             [this] { trigger(cmd::ReturnToPanel); });
 
     prompter_.setParent(this);
-    applyMode(true);
+    // Alt+letter presses the panel's or a dialog's button before a menu.
+    qApp->installEventFilter(new MnemonicPriority(this));
+    applyMode();
+    placeWindow();
 }
 
 MainWindow::~MainWindow() {
@@ -106,7 +129,12 @@ QAction* MainWindow::makeAction(int id) {
             keys << QKeySequence(k, QKeySequence::PortableText);
         a->setShortcuts(keys);
     }
-    if (c && c->tip) a->setStatusTip(qs(text::tr(c->tip)));
+    if (c && isPending(*c)) {
+        a->setStatusTip(qs(text::tr(text::TxNotAvailableYet)));
+        a->setToolTip(a->statusTip());
+    } else if (c && c->tip) {
+        a->setStatusTip(qs(text::tr(c->tip)));
+    }
     if (c && isCheckable(*c)) a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, id] { trigger(id); });
     actions_[id] = a;
@@ -123,6 +151,8 @@ void MainWindow::addMenuNode(QMenu* menu, const MenuNode& node) {
             break;
         case MenuNode::Type::Submenu: {
             QMenu* sub = menu->addMenu(qs(text::tr(node.label)));
+            sub->setToolTipsVisible(true);
+            submenus_.push_back(sub);
             if (node.needsOldReports) oldReportsMenu_ = sub;
             for (const MenuNode& child : node.children) addMenuNode(sub, child);
             break;
@@ -135,6 +165,8 @@ void MainWindow::buildMenus() {
     // a hundred and fifty items that nobody has looked at yet.
     for (const MenuNode& top : app::menuBar()) {
         QMenu* menu = QMainWindow::menuBar()->addMenu(qs(text::tr(top.label)));
+        // "Belum tersedia" on the items not built yet.
+        menu->setToolTipsVisible(true);
         unfilledMenus_[menu] = &top;
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
     }
@@ -220,6 +252,14 @@ void MainWindow::refreshAll() {
         a->setEnabled(app::isEnabled(*c, state));
         if (a->isCheckable()) a->setChecked(app::isChecked(*c, state));
     }
+    // A submenu with nothing available in it is greyed; the inner ones
+    // were made after their parents, so they are settled first.
+    for (auto it = submenus_.rbegin(); it != submenus_.rend(); ++it) {
+        const QList<QAction*> items = (*it)->actions();
+        (*it)->menuAction()->setEnabled(std::any_of(items.begin(), items.end(), [](QAction* a) {
+            return !a->isSeparator() && a->isVisible() && a->isEnabled();
+        }));
+    }
     // No snapshot at all: the submenu is left out.
     if (oldReportsMenu_) oldReportsMenu_->menuAction()->setVisible(state.oldReportsMask != 0);
     panel_->refresh(state);
@@ -233,48 +273,43 @@ void MainWindow::refreshAll() {
 
 // ---- modes and window size ------------------------------------------------------
 
-void MainWindow::applyMode(bool entering) {
+void MainWindow::applyMode() {
+    // The window keeps its size and place between the panel and a report.
     const bool report = view_.mode == print::ViewMode::Report;
     const bool wasReport = stack_->currentWidget() == reportView_;
     if (report) {
         fonts();
         stack_->setCurrentWidget(reportView_);
         reportView_->refresh();
-        if (!wasReport || entering) sizeForReport();
         reportView_->setFocus();
     } else {
-        if (wasReport) reportGeometry_ = saveGeometry();
-        stack_->setCurrentWidget(panel_);
-        if (wasReport || entering) sizeForPanel();
+        stack_->setCurrentWidget(panelPage_);
+        if (wasReport || !panel_->focusWidget()) panel_->focusFirstButton();
     }
     refreshAll();
 }
 
-void MainWindow::sizeForPanel() {
-    // The window wraps the panel: the stack asks for its largest page, the
-    // panel, and the frame adds menu bar, toolbar and status bar.
-    panel_->adjustSize();
-    resize(sizeHint().expandedTo(minimumSizeHint()));
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
+void MainWindow::placeWindow() {
+    // Where it was when the program last ended, when that lies on a screen.
+    const QByteArray saved = userSettings().value(kGeometryKey).toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved)) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen->availableGeometry().intersects(frameGeometry())) return;
     }
-}
-
-void MainWindow::sizeForReport() {
-    if (!reportGeometry_.isEmpty() && restoreGeometry(reportGeometry_)) return;
     const QScreen* screen = this->screen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const int dpi = logicalDpiX();
-    // Never wider than 8.3 inches of screen when the desktop is wider than
-    // 8.5 inches; the page is 8 inches.
+    // A page's width: never wider than 8.3 inches of screen when the
+    // desktop is wider than 8.5 inches; the page is 8 inches. The panel
+    // always fits.
     int width = dpi * 83 / 10 + reportView_->verticalScrollBar()->sizeHint().width();
     if (area.width() <= dpi * 85 / 10) width = area.width();
-    width = std::min(width, area.width());
-    const int height = area.height() * 9 / 10;
+    width = std::min(std::max(width, minimumSizeHint().width()), area.width());
+    const int height =
+        std::min(std::max(area.height() * 9 / 10, minimumSizeHint().height()), area.height());
     resize(width, height);
-    move(area.left() + (area.width() - frameGeometry().width()) / 2, area.top());
+    move(area.left() + (area.width() - width) / 2, area.top() + (area.height() - height) / 2);
 }
 
 // ---- the report view -------------------------------------------------------------
@@ -291,7 +326,7 @@ bool MainWindow::showReport(int kind) {
         if (choice == ReportGroupPickerModel::Choice::PrintAll) {
             TallyMonth(doc_);
             printer_->printEveryGroup(kind);
-            applyMode(false);
+            applyMode();
             return false;
         }
         group = picker.group();
@@ -300,19 +335,21 @@ bool MainWindow::showReport(int kind) {
     TallyMonth(doc_);
     // A group without members shows nothing.
     if (!view_.show(doc_, kind, group)) return false;
-    applyMode(false);
+    applyMode();
+    reportView_->scrollToTop();
     if (choice == ReportGroupPickerModel::Choice::PrintOne) print();
     return true;
 }
 
 void MainWindow::showDrawing(print::DrawReport drawing) {
     view_.showDrawing(drawing);
-    applyMode(false);
+    applyMode();
+    reportView_->scrollToTop();
 }
 
 void MainWindow::returnToPanel() {
     view_.returnToPanel();
-    applyMode(false);
+    applyMode();
 }
 
 void MainWindow::print() {
@@ -339,7 +376,13 @@ void MainWindow::dataChanged() {
 void MainWindow::documentReloaded() {
     if (view_.mode == print::ViewMode::Report && !view_.show(doc_, view_.kind, view_.group))
         view_.returnToPanel();
-    applyMode(false);
+    applyMode();
+    // Opening a snapshot and coming back from one are loads too.
+    tellStartupNotice();
+}
+
+void MainWindow::tellStartupNotice() {
+    if (doc_.settings().nag == 0) prompter_.tell(startupNotice(), Icon::Information);
 }
 
 // ---- fonts ----------------------------------------------------------------------
@@ -376,6 +419,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storeFonts();
+    userSettings().setValue(kGeometryKey, saveGeometry());
     doc_.reportWriteFailure(doc_.profile().save(&doc_.folder()));
     event->accept();
 }

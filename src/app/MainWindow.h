@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/ShellLayout.h"
 #include "app/commands/CommandRegistry.h"
@@ -54,6 +55,8 @@ public:
     void dataChanged() override;
     void documentReloaded() override;
     void refreshAll() override;
+    // The start-up notice, at the end of every load unless switched off.
+    void tellStartupNotice();
     void help(HelpTopic topic) override;
 
     // Runs a command by id as the menus and the panel do.
@@ -95,9 +98,9 @@ private:
     void addMenuNode(QMenu* menu, const MenuNode& node);
     void fillMenu(QMenu* menu);
     QAction* makeAction(int id);
-    void applyMode(bool entering);
-    void sizeForPanel();
-    void sizeForReport();
+    void applyMode();
+    // The remembered place, or a page's width centred on the screen.
+    void placeWindow();
 
     CVelnoDoc& doc_;
     QtPrompter& prompter_;
@@ -110,14 +113,16 @@ private:
     // The document's own settings writer, which the window wraps.
 
     QStackedWidget* stack_ = nullptr;
+    QWidget* panelPage_ = nullptr;
     ActionPanel* panel_ = nullptr;
     CVelnoView* reportView_ = nullptr;
     QLabel* monthPane_ = nullptr;
     QMenu* oldReportsMenu_ = nullptr;
+    // Every submenu, parents before their children.
+    std::vector<QMenu*> submenus_;
     // Top-level menus not opened yet, with what goes into them.
     std::map<QMenu*, const MenuNode*> unfilledMenus_;
     std::map<int, QAction*> actions_;
-    QByteArray reportGeometry_;
 };
 
 }  // namespace velno::app

@@ -2,24 +2,34 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QLocale>
-#include <QPageSetupDialog>
+#include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include "app/PrintSetupDialog.h"
 #include "app/QtPrompter.h"
+#include "app/UserSettings.h"
 #include "print/GroupPrinting.h"
+#include "print/PaperSize.h"
 #include "print/ReportViewState.h"
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPrinterPrintTarget.h"
+#include "store/CVelnoDoc.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/ui/QtText.h"
 
 namespace velno::app {
+
+namespace {
+const char* const kPreviewZoomKey = "Preview/Zoom";  // 0: the page's width
+}  // namespace
 
 ReportPrinter::ReportPrinter(Parts parts) : parts_(std::move(parts)) {}
 
@@ -32,6 +42,10 @@ QPrinter& ReportPrinter::printer() {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setFullPage(true);
         printer_->setDocName(qs(text::tr(text::TxAppName)));
+        // The paper of the interface language's country until the set-up
+        // chooses another.
+        const bool a4 = print::defaultPaperFor(text::tr(text::LanguageCode)) == print::Paper::A4;
+        printer_->setPageSize(QPageSize(a4 ? QPageSize::A4 : QPageSize::Letter));
     }
     return *printer_;
 }
@@ -96,34 +110,53 @@ void ReportPrinter::preview() {
         print::QPrinterPrintTarget target(*p);
         if (target.ok()) parts_.view.print(parts_.doc, parts_.fonts(), target, parts_.today);
     });
+    // A readable page: its width, or the zoom the user chose last time.
+    auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+    const double zoom = userSettings().value(kPreviewZoomKey, 0.0).toDouble();
+    if (pages) {
+        if (zoom > 0.05 && zoom < 20)
+            pages->setZoomFactor(zoom);
+        else
+            pages->fitToWidth();
+    }
     dialog.exec();
+    if (pages)
+        userSettings().setValue(
+            kPreviewZoomKey,
+            pages->zoomMode() == QPrintPreviewWidget::FitToWidth ? 0.0 : pages->zoomFactor());
     printerChanged();
     parts_.redraw();
 }
 
 void ReportPrinter::setup() {
-    QPageSetupDialog dialog(&printer(), parts_.parent);
+    PrintSetupDialog dialog(printer(), parts_.parent);
     if (dialog.exec() != QDialog::Accepted) return;
     // The printer's resolution is read again after every set-up.
     parts_.view.printerName = printer_->printerName().toStdString();
     parts_.view.printerDpiX = parts_.view.printerDpiY = printer_->resolution();
 }
 
+QString ReportPrinter::proposedPdfPath() const {
+    const QDir exports(QString::fromStdString(parts_.doc.folder().path().string()) + "/" +
+                       qs(text::tr(text::TxExportsFolder)));
+    return exports.filePath(qs(parts_.proposedFileName()));
+}
+
 void ReportPrinter::exportPdf() {
     if (parts_.view.mode != print::ViewMode::Report) return;
-    const QString name =
-        qs(text::arg(text::tr(text::TxReportFileName), std::to_string(parts_.view.kind)));
+    const QString proposed = proposedPdfPath();
+    // The folder is made when first needed, as the other exports do.
+    QDir().mkpath(QFileInfo(proposed).path());
     const QString path =
-        QFileDialog::getSaveFileName(parts_.parent, qs(text::tr(text::TxExportPdfTitle)),
-                                     QDir::home().filePath(name), qs(text::tr(text::TxPdfFilter)));
+        QFileDialog::getSaveFileName(parts_.parent, qs(text::tr(text::TxExportPdfTitle)), proposed,
+                                     qs(text::tr(text::TxPdfFilter)));
     if (path.isEmpty()) return;
     exportPdfTo(path);
 }
 
 bool ReportPrinter::exportPdfTo(const QString& path) {
-    // The paper of the print set-up, or the one of the user's country.
-    const bool a4 = printer_ ? printer_->pageLayout().pageSize().id() == QPageSize::A4
-                             : QLocale().measurementSystem() != QLocale::ImperialUSSystem;
+    // The paper of the print set-up (by default the interface language's).
+    const bool a4 = printer().pageLayout().pageSize().id() == QPageSize::A4;
     bool ok = false;
     {
         print::PdfPrintTarget pdf(path.toStdString(), a4);

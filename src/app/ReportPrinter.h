@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "print/ReportFonts.h"
 #include "store/Calendar.h"
@@ -37,6 +38,8 @@ public:
         // Redraws the screen after the view drew on another device.
         std::function<void()> redraw;
         std::function<void(const QString&)> showStatus;
+        // The file name a save dialog proposes for the report on show.
+        std::function<std::string()> proposedFileName;
     };
     explicit ReportPrinter(Parts parts);
     ~ReportPrinter();
@@ -49,12 +52,16 @@ public:
     // Writes the report on show into a PDF file; false (with a message)
     // when it could not be written.
     bool exportPdfTo(const QString& path);
+    // Where "Ekspor PDF..." proposes to write: the data folder's Exports/
+    // and the report's title, month and year.
+    QString proposedPdfPath() const;
+    // The printer of the session (made on first use).
+    QPrinter& printer();
     // Shows `kind` for each group with members and prints them in one job.
     void printEveryGroup(int kind);
     void printWidget(QWidget* widget);
 
 private:
-    QPrinter& printer();
     void printerChanged();
     bool askToPrint(QPrinter& p, bool pageRange);
     void tellFailed(QPrinter& p);

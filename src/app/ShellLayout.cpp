@@ -1,9 +1,13 @@
 #include "app/ShellLayout.h"
 
+#include <cctype>
+
 #include "app/commands/CommandIds.h"
 #include "print/ReportViewState.h"
 #include "store/CVelnoDoc.h"
+#include "store/FixedText.h"
 #include "store/OldReports.h"
+#include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
@@ -262,15 +266,79 @@ std::string statusPaneText(const ShellState& state) {
 }
 
 std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view) {
-    const std::string folder =
-        doc.oldYearView ? doc.oldReportView().liveFolder.string() : doc.folder().path().string();
-    std::string title = text::arg(tr(TxAppTitleFormat), tr(TxAppName), folder);
+    // The congregation's name, or the data folder's own name when none is
+    // set: a full path says little and crowds the task bar.
+    std::string name(trimmed(text::cp1252ToUtf8(doc.settings().congregationName)));
+    if (name.empty()) {
+        std::filesystem::path folder =
+            doc.oldYearView ? doc.oldReportView().liveFolder : doc.folder().path();
+        if (!folder.has_filename()) folder = folder.parent_path();
+        name = folder.filename().string();
+    }
+    std::string title = text::arg(tr(TxAppTitleFormat), tr(TxAppName), name);
     if (view.mode == print::ViewMode::Report && view.kind == print::kind::GroupAnalysis)
         title = text::arg(tr(TxAppTitleFormat),
                           formatPrintf("%s %d", tr(TxGroupNumber).c_str(), view.group), title);
     if (doc.oldYearView)
         title = text::arg(tr(TxOldViewTitle), title, monthName(doc.reportMonth().reportMonth0));
     return title;
+}
+
+namespace {
+
+// The labels of the submenus that lead to `id` (below the top-level menu),
+// then the item's own label.
+bool menuPathOf(const MenuNode& node, int id, const CommandRegistry& commands, bool top,
+                std::vector<std::string>& path) {
+    if (node.type == MenuNode::Type::Item) {
+        const Command* c = commands.find(node.id);
+        if (node.id != id || !c) return false;
+        path.push_back(tr(c->label));
+        return true;
+    }
+    if (node.type != MenuNode::Type::Submenu) return false;
+    if (!top) path.push_back(tr(node.label));
+    for (const MenuNode& child : node.children)
+        if (menuPathOf(child, id, commands, false, path)) return true;
+    if (!top) path.pop_back();
+    return false;
+}
+
+}  // namespace
+
+std::string fileNameWords(const std::string& text) {
+    std::string out;
+    bool gap = false;
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '&') continue;  // a mnemonic mark
+        if (std::isalnum(c) && c < 0x80) {
+            if (gap && !out.empty()) out += '-';
+            out += static_cast<char>(std::tolower(c));
+            gap = false;
+        } else {
+            gap = true;
+        }
+    }
+    return out;
+}
+
+std::string reportFileName(const CVelnoDoc& doc, const print::ReportViewState& view,
+                           const CommandRegistry& commands) {
+    std::vector<std::string> path;
+    if (const print::ReportKindInfo* info = print::findReportKind(view.kind)) {
+        for (const MenuNode& top : menuBar())
+            if (menuPathOf(top, info->command, commands, true, path)) break;
+        if (view.kind == print::kind::GroupAnalysis || info->perGroup)
+            path.push_back(formatPrintf("%s %d", tr(TxGroupNumber).c_str(), view.group));
+    }
+    std::string title;
+    for (const std::string& part : path) title += part + " ";
+    if (fileNameWords(title).empty()) title = tr(TxReportFileStem);
+    const ReportMonth& month = doc.reportMonth();
+    return fileNameWords(title + " " + monthName(month.reportMonth0) + " " +
+                         std::to_string(month.reportYear())) +
+           ".pdf";
 }
 
 std::string helpPage(HelpTopic topic, const ShellState& state) {

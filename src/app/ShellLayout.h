@@ -1,6 +1,6 @@
 #pragma once
 // The shell's layout of the command table: the menu tree, the ActionPanel's
-// columns, the commands whose part is not built yet, and the texts of the
+// columns, the commands not built yet, and the texts of the
 // frame. The commands themselves come from the registration functions of
 // each subsystem's ui library.
 
@@ -51,6 +51,13 @@ std::string statusPaneText(const ShellState& state);
 // The window title: the program and the data folder, the group for a
 // group analysis, the snapshot's month in archive view.
 std::string windowTitle(const CVelnoDoc& doc, const print::ReportViewState& view);
+// The file name a save dialog proposes for the report on show: its title
+// as the menus name it, the report month and its year, lower case, words
+// joined by "-" ("ringkasan-sidang-november-2026.pdf").
+std::string reportFileName(const CVelnoDoc& doc, const print::ReportViewState& view,
+                           const CommandRegistry& commands);
+// Lower case ASCII letters and digits, every other run of characters one "-".
+std::string fileNameWords(const std::string& text);
 // The help page a topic opens, relative to the help folder.
 std::string helpPage(HelpTopic topic, const ShellState& state);
 

@@ -51,7 +51,7 @@ std::optional<std::vector<std::string>> takeGlobalOptions(const std::vector<std:
                 options.today = value;
             }
         } else if (option == "--password-stdin" || option == "--json" || option == "--help" ||
-                   option == "-h") {
+                   option == "-h" || option == "--version") {
             if (equals != std::string::npos) {
                 error = text::arg(text::tr(text::TxCliUnexpectedValue), option);
                 return std::nullopt;
@@ -59,6 +59,7 @@ std::optional<std::vector<std::string>> takeGlobalOptions(const std::vector<std:
             if (option == "--password-stdin") options.passwordFromStdin = true;
             if (option == "--json") options.json = true;
             if (option == "--help" || option == "-h") options.help = true;
+            if (option == "--version") options.version = true;
         } else {
             rest.push_back(arg);
         }
@@ -79,8 +80,17 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     auto rest = takeGlobalOptions(args, options, error);
     if (!rest) return usageError(err, error);
 
+    if (options.version) {
+        out << text::arg(text::tr(text::TxCliVersion), VELNO_VERSION) << '\n';
+        return Ok;
+    }
     std::string command = rest->empty() ? std::string() : rest->front();
-    if (options.help) command = "help";
+    // "--help print" is "help print".
+    if (options.help && command != "help") {
+        if (!command.empty()) rest->insert(rest->begin(), "help");
+        command = "help";
+        if (rest->empty()) rest->push_back(command);
+    }
     if (command.empty()) return usageError(err, text::tr(text::TxCliNoCommand));
     const CommandEntry* entry = findCommand(command);
     if (!entry) return usageError(err, text::arg(text::tr(text::TxCliUnknownCommand), command));

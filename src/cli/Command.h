@@ -29,6 +29,7 @@ struct GlobalOptions {
     std::optional<int> snapshot;
     bool json = false;
     bool help = false;
+    bool version = false;
 };
 
 struct Context {
@@ -60,5 +61,9 @@ struct CommandEntry {
 // Every command, in the order of Commands.def.
 const std::vector<CommandEntry>& commandTable();
 const CommandEntry* findCommand(std::string_view name);
+
+// Every report kind `print` knows: number, short name, title, whether it
+// needs a group, whether it is built (print --list, help print).
+void listReportKinds(std::ostream& out);
 
 }  // namespace velno::cli

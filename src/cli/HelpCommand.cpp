@@ -3,12 +3,25 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "text/Format.h"
 #include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 
 int runHelp(Context& context) {
     std::ostream& out = context.out;
+    if (!context.args.empty()) {
+        const CommandEntry* entry =
+            context.args.size() == 1 ? findCommand(context.args[0]) : nullptr;
+        if (!entry)
+            return context.usage(text::arg(text::tr(text::TxCliUnknownCommand), context.args[0]));
+        out << entry->name << ": " << text::tr(entry->summary) << '\n';
+        if (entry->name == "print") {
+            out << '\n';
+            listReportKinds(out);
+        }
+        return Ok;
+    }
     out << text::tr(text::TxCliUsage) << "\n\n" << text::tr(text::TxCliCommandsHeading) << '\n';
     std::size_t width = 0;
     for (const CommandEntry& entry : commandTable()) width = std::max(width, entry.name.size());

@@ -79,8 +79,9 @@ int showMonth(Context& context) {
         json.endArray().endObject().finish();
         return Ok;
     }
+    // The internal stamp is for scripts (--json) only.
     out << text::arg(text::tr(text::TxCliMonthLine), reportMonthName(doc), reportYearText(doc),
-                     std::to_string(month.reportStamp), stateName(reportMonthState(doc)))
+                     stateName(reportMonthState(doc)))
         << '\n'
         << text::tr(text::TxCliMonthStatesHeading) << '\n';
     for (int m = 0; m < 12; ++m)

@@ -13,6 +13,7 @@
 #include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "print/AttendanceRecordPage.h"
+#include "print/PaperSize.h"
 #include "print/ProfileFontSettings.h"
 #include "print/RecordCardPrinting.h"
 #include "print/ReportViewState.h"
@@ -187,6 +188,17 @@ bool printsSomething(const PrintJob& job, const CVelnoDoc& doc) {
     return false;
 }
 
+// --a4 or --letter; without a choice, the paper of the interface language's
+// country.
+int choosePaper(const Context& context, const Arguments& args, bool& a4) {
+    if (args.has("--a4") && args.has("--letter"))
+        return context.usage(text::tr(text::TxCliPaperTwice));
+    a4 = args.has("--a4") ||
+         (!args.has("--letter") &&
+          print::defaultPaperFor(text::tr(text::LanguageCode)) == print::Paper::A4);
+    return Ok;
+}
+
 // --previous and --span of the card commands.
 int parseCardOptions(const Context& context, const Arguments& args, print::CardJob& cards) {
     cards.previous = args.has("--previous");
@@ -325,7 +337,8 @@ int runCards(Context& context) {
                                         {"--total", false},
                                         {"--previous", false},
                                         {"--out", true},
-                                        {"--a4", false}},
+                                        {"--a4", false},
+                                        {"--letter", false}},
                                        false, error);
     if (!args) return context.usage(error);
     const std::string list = args->value("--list").value_or("active");
@@ -335,7 +348,7 @@ int runCards(Context& context) {
     job.kind = print::kind::RecordCards;
     job.pdf = true;
     job.streamCards = true;
-    job.a4 = args->has("--a4");
+    if (const int code = choosePaper(context, *args, job.a4); code != Ok) return code;
     job.out = args->value("--out").value_or("");
     if (job.out.empty()) return context.usage(text::tr(text::TxPrintPdfNeedsOut));
     job.cards.inactive = list == "inactive";
@@ -346,6 +359,27 @@ int runCards(Context& context) {
     CVelnoDoc& doc = session.doc();
     job.cards.positions = print::cardPositions(doc, job.cards.inactive);
     return printPdf(context, job, doc);
+}
+
+void listReportKinds(std::ostream& out) {
+    out << text::tr(text::TxCliPrintListHeading) << '\n';
+    std::size_t width = kAttendanceRecord.size();
+    for (const print::ReportKindInfo& info : print::reportKinds())
+        width = std::max(width, std::string_view(info.shortName).size());
+    const auto row = [&](const std::string& number, std::string_view name,
+                         const std::string& what) {
+        out << std::string(number.size() < 4 ? 4 - number.size() : 0, ' ') << number << "  " << name
+            << std::string(width + 2 - name.size(), ' ') << what << '\n';
+    };
+    for (const print::ReportKindInfo& info : print::reportKinds()) {
+        std::string what = info.title;
+        if (info.perGroup) what += " (" + text::tr(text::TxCliPrintListNeedsGroup) + ")";
+        if (info.kind == print::kind::RecordCards)
+            what += " (" + text::tr(text::TxCliPrintListNeedsId) + ")";
+        if (!info.built()) what += " [" + text::tr(text::TxCliPrintListNotBuilt) + "]";
+        row(std::to_string(info.kind), info.shortName, what);
+    }
+    row("", kAttendanceRecord, text::tr(text::TxCliPrintListRecord));
 }
 
 int runPrint(Context& context) {
@@ -359,9 +393,16 @@ int runPrint(Context& context) {
                                         {"--a4", false},
                                         {"--id", true},
                                         {"--previous", false},
-                                        {"--span", true}},
+                                        {"--span", true},
+                                        {"--letter", false},
+                                        {"--list", false}},
                                        true, error);
     if (!args) return context.usage(error);
+    if (args->has("--list")) {
+        if (!args->words().empty()) return context.usage(text::tr(text::TxPrintNeedsKind));
+        listReportKinds(context.out);
+        return Ok;
+    }
     if (args->words().size() != 1) return context.usage(text::tr(text::TxPrintNeedsKind));
 
     PrintJob job;
@@ -406,7 +447,7 @@ int runPrint(Context& context) {
         job.group = static_cast<int>(*n);
     }
     job.allGroups = args->has("--all-groups");
-    job.a4 = args->has("--a4");
+    if (const int code = choosePaper(context, *args, job.a4); code != Ok) return code;
     const std::string format = args->value("--format").value_or("text");
     if (format != "text" && format != "pdf")
         return context.usage(text::arg(text::tr(text::TxPrintBadFormat), format));

@@ -132,13 +132,27 @@ TEST(Cli, UsageErrorsExitWithTwoAndSayWhy) {
 }
 
 TEST(Cli, HelpListsEveryCommand) {
-    for (const auto& args : {std::vector<std::string>{"--help"}, {"help"}, {"info", "-h"}}) {
+    for (const auto& args : {std::vector<std::string>{"--help"}, {"help"}}) {
         const Result r = cli(args);
         EXPECT_EQ(r.code, Ok);
         for (const CommandEntry& entry : commandTable())
             EXPECT_NE(r.out.find("  " + std::string(entry.name) + " "), std::string::npos)
                 << entry.name;
     }
+    // A command's own help: its line; for print the kinds as well.
+    for (const auto& args : {std::vector<std::string>{"info", "-h"}, {"help", "info"}}) {
+        const Result r = cli(args);
+        EXPECT_EQ(r.code, Ok);
+        EXPECT_EQ(0u, r.out.find("info: ")) << r.out;
+    }
+    const Result print = cli({"help", "print"});
+    EXPECT_EQ(print.code, Ok);
+    EXPECT_NE(print.out.find("   3  summary "), std::string::npos) << print.out;
+    EXPECT_EQ(cli({"help", "frobnicate"}).code, Usage);
+
+    const Result version = cli({"--version"});
+    EXPECT_EQ(version.code, Ok);
+    EXPECT_EQ(0u, version.out.find("velno-cli 0."));
 }
 
 TEST(Cli, TodayComesFromTheOptionOrTheVariable) {

@@ -106,6 +106,10 @@ TEST(MonthCommands, ATypicalMonth) {
     EXPECT_EQ(4, month["reportMonth"]["month"].number);
     EXPECT_EQ(2, month["reportMonth"]["state"].number);
     EXPECT_EQ(1, month["states"][kMarch].number);
+    // The stamp is the scripts' business, not the reader's.
+    const Result text = f.cli("2025-05-03", {"month"});
+    EXPECT_EQ(0u, text.out.find("Report month: April 2025, ")) << text.out;
+    EXPECT_EQ(std::string::npos, text.out.find("stamp"));
     Result r = f.cli("2025-05-03", {"month", "init"});
     ASSERT_EQ(0, r.code) << r.err;
     EXPECT_NE(std::string::npos, r.out.find("Month-end snapshot of Maret 2025 written."));

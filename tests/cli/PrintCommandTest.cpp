@@ -13,6 +13,7 @@
 #include "cli/Cli.h"
 #include "cli/PdfPages.h"
 #include "demo/DemoCongregation.h"
+#include "print/PaperSize.h"
 #include "support/TempFolder.h"
 
 namespace velno::cli {
@@ -51,6 +52,17 @@ Result print(std::vector<std::string> args) {
     std::vector<std::string> all = {"--data", demo().string(), "--today", kToday, "print"};
     all.insert(all.end(), args.begin(), args.end());
     return cli(all);
+}
+
+// The id of the demo's first publisher in store order, from dump.
+std::string firstPublisherId() {
+    const Result r = cli({"--data", demo().string(), "--today", kToday, "dump"});
+    std::istringstream lines(r.out);
+    std::string line, pos, id;
+    std::getline(lines, line);  // the heading
+    std::getline(lines, line);
+    std::istringstream(line) >> pos >> id;
+    return id;
 }
 
 std::vector<std::string> pagesOf(const std::string& text) {
@@ -97,6 +109,50 @@ TEST(PrintCommand, KindByItsShortName) {
     EXPECT_EQ(byNumber.out, byName.out);
     EXPECT_EQ(print({"group-analysis", "--group", "2"}).out, print({"2", "--group", "2"}).out);
     EXPECT_EQ(print({"summry"}).code, Usage);
+}
+
+TEST(PrintCommand, ListNamesEveryKindWithItsGroupNeed) {
+    const Result r = print({"--list"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::getline(lines, line);  // the heading
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        ++rows;
+        std::istringstream words(line);
+        std::string first, second;
+        words >> first >> second;
+        if (first == "attendance-record") continue;
+        // Every row's short name is accepted by print itself, with a group
+        // exactly where the row asks for one.
+        const bool needsGroup = line.find("--group") != std::string::npos;
+        // ... and with a publisher where it asks for one.
+        const bool needsId = line.find("--id") != std::string::npos;
+        std::vector<std::string> args = {second};
+        if (needsGroup) args = {second, "--group", "1"};
+        if (needsId) args = {second, "--id", firstPublisherId()};
+        const bool built = line.find("belum tersedia") == std::string::npos;
+        EXPECT_EQ(built ? 0 : 1, print(args).code) << line;
+        EXPECT_EQ(2, print({second, needsGroup ? "--a4" : "--all-groups"}).code) << line;
+        if (needsId) {
+            EXPECT_EQ(2, print({second}).code) << line;
+        }
+    }
+    EXPECT_GT(rows, 50);
+    EXPECT_EQ(2, print({"--list", "3"}).code);
+}
+
+TEST(PrintCommand, PaperIsTheLanguagesCountrysUnlessChosen) {
+    // Indonesia prints on A4 unless --letter says otherwise.
+    const Result byDefault = print({"1"});
+    ASSERT_EQ(0, byDefault.code);
+    EXPECT_EQ(byDefault.out, print({"1", "--a4"}).out);
+    EXPECT_EQ(0, print({"1", "--letter"}).code);
+    EXPECT_EQ(print::Paper::A4, print::defaultPaperFor("in"));
+    EXPECT_EQ(print::Paper::Letter, print::defaultPaperFor("eng"));
+    EXPECT_EQ(print::Paper::A4, print::defaultPaperFor("french"));
+    EXPECT_EQ(2, print({"3", "--a4", "--letter"}).code);
 }
 
 TEST(PrintCommand, GroupAnalysisForOneGroupOrEveryGroup) {

@@ -39,6 +39,8 @@ void ShellFixture::open() {
     options.setLocale = false;
     const StartResult result = startInstance(*doc_, options);
     ASSERT_TRUE(result.opened());
+    // The notice at every later load (a snapshot) would wait for a click.
+    doc_->settings().nag = 1;
     window_ = std::make_unique<app::MainWindow>(*doc_, prompter_, kShellToday);
     window_->show();
 }

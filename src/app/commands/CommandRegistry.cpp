@@ -122,6 +122,10 @@ bool isEnabled(const Command& c, const ShellState& s) {
     return false;
 }
 
+bool isPending(const Command& c) {
+    return !c.built() || (c.enable == Enable::ReportBuilt && !print::reportBuilt(c.arg));
+}
+
 bool isVisible(const Command& c, const ShellState& s) {
     switch (c.visible) {
         case Visible::Always:

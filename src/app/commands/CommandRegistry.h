@@ -85,7 +85,7 @@ public:
     // not built yet) is replaced in place; a second handler for one id is
     // refused and remembered in duplicates().
     bool add(Command command);
-    // A command whose part is not built yet (no handler): shown, disabled.
+    // A command not built yet (no handler): shown, disabled.
     // Left out when the id already has a row.
     void addPending(Command command);
     // Sets the accelerators of a row that exists.
@@ -104,6 +104,9 @@ private:
 };
 
 bool isEnabled(const Command& command, const ShellState& state);
+// The part behind the command is not built yet: no handler, or a report
+// kind without pages. Such commands say "Belum tersedia".
+bool isPending(const Command& command);
 bool isVisible(const Command& command, const ShellState& state);
 bool isChecked(const Command& command, const ShellState& state);
 bool isCheckable(const Command& command);
