@@ -150,11 +150,9 @@ int Classification::StatusIn24Months(const PublisherRecord& r, int mask) const {
         if (age > 23) return 0;
         if (age >= 12) return month0Of(r.markStamp) + 1;
     }
-    // The mark itself is cleared six months after it was set, its copy
-    // keeps the month for twelve: a mark of six to eleven months ago is
-    // found through the copy.
-    if (markMatches && r.statusMonth() != 0) return r.statusMonth();
-    return copyMatches ? highNibble(r.listYear) : 0;
+    // Within the last twelve months the month is the mark's own: a cleared
+    // mark lists nobody, whatever its copy still says.
+    return r.statusMonth();
 }
 
 // ---- side lists -------------------------------------------------------------

@@ -78,16 +78,18 @@ private:
     std::unordered_map<std::uint32_t, const PrivilegeDateEntry*> byKey_;
 };
 
-// The stamp of the month a side-list record joined its list; -1 when the
-// record does not tell.
-int sideListStamp(const PublisherRecord& r) {
-    if (r.statusMonth() < 1 || r.statusMonth() > 12) return -1;
+// The stamp of the month a side-list record joined its list; none when the
+// record does not tell. Years before 2000 give negative stamps, which are
+// as valid as any other.
+std::optional<int> sideListStamp(const PublisherRecord& r) {
+    if (r.statusMonth() < 1 || r.statusMonth() > 12) return std::nullopt;
     return (yearFromByte(r.listYear) - 2000) * 12 + r.statusMonth() - 1;
 }
 
 int sideListMonth(const Classification& cls, const PublisherRecord& r, bool inactiveList,
                   ListPeriod period) {
-    const int stamp = sideListStamp(r);
+    const auto stamp = sideListStamp(r);
+    const bool lastTwelve = stamp && cls.withinLast(*stamp, 12);
     switch (period) {
         case ListPeriod::SixMonths:
             return cls.SideListIn6Months(r, inactiveList);
@@ -95,9 +97,12 @@ int sideListMonth(const Classification& cls, const PublisherRecord& r, bool inac
             return cls.SideListInServiceYear(r, inactiveList);
         case ListPeriod::TwelveMonths:
         case ListPeriod::TwentyFourMonths:
-            return stamp >= 0 && cls.withinLast(stamp, 12) ? r.statusMonth() : 0;
+            return lastTwelve ? r.statusMonth() : 0;
         case ListPeriod::MoreThanTwelve:
-            return stamp >= 0 && stamp <= cls.stamp() - 12 ? r.statusMonth() : 0;
+            // Exactly the records the last twelve months leave out; -1 lists
+            // a record without a month.
+            if (lastTwelve) return 0;
+            return stamp ? r.statusMonth() : -1;
         case ListPeriod::All:
             return -1;  // everyone
     }
