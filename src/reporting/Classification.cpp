@@ -5,6 +5,7 @@
 #include "reporting/CollectionState.h"
 #include "store/CVelnoDoc.h"
 #include "store/ReportMonth.h"
+#include "store/SideListPeriod.h"
 #include "text/texts/AnalysisTexts.h"
 
 namespace velno {
@@ -157,25 +158,12 @@ int Classification::StatusIn24Months(const PublisherRecord& r, int mask) const {
 
 // ---- side lists -------------------------------------------------------------
 
-int Classification::sideListWalk(const PublisherRecord& r, bool inactiveList, int months) const {
-    if (r.statusMark == 0) return 0;
-    if (inactiveList && yearFromByte(r.listYear) < 1999 + yearOffset()) return 0;
-    const int month = r.statusMonth();
-    for (int i = 0; i < months; ++i) {
-        const int s = stamp_ - i;
-        if (month0Of(s) + 1 != month) continue;
-        if (inactiveList && parityOf(s) != (r.listYear & 1)) continue;
-        return month;
-    }
-    return 0;
-}
-
 int Classification::SideListIn6Months(const PublisherRecord& r, bool inactiveList) const {
-    return sideListWalk(r, inactiveList, 6);
+    return sidePeriodMonth(r, stamp_, inactiveList, SidePeriod::SixMonths);
 }
 
 int Classification::SideListInServiceYear(const PublisherRecord& r, bool inactiveList) const {
-    return sideListWalk(r, inactiveList, monthsElapsed());
+    return sidePeriodMonth(r, stamp_, inactiveList, SidePeriod::ServiceYear);
 }
 
 // ---- counts over months -----------------------------------------------------

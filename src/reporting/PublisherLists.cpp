@@ -9,6 +9,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/DateText.h"
 #include "store/FixedText.h"
+#include "store/SideListPeriod.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/texts/AnalysisTexts.h"
@@ -78,31 +79,18 @@ private:
     std::unordered_map<std::uint32_t, const PrivilegeDateEntry*> byKey_;
 };
 
-// The stamp of the month a side-list record joined its list; none when the
-// record does not tell. Years before 2000 give negative stamps, which are
-// as valid as any other.
-std::optional<int> sideListStamp(const PublisherRecord& r) {
-    if (r.statusMonth() < 1 || r.statusMonth() > 12) return std::nullopt;
-    return (yearFromByte(r.listYear) - 2000) * 12 + r.statusMonth() - 1;
-}
-
 int sideListMonth(const Classification& cls, const PublisherRecord& r, bool inactiveList,
                   ListPeriod period) {
-    const auto stamp = sideListStamp(r);
-    const bool lastTwelve = stamp && cls.withinLast(*stamp, 12);
     switch (period) {
         case ListPeriod::SixMonths:
-            return cls.SideListIn6Months(r, inactiveList);
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::SixMonths);
         case ListPeriod::ServiceYear:
-            return cls.SideListInServiceYear(r, inactiveList);
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::ServiceYear);
         case ListPeriod::TwelveMonths:
         case ListPeriod::TwentyFourMonths:
-            return lastTwelve ? r.statusMonth() : 0;
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::TwelveMonths);
         case ListPeriod::MoreThanTwelve:
-            // Exactly the records the last twelve months leave out; -1 lists
-            // a record without a month.
-            if (lastTwelve) return 0;
-            return stamp ? r.statusMonth() : -1;
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::MoreThanTwelve);
         case ListPeriod::All:
             return -1;  // everyone
     }
