@@ -19,7 +19,7 @@ std::string groupEditButtonText(const CVelnoDoc& doc, int group) {
     const bool named = group >= 1 && group <= GroupTable::kCapacity && g.showName[group - 1] != 0 &&
                        groupText(g, group, GroupText::Name).size() > 1;
     const std::string label =
-        named ? groupLabel(doc, group)
+        named ? groupDisplayText(doc, group)
               : text::formatPrintf("%s %d", text::tr(text::TxGroupWord).c_str(), group);
     return text::arg(text::tr(text::TxGroupEditButton), label);
 }

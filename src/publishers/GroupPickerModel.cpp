@@ -29,7 +29,7 @@ void GroupPickerModel::select(int row) {
 }
 
 std::string GroupPickerModel::labelLine() const {
-    return row_ < 0 ? std::string() : groupLabel(doc_, row_ + 1);
+    return row_ < 0 ? std::string() : groupDisplayText(doc_, row_ + 1);
 }
 
 // Groups above the count read as empty.

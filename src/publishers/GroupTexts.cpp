@@ -3,7 +3,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
-#include "text/texts/PublishersTexts.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno {
 
@@ -19,7 +19,7 @@ std::string groupDayName(int day) {
     return day >= 0 && day < 7 ? text::tr(kDayTexts[day]) : std::string();
 }
 
-std::string groupLabel(const CVelnoDoc& doc, int group) {
+std::string groupDisplayText(const CVelnoDoc& doc, int group) {
     return text::cp1252ToUtf8(doc.groups().displayName(group));
 }
 

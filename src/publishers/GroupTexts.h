@@ -16,7 +16,7 @@ enum class GroupText { Overseer, Assistant, Location, Name, Time };
 // "Senin" .. "Minggu" for 0..6 (Monday first); empty otherwise. UTF-8.
 std::string groupDayName(int day);
 // The group's display text, UTF-8.
-std::string groupLabel(const CVelnoDoc& doc, int group);
+std::string groupDisplayText(const CVelnoDoc& doc, int group);
 // A field of group 1..20 as stored, Windows-1252; empty for other numbers.
 std::string groupText(const GroupFile& groups, int group, GroupText field);
 // The field's storage and its longest text.

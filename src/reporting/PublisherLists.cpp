@@ -241,7 +241,11 @@ PublisherList buildList(const CVelnoDoc& doc, const ListQuery& q) {
                 const int month = sideListMonth(cls, r, q.mode == ListMode::Inactive, period);
                 if (month == 0) continue;
                 row.month = r.statusMonth() <= 12 ? r.statusMonth() : 0;
-                row.year = yearFromByte(r.listYear);
+                // A moved record keeps no year: its month lies within the
+                // last twelve.
+                row.year = q.mode == ListMode::Inactive || row.month == 0
+                               ? yearFromByte(r.listYear)
+                               : doc.reportMonth().recentYear(row.month - 1);
                 detailText = monthYearText(row.month, row.year);
                 break;
             }
