@@ -52,6 +52,15 @@ std::string GroupDialogModel::label(GroupText field) const {
     return text::tr(text::TxGroupTime);
 }
 
+std::string GroupDialogModel::dayLabel() const {
+    return text::tr(text::TxGroupDay);
+}
+std::string GroupDialogModel::okText() const {
+    return text::tr(text::TxOk);
+}
+std::string GroupDialogModel::cancelText() const {
+    return text::tr(text::TxCancel);
+}
 std::string GroupDialogModel::pickText() const {
     return text::tr(text::TxPick);
 }

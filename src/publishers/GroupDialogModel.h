@@ -22,7 +22,10 @@ public:
     // Texts, UTF-8.
     std::string title() const;
     std::string label(GroupText field) const;
+    std::string dayLabel() const;
     std::string pickText() const;
+    std::string okText() const;
+    std::string cancelText() const;
     std::string nameCheckText() const;
     std::string assignedText() const;
     std::vector<std::string> dayLines() const;
