@@ -24,7 +24,9 @@ bool assignGroup(CVelnoDoc& doc, int pos, int group) {
 }
 
 GroupAssignModel::GroupAssignModel(CVelnoDoc& doc, int group)
-    : doc_(doc), group_(std::clamp(group, 1, GroupTable::kCapacity)) {
+    : doc_(doc),
+      group_(std::clamp(group, 1, GroupTable::kCapacity)),
+      names_(static_cast<std::size_t>(doc.store().recordCount())) {
     rebuild();
 }
 
@@ -88,7 +90,9 @@ void GroupAssignModel::rebuild() {
         const PublisherRecord& r = store.at(pos);
         const bool inactive = r.listKind == ListInactive;
         if (r.listKind != ListActive && !(inactive && inactive_)) continue;
-        const std::string name = text::cp1252ToUtf8(doc_.displayName(pos));
+        // Names stay as they are while the dialog is open; only groups change.
+        if (names_[pos].empty()) names_[pos] = text::cp1252ToUtf8(doc_.displayName(pos));
+        const std::string& name = names_[pos];
         const std::string mark = inactive ? " *" : "";
         if (r.group == 0) ++unassigned_;
         if (r.group == group_) {
@@ -98,8 +102,7 @@ void GroupAssignModel::rebuild() {
         }
         if (filter_ != 0 && r.group != filter_ && r.group != 0) continue;
         if (unassignedOnly_ && r.group != 0) continue;
-        const std::string shown =
-            r.group == 0 ? name : text::formatPrintf("%s (%d)", name.c_str(), r.group);
+        const std::string shown = r.group == 0 ? name : name + " (" + std::to_string(r.group) + ")";
         candidates_.push_back({pos, r.id, shown + mark});
     }
     // Without anyone unassigned the check box is gone, and so is its filter.

@@ -73,6 +73,7 @@ private:
     bool unassignedOnly_ = false;
     std::vector<GroupAssignRow> candidates_;
     std::vector<GroupAssignRow> members_;
+    std::vector<std::string> names_;  // UTF-8 display names by store position
     int unassigned_ = 0;
     int inactiveMembers_ = 0;
     int row_ = -1;
