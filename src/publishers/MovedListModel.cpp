@@ -15,18 +15,13 @@ namespace {
 constexpr int kFilterTexts[] = {text::TxPeriodSixMonths, text::TxPeriodServiceYear,
                                 text::TxPeriodTwelveMonths};
 
-int keptRow(int row, std::size_t size) {
-    if (size == 0) return -1;
-    return row >= 0 && row < static_cast<int>(size) ? row : 0;
-}
-
 }  // namespace
 
 MovedListModel::MovedListModel(CVelnoDoc& doc) : doc_(doc) {
     rebuild();
-    side_ = right_.empty() && !left_.empty() ? SideListSide::Left : SideListSide::Right;
-    leftRow_ = left_.empty() ? -1 : 0;
-    rightRow_ = right_.empty() ? -1 : 0;
+    // The right list is in use unless only the left one holds someone.
+    openAt(true);
+    if (right_.empty() && left_.empty()) side_ = SideListSide::Right;
 }
 
 std::string MovedListModel::title() const {
@@ -75,8 +70,7 @@ void MovedListModel::rebuild() {
         if (!inactiveSource_ && r.hasReportAt(rm.slot())) continue;
         right_.push_back({pos, r.id, text::cp1252ToUtf8(doc_.displayName(pos))});
     }
-    leftRow_ = keptRow(leftRow_, left_.size());
-    rightRow_ = keptRow(rightRow_, right_.size());
+    keepRows();
 }
 
 void MovedListModel::setInactiveSource(bool on) {
@@ -84,22 +78,6 @@ void MovedListModel::setInactiveSource(bool on) {
     rightRow_ = 0;
     side_ = SideListSide::Right;
     rebuild();
-}
-
-void MovedListModel::selectLeft(int row) {
-    side_ = SideListSide::Left;
-    if (row >= 0 && row < static_cast<int>(left_.size())) leftRow_ = row;
-}
-
-void MovedListModel::selectRight(int row) {
-    side_ = SideListSide::Right;
-    if (row >= 0 && row < static_cast<int>(right_.size())) rightRow_ = row;
-}
-
-int MovedListModel::selectedPos() const {
-    const auto& rows = side_ == SideListSide::Left ? left_ : right_;
-    const int row = side_ == SideListSide::Left ? leftRow_ : rightRow_;
-    return row >= 0 && row < static_cast<int>(rows.size()) ? rows[row].pos : 0;
 }
 
 std::string MovedListModel::nameLine() const {

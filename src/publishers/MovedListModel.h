@@ -15,7 +15,7 @@ namespace velno {
 
 class CVelnoDoc;
 
-class MovedListModel {
+class MovedListModel : public TwoListSelection {
 public:
     static constexpr SidePeriod kFilters[] = {SidePeriod::SixMonths, SidePeriod::ServiceYear,
                                               SidePeriod::TwelveMonths};
@@ -32,21 +32,13 @@ public:
     std::string filterText() const;
     std::string doneText() const;
 
-    const std::vector<SideListRow>& leftRows() const { return left_; }
-    const std::vector<SideListRow>& rightRows() const { return right_; }
     bool inactiveSource() const { return inactiveSource_; }
     void setInactiveSource(bool on);
     // "Batal Pindah" acts on the left list only.
     bool undoVisible() const { return side_ == SideListSide::Left; }
 
-    SideListSide side() const { return side_; }
     void useSide(SideListSide side) { side_ = side; }
-    int leftRow() const { return leftRow_; }
-    int rightRow() const { return rightRow_; }
-    void selectLeft(int row);
-    void selectRight(int row);
     std::string nameLine() const;
-    int selectedPos() const;
 
     int filter() const { return filter_; }
     void nextFilter();
@@ -73,12 +65,7 @@ public:
 
 private:
     CVelnoDoc& doc_;
-    std::vector<SideListRow> left_;
-    std::vector<SideListRow> right_;
     bool inactiveSource_ = false;
-    SideListSide side_ = SideListSide::Right;
-    int leftRow_ = -1;
-    int rightRow_ = -1;
     int filter_ = 2;  // "12 Bulan Terakhir"
 };
 

@@ -22,8 +22,6 @@ std::string nameOf(const CVelnoDoc& doc, int pos) {
     return text::cp1252ToUtf8(doc.displayName(pos));
 }
 
-// A row index kept in place after the list changed; the top when it ran
-// past the end, none for an empty list.
 int keptRow(int row, std::size_t size) {
     if (size == 0) return -1;
     return row >= 0 && row < static_cast<int>(size) ? row : 0;
@@ -52,11 +50,41 @@ std::vector<SideListRow> sixMonthsWithoutReport(const CVelnoDoc& doc) {
     return rows;
 }
 
-SideListModel::SideListModel(CVelnoDoc& doc, SideListMode mode) : doc_(doc), mode_(mode) {
-    rebuild();
-    side_ = !right_.empty() ? SideListSide::Right : SideListSide::Left;
+void TwoListSelection::keepRows() {
+    leftRow_ = keptRow(leftRow_, left_.size());
+    rightRow_ = keptRow(rightRow_, right_.size());
+}
+
+void TwoListSelection::openAt(bool preferRight) {
     leftRow_ = left_.empty() ? -1 : 0;
     rightRow_ = right_.empty() ? -1 : 0;
+    side_ = preferRight && !right_.empty() ? SideListSide::Right : SideListSide::Left;
+}
+
+void TwoListSelection::selectLeft(int row) {
+    side_ = SideListSide::Left;
+    if (row >= 0 && row < static_cast<int>(left_.size())) leftRow_ = row;
+}
+
+void TwoListSelection::selectRight(int row) {
+    side_ = SideListSide::Right;
+    if (row >= 0 && row < static_cast<int>(right_.size())) rightRow_ = row;
+}
+
+const SideListRow* TwoListSelection::selectedRow() const {
+    const auto& rows = side_ == SideListSide::Left ? left_ : right_;
+    const int row = side_ == SideListSide::Left ? leftRow_ : rightRow_;
+    return row >= 0 && row < static_cast<int>(rows.size()) ? &rows[row] : nullptr;
+}
+
+int TwoListSelection::selectedPos() const {
+    const SideListRow* row = selectedRow();
+    return row ? row->pos : 0;
+}
+
+SideListModel::SideListModel(CVelnoDoc& doc, SideListMode mode) : doc_(doc), mode_(mode) {
+    rebuild();
+    openAt(true);
 }
 
 std::string SideListModel::title() const {
@@ -126,8 +154,7 @@ void SideListModel::rebuild() {
     }
     right_.clear();
     if (mode_ == SideListMode::Inactive) right_ = sixMonthsWithoutReport(doc_);
-    leftRow_ = keptRow(leftRow_, left_.size());
-    rightRow_ = keptRow(rightRow_, right_.size());
+    keepRows();
 }
 
 void SideListModel::useSide(SideListSide side) {
@@ -135,29 +162,14 @@ void SideListModel::useSide(SideListSide side) {
     side_ = side;
 }
 
-void SideListModel::selectLeft(int row) {
-    side_ = SideListSide::Left;
-    if (row >= 0 && row < static_cast<int>(left_.size())) leftRow_ = row;
-}
-
 void SideListModel::selectRight(int row) {
-    if (!rightVisible()) return;
-    side_ = SideListSide::Right;
-    if (row >= 0 && row < static_cast<int>(right_.size())) rightRow_ = row;
-}
-
-int SideListModel::selectedPos() const {
-    const auto& rows = side_ == SideListSide::Left ? left_ : right_;
-    const int row = side_ == SideListSide::Left ? leftRow_ : rightRow_;
-    return row >= 0 && row < static_cast<int>(rows.size()) ? rows[row].pos : 0;
+    if (rightVisible()) TwoListSelection::selectRight(row);
 }
 
 std::string SideListModel::nameLine() const {
-    const auto& rows = side_ == SideListSide::Left ? left_ : right_;
-    const int row = side_ == SideListSide::Left ? leftRow_ : rightRow_;
-    if (row < 0 || row >= static_cast<int>(rows.size())) return {};
-    const std::string& t = rows[row].text;
-    return t.substr(0, t.find('\t'));
+    const SideListRow* row = selectedRow();
+    if (!row) return {};
+    return row->text.substr(0, row->text.find('\t'));
 }
 
 void SideListModel::nextFilter() {

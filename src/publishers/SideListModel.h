@@ -29,7 +29,37 @@ struct SideListRow {
 // the ReportMonth, in the store's order.
 std::vector<SideListRow> sixMonthsWithoutReport(const CVelnoDoc& doc);
 
-class SideListModel {
+// The two lists of a side-list dialog: their rows, which one is in use and
+// the line selected in each.
+class TwoListSelection {
+public:
+    const std::vector<SideListRow>& leftRows() const { return left_; }
+    const std::vector<SideListRow>& rightRows() const { return right_; }
+    SideListSide side() const { return side_; }
+    int leftRow() const { return leftRow_; }
+    int rightRow() const { return rightRow_; }
+    // Selecting a line also puts its list in use.
+    void selectLeft(int row);
+    void selectRight(int row);
+    // Store position of the selected record of the list in use; 0 for none.
+    int selectedPos() const;
+
+protected:
+    // After the rows were rebuilt: each selection stays in place, goes to
+    // the top when it ran past the end, or to none for an empty list.
+    void keepRows();
+    // At opening: the right list when it holds someone (and `preferRight`).
+    void openAt(bool preferRight);
+    const SideListRow* selectedRow() const;
+
+    std::vector<SideListRow> left_;
+    std::vector<SideListRow> right_;
+    SideListSide side_ = SideListSide::Left;
+    int leftRow_ = -1;
+    int rightRow_ = -1;
+};
+
+class SideListModel : public TwoListSelection {
 public:
     // The filters of the inactive list in the order the button cycles them.
     static constexpr SidePeriod kFilters[] = {SidePeriod::SixMonths, SidePeriod::ServiceYear,
@@ -49,25 +79,17 @@ public:
     std::string closeText() const;
 
     SideListMode mode() const { return mode_; }
-    const std::vector<SideListRow>& leftRows() const { return left_; }
-    const std::vector<SideListRow>& rightRows() const { return right_; }
     bool rightVisible() const { return mode_ == SideListMode::Inactive; }
     bool filterVisible() const { return mode_ == SideListMode::Inactive; }
     // "&Edit" and "&Hapus" act on the left list only.
     bool editVisible() const { return side_ == SideListSide::Left; }
     bool deleteVisible() const { return side_ == SideListSide::Left; }
 
-    SideListSide side() const { return side_; }
     void useSide(SideListSide side);
-    int leftRow() const { return leftRow_; }
-    int rightRow() const { return rightRow_; }
-    // Selecting a line also puts its list in use.
-    void selectLeft(int row);
+    // The six months' list exists in inactive mode only.
     void selectRight(int row);
     // The selected person's name; empty when nothing is selected.
     std::string nameLine() const;
-    // Store position of the selected record of the list in use; 0 for none.
-    int selectedPos() const;
 
     int filter() const { return filter_; }
     void nextFilter();
@@ -94,11 +116,6 @@ private:
 
     CVelnoDoc& doc_;
     SideListMode mode_;
-    std::vector<SideListRow> left_;
-    std::vector<SideListRow> right_;
-    SideListSide side_ = SideListSide::Left;
-    int leftRow_ = -1;
-    int rightRow_ = -1;
     int filter_ = 4;  // "Semua"
     int cleared_ = 0;
 };

@@ -6,26 +6,15 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "publishers/MovedListModel.h"
 #include "publishers/ui/MonthChoiceDialog.h"
+#include "publishers/ui/SideListRows.h"
 #include "store/CVelnoDoc.h"
 #include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-void fill(QListWidget* list, const std::vector<SideListRow>& rows, int row) {
-    const QSignalBlocker block(list);
-    list->clear();
-    for (const SideListRow& r : rows) list->addItem(qs(r.text).replace('\t', "    "));
-    if (row >= 0) list->setCurrentRow(row);
-}
-
-}  // namespace
 
 MovedListDialog::MovedListDialog(CVelnoDoc& doc, MovedListModel& model, QWidget* parent)
     : QDialog(parent), askMonth(velno::askMonth), doc_(doc), model_(model) {
@@ -61,24 +50,7 @@ MovedListDialog::MovedListDialog(CVelnoDoc& doc, MovedListModel& model, QWidget*
     layout->addWidget(rightBox, 1);
     resize(760, 420);
 
-    connect(left_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (showing_) return;
-        model_.selectLeft(row);
-        showModel();
-    });
-    connect(right_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (showing_) return;
-        model_.selectRight(row);
-        showModel();
-    });
-    connect(left_, &QListWidget::itemPressed, this, [this] {
-        model_.selectLeft(left_->currentRow());
-        showModel();
-    });
-    connect(right_, &QListWidget::itemPressed, this, [this] {
-        model_.selectRight(right_->currentRow());
-        showModel();
-    });
+    connectSideLists(this, left_, right_, model_, showing_, [this] { showModel(); });
     connect(inactive_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setInactiveSource(on);
         showModel();
@@ -96,8 +68,8 @@ MovedListDialog::MovedListDialog(CVelnoDoc& doc, MovedListModel& model, QWidget*
 
 void MovedListDialog::showModel() {
     showing_ = true;
-    fill(left_, model_.leftRows(), model_.leftRow());
-    fill(right_, model_.rightRows(), model_.rightRow());
+    fillSideList(left_, model_.leftRows(), model_.leftRow());
+    fillSideList(right_, model_.rightRows(), model_.rightRow());
     showing_ = false;
     name_->setText(qs(model_.nameLine()));
     action_->setText(qs(model_.actionText()));

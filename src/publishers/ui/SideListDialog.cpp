@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "publishers/DeletePublisherModel.h"
@@ -15,21 +14,11 @@
 #include "publishers/ui/DeletePublisherDialog.h"
 #include "publishers/ui/MonthChoiceDialog.h"
 #include "publishers/ui/PublisherEditDialog.h"
+#include "publishers/ui/SideListRows.h"
 #include "store/CVelnoDoc.h"
 #include "text/ui/QtText.h"
 
 namespace velno {
-
-namespace {
-
-void fill(QListWidget* list, const std::vector<SideListRow>& rows, int row) {
-    const QSignalBlocker block(list);
-    list->clear();
-    for (const SideListRow& r : rows) list->addItem(qs(r.text).replace('\t', "    "));
-    if (row >= 0) list->setCurrentRow(row);
-}
-
-}  // namespace
 
 SideListDialog::SideListDialog(CVelnoDoc& doc, SideListModel& model, QWidget* parent)
     : QDialog(parent), askMonth(velno::askMonth), doc_(doc), model_(model) {
@@ -66,25 +55,7 @@ SideListDialog::SideListDialog(CVelnoDoc& doc, SideListModel& model, QWidget* pa
     filter_->setVisible(model_.filterVisible());
     resize(model_.rightVisible() ? 760 : 480, 420);
 
-    connect(left_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (showing_) return;
-        model_.selectLeft(row);
-        showModel();
-    });
-    connect(right_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (showing_) return;
-        model_.selectRight(row);
-        showModel();
-    });
-    // Clicking into a list puts it in use even on the selected line.
-    connect(left_, &QListWidget::itemPressed, this, [this] {
-        model_.selectLeft(left_->currentRow());
-        showModel();
-    });
-    connect(right_, &QListWidget::itemPressed, this, [this] {
-        model_.selectRight(right_->currentRow());
-        showModel();
-    });
+    connectSideLists(this, left_, right_, model_, showing_, [this] { showModel(); });
     connect(action_, &QPushButton::clicked, this, [this] { act(); });
     connect(filter_, &QPushButton::clicked, this, [this] {
         model_.nextFilter();
@@ -99,8 +70,8 @@ SideListDialog::SideListDialog(CVelnoDoc& doc, SideListModel& model, QWidget* pa
 
 void SideListDialog::showModel() {
     showing_ = true;
-    fill(left_, model_.leftRows(), model_.leftRow());
-    fill(right_, model_.rightRows(), model_.rightRow());
+    fillSideList(left_, model_.leftRows(), model_.leftRow());
+    fillSideList(right_, model_.rightRows(), model_.rightRow());
     showing_ = false;
     name_->setText(qs(model_.nameLine()));
     action_->setText(qs(model_.actionText()));
