@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/CliFolder.h"
 #include "cli/JsonReader.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
@@ -17,30 +18,11 @@ namespace {
 constexpr const char* kToday = "2024-04-10";  // ReportMonth March 2024
 constexpr CalendarDate kTodayDate{2024, 4, 10};
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
-class GroupCommand : public ::testing::Test {
+class GroupCommand : public ::testing::Test, protected CliFolder {
 protected:
-    test::TempFolder folder;
-
-    Result cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data", folder.path().string(), "--today", kToday});
-        std::istringstream in;
-        std::ostringstream out, err;
-        const int code = run(args, in, out, err);
-        return {code, out.str(), err.str()};
-    }
-
-    std::unique_ptr<CVelnoDoc> load() {
-        auto doc = std::make_unique<CVelnoDoc>();
-        doc->setToday(kTodayDate);
-        doc->loadStore(folder.path());
-        return doc;
-    }
+    GroupCommand() : CliFolder(kToday, kTodayDate) {}
 
     int add(const std::string& first, const std::string& last) {
         const Result r = cli({"--json", "publisher", "add", "--fname", first, "--lname", last});
