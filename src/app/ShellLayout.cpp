@@ -180,10 +180,6 @@ void declarePendingCommands(CommandRegistry& r) {
         {cmd::ExportXml, TxMExportXml},
         {cmd::ImportXml, TxMImportXml, E::LiveData},
         // "&Edit"
-        {cmd::Groups, TxMGroups, E::LiveData},
-        {cmd::Moved, TxMMoved, E::LiveData},
-        {cmd::Inactive, TxMInactive, E::LiveData},
-        {cmd::Deleted, TxMDeleted, E::LiveData},
         {cmd::BibleStudents, TxMBibleStudents, E::LiveData},
         // "&Lihat"
         {cmd::RecordCards, TxMRecordCards},
@@ -227,9 +223,6 @@ void declarePendingCommands(CommandRegistry& r) {
         {cmd::NextPane, 0},
         {cmd::PreviousPane, 0},
         // The ActionPanel.
-        {cmd::PanelGroups, TxPanelGroups, E::LiveData},
-        {cmd::PanelInactive, TxPanelInactive, E::LiveData},
-        {cmd::PanelMoved, TxPanelMoved, E::LiveData},
         {cmd::PanelNoReport, TxPanelNoReport},
         {cmd::PanelIrregular, TxPanelIrregular},
         {cmd::PanelNew, TxPanelNew},

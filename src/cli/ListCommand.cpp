@@ -6,6 +6,7 @@
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
 #include "cli/Json.h"
+#include "publishers/SideListModel.h"
 #include "reporting/Classification.h"
 #include "reporting/PublisherLists.h"
 #include "text/Format.h"
@@ -53,7 +54,7 @@ std::string kindChoices() {
     std::string s;
     for (int i = 0; i < kListModes; ++i)
         s += (s.empty() ? "" : "|") + std::string(listModeName(static_cast<ListMode>(i)));
-    return s;
+    return s + "|sixmonths";
 }
 
 void writeRow(JsonWriter& json, ListMode mode, const ListRow& row) {
@@ -112,6 +113,27 @@ void writeRow(JsonWriter& json, ListMode mode, const ListRow& row) {
     json.endObject();
 }
 
+// The right list of the inactive-list dialog: active publishers without a
+// report in any of the six months ending with the ReportMonth.
+int listSixMonths(Context& context) {
+    FolderSession session(context, FolderAccess::ReadOnly);
+    if (const int code = session.open(); code != Ok) return code;
+    const auto rows = sixMonthsWithoutReport(session.doc());
+    if (context.options.json) {
+        JsonWriter json(context.out);
+        json.beginObject().field("kind", "sixmonths").key("rows").beginArray();
+        for (const SideListRow& row : rows)
+            json.beginObject(JsonWriter::Layout::Inline)
+                .field("id", row.id)
+                .field("displayName", row.text)
+                .endObject();
+        json.endArray().endObject().finish();
+        return Ok;
+    }
+    for (const SideListRow& row : rows) context.out << row.text << '\n';
+    return Ok;
+}
+
 }  // namespace
 
 int runList(Context& context) {
@@ -126,6 +148,7 @@ int runList(Context& context) {
     if (!a) return context.usage(error);
     if (a->words().size() != 1)
         return context.usage(text::arg(text::tr(text::TxCliListNeedsKind), kindChoices()));
+    if (a->words()[0] == "sixmonths") return listSixMonths(context);
     const auto mode = listModeByName(a->words()[0]);
     if (!mode)
         return context.usage(

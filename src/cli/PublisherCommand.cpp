@@ -1,4 +1,4 @@
-// velno-cli publisher add|edit|delete|move: the record editor, the delete
+// velno-cli publisher add|edit|delete|move|unmove: the record editor, the delete
 // dialog and the dated moves, driven through the same models as the GUI.
 #include <algorithm>
 #include <ostream>
@@ -412,6 +412,18 @@ int deletePublisher(Context& context, const std::vector<std::string>& args) {
     int pos = 0;
     if (const int code = id.find(context, doc, pos); code != Ok) return code;
     const int kind = doc.store().at(pos).listKind;
+    if (kind == ListMoved || kind == ListDeleted) {
+        // The moved and the deleted list only delete for good.
+        if (a->has("--temporary"))
+            return context.fail(text::arg(text::tr(text::TxCliCannotMove), utf8Name(doc, pos),
+                                          std::to_string(id.id()), listText(ListDeleted)));
+        const std::string name = utf8Name(doc, pos);
+        deletePermanently(doc, pos);
+        if (const int code = save(context, session); code != Ok) return code;
+        Outcome outcome{
+            true, text::arg(text::tr(text::TxCliDeleted), name, std::to_string(id.id())), id.id()};
+        return report(context, prompter, outcome);
+    }
     if (kind != ListActive && kind != ListInactive)
         return context.fail(text::arg(text::tr(text::TxCliCannotMove), utf8Name(doc, pos),
                                       std::to_string(id.id()), listText(ListDeleted)));
@@ -466,10 +478,11 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
     const auto monthText = a->value("--month");
     if (!to) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--to"));
     if (!monthText) return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--month"));
-    if (*to != "inactive" && *to != "active")
+    if (*to != "inactive" && *to != "active" && *to != "moved")
         return context.usage(
-            text::arg(text::tr(text::TxCliBadChoice), "--to", "inactive|active", *to));
+            text::arg(text::tr(text::TxCliBadChoice), "--to", "inactive|active|moved", *to));
     const bool toInactive = *to == "inactive";
+    const bool toMoved = *to == "moved";
     if (!toInactive && a->value("--year"))
         return context.usage(text::tr(text::TxCliYearOnlyToInactive));
     const auto month = parseWholeNumber(*monthText, 1, 12);
@@ -488,7 +501,7 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
     const std::string name = utf8Name(doc, pos);
     Outcome outcome;
     outcome.id = id.id();
-    const int target = toInactive ? ListInactive : ListActive;
+    const int target = toInactive ? ListInactive : toMoved ? ListMoved : ListActive;
     auto cannot = [&] {
         outcome.line = text::arg(text::tr(text::TxCliCannotMove), name, std::to_string(id.id()),
                                  listText(target));
@@ -496,7 +509,16 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
     };
 
     std::string extra;
-    if (toInactive) {
+    if (toMoved) {
+        if (from != ListActive && from != ListInactive) return cannot();
+        MonthChoiceModel question = moveQuestion(doc, pos, MoveVerb::MovedAway);
+        question.setMonthLine(static_cast<int>(*month) - 1);
+        if (!moveAway(doc, pos, question.ok().month)) {
+            outcome.line =
+                text::arg(text::tr(text::TxCliMovedListFull), std::to_string(kMovedListLimit));
+            return report(context, prompter, outcome);
+        }
+    } else if (toInactive) {
         if (from != ListActive) return cannot();
         MonthChoiceModel question = moveQuestion(doc, pos, MoveVerb::ToInactive);
         question.setMonthLine(static_cast<int>(*month) - 1);
@@ -532,6 +554,63 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
     return report(context, prompter, outcome);
 }
 
+// ---- unmove ------------------------------------------------------------------------
+
+int unmovePublisher(Context& context, const std::vector<std::string>& args) {
+    std::string error;
+    const auto a =
+        Arguments::parse(context.command, args,
+                         {{"--id", true}, {"--month", true}, {"--regular", false}}, false, error);
+    if (!a) return context.usage(error);
+    IdOption id;
+    if (const int code = id.parse(context, *a); code != Ok) return code;
+    std::optional<long long> month;
+    if (const auto m = a->value("--month")) {
+        month = parseWholeNumber(*m, 1, 12);
+        if (!month)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadNumber), "--month", "1", "12", *m));
+    }
+
+    FolderSession session(context, FolderAccess::ReadWrite);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    RecordingPrompter prompter;
+    doc.setPrompter(&prompter);
+    int pos = 0;
+    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const std::string name = utf8Name(doc, pos);
+    const PublisherRecord& r = doc.store().at(pos);
+    Outcome outcome;
+    outcome.id = id.id();
+    if (r.listKind != ListMoved) {
+        outcome.line = text::arg(text::tr(text::TxCliCannotMove), name, std::to_string(id.id()),
+                                 listText(ListActive));
+        return report(context, prompter, outcome);
+    }
+    const bool toInactive = returnsToInactive(r);
+    if (toInactive && (month || a->has("--regular")))
+        return context.usage(
+            text::arg(text::tr(text::TxCliUnmoveToInactive), name, std::to_string(id.id())));
+    if (!toInactive && !month)
+        return context.usage(
+            text::arg(text::tr(text::TxCliUnmoveNeedsMonth), name, std::to_string(id.id())));
+    MonthChoice choice;
+    if (!toInactive) {
+        MonthChoiceModel question(doc.reportMonth(), moveCaption(doc, pos, MoveVerb::Returned),
+                                  MonthChoiceExtra::RegularCheck);
+        question.setMonthLine(static_cast<int>(*month) - 1);
+        question.setRegularChecked(a->has("--regular"));
+        choice = question.ok();
+    }
+    undoMove(doc, pos, choice.month, choice.regular);
+    if (const int code = save(context, session); code != Ok) return code;
+    outcome.ok = true;
+    outcome.line = text::arg(text::tr(text::TxCliMovedTo), name, std::to_string(id.id()),
+                             listText(toInactive ? ListInactive : ListActive));
+    return report(context, prompter, outcome);
+}
+
 }  // namespace
 
 int runPublisher(Context& context) {
@@ -546,6 +625,7 @@ int runPublisher(Context& context) {
     if (sub == "edit") return addOrEdit(context, rest, false);
     if (sub == "delete") return deletePublisher(context, rest);
     if (sub == "move") return movePublisher(context, rest);
+    if (sub == "unmove") return unmovePublisher(context, rest);
     return context.usage(text::tr(text::TxCliPublisherUsage));
 }
 

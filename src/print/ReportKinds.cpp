@@ -4,6 +4,7 @@
 
 #include "print/AnalysisPages.h"
 #include "print/CongregationLists.h"
+#include "print/GroupListPage.h"
 #include "print/HoursPages.h"
 #include "print/MeetingReportPage.h"
 #include "print/MonthAveragesPage.h"
@@ -85,15 +86,18 @@ const ReportKindInfo kKinds[] = {
     {kind::AddressPioneers, "address-pioneers", "address list, pioneers", 32830, false,
      drawAddressList<ListScope::Pioneers>},
     {kind::GroupListsActive, "group-lists", "field service group lists, active publishers", 32852,
-     false, nullptr},
+     false, drawGroupLists<GroupListVariant::Active>},
     {kind::GroupListsStudents, "group-lists-students",
-     "group lists, active publishers and Bible students", 32853, false, nullptr},
-    {kind::GroupListsVariant1, "group-lists-variant1", "group lists, variant of command 32893",
-     32893, false, nullptr},
+     "group lists, active publishers and Bible students", 32853, false,
+     drawGroupLists<GroupListVariant::ActiveStudents>},
+    {kind::GroupListsVariant1, "group-lists-variant1",
+     "group lists, active and inactive publishers", 32893, false,
+     drawGroupLists<GroupListVariant::ActiveInactive>},
     {kind::GroupListsAll, "group-lists-all", "group lists, active, Bible students and inactive",
-     32854, false, nullptr},
-    {kind::GroupListsVariant2, "group-lists-variant2", "group lists, variant of command 32901",
-     32901, false, nullptr},
+     32854, false, drawGroupLists<GroupListVariant::All>},
+    {kind::GroupListsVariant2, "group-lists-variant2",
+     "group lists, active publishers with consent", 32901, false,
+     drawGroupLists<GroupListVariant::Consent>},
     {kind::ContactCongregation, "contacts", "contact list, congregation", 32846, false, nullptr},
     {kind::ContactGroup, "contacts-group", "contact list, one group", 32847, true, nullptr},
     {kind::ContactAppointed, "contacts-appointed", "contact list, elders and ministerial servants",

@@ -1,5 +1,6 @@
 #include "publishers/GroupOverseer.h"
 
+#include "publishers/GroupTexts.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
@@ -13,14 +14,8 @@ std::string overseerTitle(const CVelnoDoc& doc, int group) {
     if (group < 1 || group > GroupTable::kCapacity) return {};
     std::string name(trimmed(fieldText(doc.groups().data().overseer[group - 1])));
     if (name.empty()) return {};
-    const RecordStore& store = doc.store();
-    bool servant = false;
-    for (const std::uint16_t pos : store.subList(ListActive)) {
-        const PublisherRecord& r = store.at(pos);
-        if (fieldText(r.fname) + " " + fieldText(r.lname) != name) continue;
-        servant = r.privilege() == PrivilegeServant;
-        break;
-    }
+    const int pos = activeByFullName(doc, name);
+    const bool servant = pos != 0 && doc.store().at(pos).privilege() == PrivilegeServant;
     return text::arg(text::tr(servant ? text::TxServantTitle : text::TxOverseerTitle),
                      text::cp1252ToUtf8(name));
 }

@@ -142,6 +142,8 @@ public:
     bool checked(EditCheck check) const { return checks_[index(check)]; }
     const DateLists& date(EditDate date) const { return dates_[index(date)]; }
     int group() const { return copy_.group; }
+    // The group picker of the group button reads the groups from here.
+    const CVelnoDoc& document() const { return doc_; }
     // Privilege kinds 1..5 marked in this opening of the editor.
     const std::set<int>& privilegeMarks() const { return marks_; }
 

@@ -183,4 +183,45 @@ bool restoreDeleted(CVelnoDoc& doc, int pos, int month) {
     return true;
 }
 
+bool moveAway(CVelnoDoc& doc, int pos, int month) {
+    if (!validPos(doc, pos) || !validMonth(month)) return false;
+    PublisherRecord& r = doc.store().at(pos);
+    if (r.listKind != ListActive && r.listKind != ListInactive) return false;
+    if (doc.store().countList(ListMoved) >= kMovedListLimit) return false;
+    if (r.listKind == ListInactive) {
+        r.dpa[0] = 'I';
+        r.dpa[1] = static_cast<char>(r.statusMonth());
+    }
+    r.statusMark = static_cast<std::uint8_t>(16 * month);
+    r.extSlot = 0;
+    r.household = 0;
+    r.listKind = ListMoved;
+    finishMove(doc);
+    return true;
+}
+
+bool returnsToInactive(const PublisherRecord& r) {
+    return r.listKind == ListMoved && r.dpa[0] == 'I';
+}
+
+bool undoMove(CVelnoDoc& doc, int pos, int month, bool regular) {
+    if (!validPos(doc, pos)) return false;
+    PublisherRecord& r = doc.store().at(pos);
+    if (r.listKind != ListMoved) return false;
+    if (returnsToInactive(r)) {
+        // The year byte still holds the inactive year.
+        r.statusMark = static_cast<std::uint8_t>(16 * (static_cast<std::uint8_t>(r.dpa[1]) & 0x0F));
+        r.dpa[0] = 0;
+        r.dpa[1] = 0;
+        r.listKind = ListInactive;
+    } else {
+        if (!validMonth(month)) return false;
+        r.statusMark = static_cast<std::uint8_t>(16 * month + (regular ? 4 : 0));
+        r.listYear = r.statusMark;
+        r.listKind = ListActive;
+    }
+    finishMove(doc);
+    return true;
+}
+
 }  // namespace velno

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "publishers/MonthChoiceModel.h"
+#include "store/PublisherRecord.h"
 
 namespace velno {
 
@@ -13,6 +14,7 @@ class CVelnoDoc;
 
 constexpr int kInactiveListLimit = 299;
 constexpr int kDeletedListLimit = 299;
+constexpr int kMovedListLimit = 199;
 // Months of absence that a reactivation clears at most.
 constexpr int kReactivationMonthsLimit = 24;
 
@@ -46,5 +48,17 @@ bool promoteBibleStudent(CVelnoDoc& doc, int pos, int month);
 bool moveToInactive(CVelnoDoc& doc, int pos, int month, int year);
 // A deleted record back to the active list, reactivated in month 1..12.
 bool restoreDeleted(CVelnoDoc& doc, int pos, int month);
+
+// An active or inactive record to the moved list as of month 1..12; an
+// inactive one remembers its inactive month for the way back. False when
+// the moved list is full or the record is on neither list.
+bool moveAway(CVelnoDoc& doc, int pos, int month);
+// Whether undoing the move of a moved record returns it to the inactive
+// list (without a month question).
+bool returnsToInactive(const PublisherRecord& r);
+// Undoes the move of a moved record: back to the inactive list with its
+// old month, or to the active list in month 1..12 (a regular transfer when
+// `regular`). False when the record is not moved or the month is missing.
+bool undoMove(CVelnoDoc& doc, int pos, int month, bool regular);
 
 }  // namespace velno

@@ -7,7 +7,7 @@
 
 namespace velno {
 
-RecordTextInput recordTextInput(std::string_view utf8, std::size_t limit) {
+RecordTextInput recordTextInput(std::string_view utf8, std::size_t limit, bool scrambled) {
     RecordTextInput result;
     text::Cp1252Result converted = text::utf8ToCp1252(utf8);
     if (!converted.ok) {
@@ -28,7 +28,7 @@ RecordTextInput recordTextInput(std::string_view utf8, std::size_t limit) {
             return result;
         }
     }
-    if (auto problem = unscramblableCharacter(bytes)) {
+    if (auto problem = scrambled ? unscramblableCharacter(bytes) : std::nullopt) {
         result.message = std::move(*problem);
         return result;
     }

@@ -19,7 +19,7 @@ struct RecordTextInput {
 // Converts `utf8`, keeping at most `limit` characters. Refused: characters
 // outside Windows-1252, control characters, and characters that the
 // scrambling of the data files would turn into the terminator at their
-// position.
-RecordTextInput recordTextInput(std::string_view utf8, std::size_t limit);
+// position (for fields kept with that scrambling, `scrambled`).
+RecordTextInput recordTextInput(std::string_view utf8, std::size_t limit, bool scrambled = true);
 
 }  // namespace velno

@@ -5,6 +5,7 @@
 #include "reporting/CollectionState.h"
 #include "store/CVelnoDoc.h"
 #include "store/ReportMonth.h"
+#include "store/SideListPeriod.h"
 #include "text/texts/AnalysisTexts.h"
 
 namespace velno {
@@ -150,34 +151,19 @@ int Classification::StatusIn24Months(const PublisherRecord& r, int mask) const {
         if (age > 23) return 0;
         if (age >= 12) return month0Of(r.markStamp) + 1;
     }
-    // The mark itself is cleared six months after it was set, its copy
-    // keeps the month for twelve: a mark of six to eleven months ago is
-    // found through the copy.
-    if (markMatches && r.statusMonth() != 0) return r.statusMonth();
-    return copyMatches ? highNibble(r.listYear) : 0;
+    // Within the last twelve months the month is the mark's own: a cleared
+    // mark lists nobody, whatever its copy still says.
+    return r.statusMonth();
 }
 
 // ---- side lists -------------------------------------------------------------
 
-int Classification::sideListWalk(const PublisherRecord& r, bool inactiveList, int months) const {
-    if (r.statusMark == 0) return 0;
-    if (inactiveList && yearFromByte(r.listYear) < 1999 + yearOffset()) return 0;
-    const int month = r.statusMonth();
-    for (int i = 0; i < months; ++i) {
-        const int s = stamp_ - i;
-        if (month0Of(s) + 1 != month) continue;
-        if (inactiveList && parityOf(s) != (r.listYear & 1)) continue;
-        return month;
-    }
-    return 0;
-}
-
 int Classification::SideListIn6Months(const PublisherRecord& r, bool inactiveList) const {
-    return sideListWalk(r, inactiveList, 6);
+    return sidePeriodMonth(r, stamp_, inactiveList, SidePeriod::SixMonths);
 }
 
 int Classification::SideListInServiceYear(const PublisherRecord& r, bool inactiveList) const {
-    return sideListWalk(r, inactiveList, monthsElapsed());
+    return sidePeriodMonth(r, stamp_, inactiveList, SidePeriod::ServiceYear);
 }
 
 // ---- counts over months -----------------------------------------------------

@@ -112,8 +112,6 @@ public:
     bool withinLast(int stamp, int n) const { return stamp <= stamp_ && stamp > stamp_ - n; }
 
 private:
-    int sideListWalk(const PublisherRecord& r, bool inactiveList, int months) const;
-
     int month0_ = 0;
     int parity_ = 0;
     int stamp_ = 0;

@@ -9,6 +9,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/DateText.h"
 #include "store/FixedText.h"
+#include "store/SideListPeriod.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/texts/AnalysisTexts.h"
@@ -78,26 +79,18 @@ private:
     std::unordered_map<std::uint32_t, const PrivilegeDateEntry*> byKey_;
 };
 
-// The stamp of the month a side-list record joined its list; -1 when the
-// record does not tell.
-int sideListStamp(const PublisherRecord& r) {
-    if (r.statusMonth() < 1 || r.statusMonth() > 12) return -1;
-    return (yearFromByte(r.listYear) - 2000) * 12 + r.statusMonth() - 1;
-}
-
 int sideListMonth(const Classification& cls, const PublisherRecord& r, bool inactiveList,
                   ListPeriod period) {
-    const int stamp = sideListStamp(r);
     switch (period) {
         case ListPeriod::SixMonths:
-            return cls.SideListIn6Months(r, inactiveList);
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::SixMonths);
         case ListPeriod::ServiceYear:
-            return cls.SideListInServiceYear(r, inactiveList);
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::ServiceYear);
         case ListPeriod::TwelveMonths:
         case ListPeriod::TwentyFourMonths:
-            return stamp >= 0 && cls.withinLast(stamp, 12) ? r.statusMonth() : 0;
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::TwelveMonths);
         case ListPeriod::MoreThanTwelve:
-            return stamp >= 0 && stamp <= cls.stamp() - 12 ? r.statusMonth() : 0;
+            return sidePeriodMonth(r, cls.stamp(), inactiveList, SidePeriod::MoreThanTwelve);
         case ListPeriod::All:
             return -1;  // everyone
     }
@@ -248,7 +241,11 @@ PublisherList buildList(const CVelnoDoc& doc, const ListQuery& q) {
                 const int month = sideListMonth(cls, r, q.mode == ListMode::Inactive, period);
                 if (month == 0) continue;
                 row.month = r.statusMonth() <= 12 ? r.statusMonth() : 0;
-                row.year = yearFromByte(r.listYear);
+                // A moved record keeps no year: its month lies within the
+                // last twelve.
+                row.year = q.mode == ListMode::Inactive || row.month == 0
+                               ? yearFromByte(r.listYear)
+                               : doc.reportMonth().recentYear(row.month - 1);
                 detailText = monthYearText(row.month, row.year);
                 break;
             }

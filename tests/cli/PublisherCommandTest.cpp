@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/CliFolder.h"
 #include "cli/JsonReader.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
@@ -17,30 +18,11 @@ namespace {
 constexpr const char* kToday = "2024-06-10";  // ReportMonth May 2024
 constexpr CalendarDate kTodayDate{2024, 6, 10};
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
-class PublisherCommand : public ::testing::Test {
+class PublisherCommand : public ::testing::Test, protected CliFolder {
 protected:
-    test::TempFolder folder;
-
-    Result cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data", folder.path().string(), "--today", kToday});
-        std::istringstream in;
-        std::ostringstream out, err;
-        const int code = run(args, in, out, err);
-        return {code, out.str(), err.str()};
-    }
-
-    std::unique_ptr<CVelnoDoc> load() {
-        auto doc = std::make_unique<CVelnoDoc>();
-        doc->setToday(kTodayDate);
-        doc->loadStore(folder.path());
-        return doc;
-    }
+    PublisherCommand() : CliFolder(kToday, kTodayDate) {}
 
     // Adds a publisher and returns its id.
     int add(const std::string& first, const std::string& last, std::vector<std::string> more = {}) {

@@ -1,6 +1,8 @@
 // The rows of the analysis pages with their marks, the category table and
 // closing lines, and the lists of the list viewer.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "reporting/AnalyticsFixture.h"
@@ -206,6 +208,44 @@ TEST(PublisherLists, NewReactivatedInactiveAndMovedByPeriod) {
     EXPECT_EQ(list.rows.size(), 2u);
     EXPECT_EQ(list.title, "Penyiar Tidak Aktif ( 2 )");
     EXPECT_EQ(list.rows[0].year, 2022);
+}
+
+TEST(PublisherLists, MoreThanTwelveMonthsIsExactlyWhatTheLastTwelveLeaveOut) {
+    AnalyticsFixture f;  // ReportMonth November 2024
+    struct Inactive {
+        PublisherId id;
+        int month;
+        int yearByte;
+    };
+    // The edges of the twelve months (December 2023 .. November 2024), a
+    // future date, two-digit years before 2000 and records without a month.
+    const Inactive records[] = {
+        {100, 12, 23}, {101, 11, 23}, {102, 11, 24}, {103, 12, 24}, {104, 5, 205},
+        {105, 1, 255}, {106, 0, 20},  {107, 13, 24}, {108, 6, 0},
+    };
+    for (const Inactive& r : records) {
+        auto& rec = f.add(r.id, "N" + std::to_string(r.id), "Tidak", ListInactive);
+        rec.statusMark = static_cast<std::uint8_t>(r.month << 4);
+        rec.listYear = static_cast<std::uint8_t>(r.yearByte);
+    }
+    ListQuery q{ListMode::Inactive};
+    q.period = ListPeriod::TwelveMonths;
+    auto twelve = ids(buildList(f.doc, q));
+    q.period = ListPeriod::MoreThanTwelve;
+    auto more = ids(buildList(f.doc, q));
+    std::sort(twelve.begin(), twelve.end());
+    std::sort(more.begin(), more.end());
+    EXPECT_EQ(twelve, (std::vector<PublisherId>{100, 102}));
+    EXPECT_EQ(more, (std::vector<PublisherId>{101, 103, 104, 105, 106, 107, 108}));
+    q.period = ListPeriod::All;
+    EXPECT_EQ(buildList(f.doc, q).rows.size(), 9u);
+    // 1949 reads as 1744 + 205.
+    q.period = ListPeriod::MoreThanTwelve;
+    for (const ListRow& row : buildList(f.doc, q).rows) {
+        if (row.id == 104) {
+            EXPECT_EQ(row.year, 1949);
+        }
+    }
 }
 
 TEST(PublisherLists, BaptizedConsentPrivilegesAndBibleStudents) {

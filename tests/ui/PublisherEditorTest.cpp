@@ -22,6 +22,7 @@
 #include "publishers/ui/AddPublisherDialog.h"
 #include "publishers/ui/DateListsEdit.h"
 #include "publishers/ui/DeletePublisherDialog.h"
+#include "publishers/ui/GroupPickerDialog.h"
 #include "publishers/ui/PublisherEditDialog.h"
 #include "publishers/ui/PublisherListPickerDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
@@ -452,7 +453,7 @@ TEST(PublisherEditor, PasteCopiesAddressPhoneAndGroupOnly) {
     EXPECT_EQ("0877 123", fieldText(stored.phone2));
 }
 
-TEST(PublisherEditor, GroupButtonTakesANumberUpToTwenty) {
+TEST(PublisherEditor, GroupButtonPicksFromTheTwentyGroups) {
     Editing f;
     CVelnoDoc& doc = f.doc();
     PublisherSelectModel list(doc);
@@ -460,16 +461,18 @@ TEST(PublisherEditor, GroupButtonTakesANumberUpToTwenty) {
     const PublisherId id = model->copy().id;
     PublisherEditDialog dialog(*model);
     showActive(dialog);
-    int maximum = 0;
-    test::onNextModal([&maximum](QWidget* w) {
-        auto* input = qobject_cast<QInputDialog*>(w);
-        ASSERT_NE(nullptr, input);
-        maximum = input->intMaximum();
-        input->setIntValue(0);
-        input->accept();
+    int lines = 0;
+    test::onNextModal([&lines](QWidget* w) {
+        auto* picker = qobject_cast<GroupPickerDialog*>(w);
+        ASSERT_NE(nullptr, picker);
+        lines = picker->numbers()->count();
+        EXPECT_GT(picker->members()->count(), 0);  // the publisher's own group
+        // No line chosen: not assigned.
+        picker->numbers()->setCurrentRow(-1);
+        QTest::keyClick(picker->okButton(), Qt::Key_Space);
     });
     dialog.button(EditButton::Group)->click();
-    EXPECT_EQ(20, maximum);
+    EXPECT_EQ(20, lines);
     EXPECT_EQ(text::tr(text::TxNoGroup), dialog.button(EditButton::Group)->text().toStdString());
     dialog.button(EditButton::Ok)->click();
     EXPECT_EQ(0, doc.store().recordById(id)->group);

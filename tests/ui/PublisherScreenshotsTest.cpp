@@ -79,10 +79,10 @@ TEST(PublisherScreenshots, EveryDialog) {
         const auto cut = test::textsCutOff(dialog);
         EXPECT_TRUE(cut.empty()) << cut.front();
 
-        // The plain group number the group button asks for.
+        // The group picker of the group button.
         test::onNextModal([](QWidget* input) {
             const QImage image = input->grab().toImage();
-            EXPECT_TRUE(image.save(test::artefactFolder() + "/group-number.png"));
+            EXPECT_TRUE(image.save(test::artefactFolder() + "/dialog142-group-picker.png"));
             EXPECT_TRUE(test::textsCutOff(*input).empty());
             QTest::keyClick(input, Qt::Key_Escape);
         });

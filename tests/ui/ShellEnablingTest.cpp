@@ -52,7 +52,7 @@ TEST(ShellEnabling, ArchiveViewDisablesExactlyTheDataChangingButtons) {
 TEST(ShellEnabling, PartsNotBuiltStayVisibleAndDisabled) {
     test::ShellFixture shell;
     shell.open();
-    for (int id : {cmd::Groups, cmd::Backup, cmd::ExportXml, cmd::FontsLowResolution}) {
+    for (int id : {cmd::BibleStudents, cmd::Backup, cmd::ExportXml, cmd::FontsLowResolution}) {
         QAction* a = shell.window().action(id);
         ASSERT_NE(nullptr, a) << id;
         EXPECT_TRUE(a->isVisible()) << id;
@@ -60,7 +60,8 @@ TEST(ShellEnabling, PartsNotBuiltStayVisibleAndDisabled) {
     }
     // Built commands of this window.
     for (int id : {cmd::Save, cmd::PrintSetup, cmd::Password, cmd::ReportFormat, cmd::FontTitle,
-                   cmd::FontsHighResolution, cmd::About, cmd::HelpContents})
+                   cmd::FontsHighResolution, cmd::About, cmd::HelpContents, cmd::Groups, cmd::Moved,
+                   cmd::Inactive, cmd::Deleted})
         EXPECT_TRUE(shell.window().action(id)->isEnabled()) << id;
     // Report-mode commands wait for a report.
     for (int id : {cmd::Print, cmd::PrintPreview, cmd::ExportPdf, cmd::ReturnToPanel})

@@ -3,13 +3,19 @@
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
+#include "publishers/GroupEditorModel.h"
+#include "publishers/MovedListModel.h"
 #include "publishers/PioneerEnrolmentModel.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/RecordPlacement.h"
+#include "publishers/SideListModel.h"
+#include "publishers/ui/GroupDialogs.h"
 #include "publishers/ui/MonthChoiceDialog.h"
+#include "publishers/ui/MovedListDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/PublisherStatusDialog.h"
+#include "publishers/ui/SideListDialog.h"
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
@@ -44,6 +50,31 @@ void enrolPioneers(ShellContext& s, EnrolmentMode mode) {
     if (s.doc().dirty) s.dataChanged();
 }
 
+// The side lists and the groups: the index views are rebuilt and the
+// report redrawn after each dialog.
+void sideList(ShellContext& s, SideListMode mode) {
+    SideListModel model(s.doc(), mode);
+    SideListDialog dialog(s.doc(), model, s.dialogParent());
+    dialog.exec();
+    s.doc().rebuildIndex();
+    s.dataChanged();
+}
+
+void movedList(ShellContext& s) {
+    MovedListModel model(s.doc());
+    MovedListDialog dialog(s.doc(), model, s.dialogParent());
+    dialog.exec();
+    s.doc().rebuildIndex();
+    s.dataChanged();
+}
+
+void editGroups(ShellContext& s) {
+    GroupEditorModel model(s.doc());
+    GroupEditorDialog dialog(s.doc(), model, s.dialogParent());
+    dialog.exec();
+    if (model.close()) s.dataChanged();
+}
+
 }  // namespace
 
 void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
@@ -55,6 +86,17 @@ void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
     const auto edit = [&s] { editPublishers(s); };
     r.add(command(cmd::EditPublishers, TxMPublishers, edit, Enable::LiveData));
     r.add(command(cmd::PanelEditPublishers, TxPanelEditPublishers, edit, Enable::LiveData));
+    const auto groups = [&s] { editGroups(s); };
+    r.add(command(cmd::Groups, TxMGroups, groups, Enable::LiveData));
+    r.add(command(cmd::PanelGroups, TxPanelGroups, groups, Enable::LiveData));
+    const auto inactive = [&s] { sideList(s, SideListMode::Inactive); };
+    r.add(command(cmd::Inactive, TxMInactive, inactive, Enable::LiveData));
+    r.add(command(cmd::PanelInactive, TxPanelInactive, inactive, Enable::LiveData));
+    r.add(command(
+        cmd::Deleted, TxMDeleted, [&s] { sideList(s, SideListMode::Deleted); }, Enable::LiveData));
+    const auto moved = [&s] { movedList(s); };
+    r.add(command(cmd::Moved, TxMMoved, moved, Enable::LiveData));
+    r.add(command(cmd::PanelMoved, TxPanelMoved, moved, Enable::LiveData));
     const auto auxiliary = [&s] { enrolPioneers(s, EnrolmentMode::Auxiliary); };
     r.add(command(cmd::AuxiliaryPioneers, TxMAuxiliaryPioneers, auxiliary, Enable::LiveData));
     r.add(command(cmd::PanelAuxiliary, TxPanelAuxiliary, auxiliary, Enable::LiveData));

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "publishers/DeletePublisherModel.h"
+#include "publishers/GroupPickerModel.h"
 #include "publishers/ui/DateListsEdit.h"
 #include "publishers/ui/DeletePublisherDialog.h"
+#include "publishers/ui/GroupPickerDialog.h"
 #include "store/GroupTable.h"
 #include "text/texts/PublishersTexts.h"
 #include "text/ui/QtText.h"
@@ -316,18 +317,10 @@ void PublisherEditDialog::finishStore() {
 }
 
 void PublisherEditDialog::chooseGroup() {
-    // A plain number until the group picker exists.
-    QInputDialog input(this);
-    input.setObjectName("groupNumber");
-    input.setWindowTitle(qs(text::tr(text::TxGroupChoiceTitle)));
-    input.setLabelText(qs(text::tr(text::TxGroupChoiceLabel)));
-    input.setInputMode(QInputDialog::IntInput);
-    input.setIntRange(0, GroupTable::kCapacity);
-    input.setIntValue(model_.group());
-    input.setOkButtonText(qs(text::tr(text::TxOk)));
-    input.setCancelButtonText(qs(text::tr(text::TxCancel)));
-    if (input.exec() != QDialog::Accepted) return;
-    model_.setGroup(input.intValue());
+    GroupPickerModel picker(model_.document(), model_.group());
+    GroupPickerDialog dialog(picker, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    model_.setGroup(picker.ok());
 }
 
 void PublisherEditDialog::deletePublisher() {

@@ -1,0 +1,58 @@
+// The side-list and group dialogs rebuilding their lists over a data folder
+// at full capacity: the inactive list with the six months without a
+// report, the moved list, and the assignment dialog's two lists.
+
+#include <benchmark/benchmark.h>
+
+#include "FullCapacityDocument.h"
+#include "publishers/GroupAssignModel.h"
+#include "publishers/MovedListModel.h"
+#include "publishers/SideListModel.h"
+
+namespace {
+
+using namespace velno;
+
+void BM_InactiveListRebuild(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    SideListModel model(doc, SideListMode::Inactive);
+    for (auto _ : state) {
+        model.rebuild();
+        benchmark::DoNotOptimize(model.leftRows().size() + model.rightRows().size());
+    }
+    state.counters["rows"] =
+        static_cast<double>(model.leftRows().size() + model.rightRows().size());
+}
+BENCHMARK(BM_InactiveListRebuild)->Unit(benchmark::kMicrosecond);
+
+void BM_MovedListRebuild(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    MovedListModel model(doc);
+    model.setInactiveSource(state.range(0) != 0);
+    for (auto _ : state) {
+        model.rebuild();
+        benchmark::DoNotOptimize(model.leftRows().size() + model.rightRows().size());
+    }
+    state.counters["rows"] =
+        static_cast<double>(model.leftRows().size() + model.rightRows().size());
+}
+BENCHMARK(BM_MovedListRebuild)->ArgName("inactive")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_AssignmentListsRebuild(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    GroupAssignModel model(doc, 3);
+    bool on = true;
+    for (auto _ : state) {
+        // Each switch rebuilds both lists.
+        model.setIncludeInactive(on);
+        on = !on;
+        benchmark::DoNotOptimize(model.candidates().size());
+    }
+    state.counters["rows"] =
+        static_cast<double>(model.candidates().size() + model.members().size());
+}
+BENCHMARK(BM_AssignmentListsRebuild)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
