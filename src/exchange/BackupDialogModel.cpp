@@ -80,8 +80,8 @@ std::string BackupDialogModel::pathText() const {
 }
 
 std::string BackupDialogModel::cancelText() const {
-    return mode_ == Mode::Backup && done_ ? text::tr(text::TxCloseButton)
-                                          : text::tr(text::TxCancelButton);
+    return mode_ == Mode::Backup && done_ ? text::tr(text::TxBackupClose)
+                                          : text::tr(text::TxBackupCancel);
 }
 
 bool BackupDialogModel::isVisible(Control control) const {
