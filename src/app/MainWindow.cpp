@@ -19,9 +19,12 @@
 #include "app/CVelnoView.h"
 #include "app/QtPrompter.h"
 #include "app/ReportPrinter.h"
+#include "app/SelectFolderDialog.h"
 #include "app/ShellCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/commands/CommandIds.h"
+#include "exchange/XdgMailComposer.h"
+#include "exchange/ui/ExchangeCommands.h"
 #include "print/ProfileFontSettings.h"
 #include "print/ui/QPrinterPrintTarget.h"
 #include "publishers/ReportGroupPickerModel.h"
@@ -86,6 +89,14 @@ void MainWindow::registerCommands() {
     registerStoreCommands(registry_, *this);
     registerReportingCommands(registry_, *this);
     registerPublisherCommands(registry_, *this);
+    static XdgMailComposer mail;
+    registerExchangeCommands(
+        registry_, *this,
+        [this](QWidget* parent, const QString& start) {
+            CSelectFolderDialog picker(start, prompter_, parent);
+            return picker.exec() == QDialog::Accepted ? picker.folder() : QString();
+        },
+        mail);
     declarePendingCommands(registry_);
 }
 
