@@ -62,6 +62,9 @@ BackupDialog::BackupDialog(BackupDialogModel& model, FolderChooser chooser, QWid
     ok_ = new QPushButton(qs(text::tr(text::TxBackupOk)), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(this);
+    // Return always means OK, wherever the focus is.
+    browse_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);

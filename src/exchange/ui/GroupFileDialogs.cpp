@@ -155,6 +155,11 @@ ImportSelectionDialog::ImportSelectionDialog(ImportSelectionModel& model, QWidge
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setFocusPolicy(Qt::NoFocus);
     grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setMinimumWidth(grid_->fontMetrics().horizontalAdvance(QString(52, 'x')));
+    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
+                          2 * grid_->verticalHeader()->defaultSectionSize() + 4);
     for (QWidget* w : {static_cast<QWidget*>(name_), static_cast<QWidget*>(late_),
                        static_cast<QWidget*>(hint_), static_cast<QWidget*>(grid_)})
         right->addWidget(w);
@@ -204,6 +209,7 @@ void ImportSelectionDialog::showPreview(int line) {
                                      {p.oldShared, p.oldStudies, p.oldHours, ""}};
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 4; ++c) grid_->setItem(r, c, new QTableWidgetItem(qs(cells[r][c])));
+    for (int c = 0; c < 3; ++c) grid_->resizeColumnToContents(c);
 }
 
 }  // namespace velno
