@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!readGroupFile(bytes, "fuzz.t19", month0, 0, "french", image, message)) return 0;
     // Whatever the file holds, the congregation is the same for every input.
     std::vector<PublisherRecord> pristine;
-    for (int pos = 1; pos < doc.store().recordCount(); ++pos) pristine.push_back(doc.store().at(pos));
+    for (int pos = 1; pos < doc.store().recordCount(); ++pos)
+        pristine.push_back(doc.store().at(pos));
     ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::GroupFile);
     for (int i = 0; i < static_cast<int>(model.lines().size()); ++i) (void)model.preview(i);
     (void)model.preview(-1);

@@ -79,6 +79,7 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
 }
 
 MainWindow::~MainWindow() {
+    unregisterExchangeCommands();
     prompter_.setParent(nullptr);
 }
 

@@ -3,7 +3,6 @@
 
 #include <ostream>
 #include <sstream>
-#include <system_error>
 
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
@@ -25,10 +24,6 @@ namespace velno::cli {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The largest file that can be taken: a header, 304 members, 300 remarks.
-constexpr std::size_t kGroupFileLimit = sizeof(PublisherRecord) * (1 + groupfile::kMaxMembers) +
-                                        groupfile::kRemarkSize * groupfile::kMaxRemarks;
 
 int make(Context& context, const std::vector<std::string>& rest) {
     std::string error;
@@ -109,20 +104,11 @@ int import(Context& context, const std::vector<std::string>& rest) {
     FolderSession session(context, merging ? FolderAccess::ReadWrite : FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    const auto read = DataFolder(file.parent_path().empty() ? fs::path(".") : file.parent_path())
-                          .read(file.filename().string(), kGroupFileLimit + 1);
-    if (!read.found || read.error)
-        return context.fail(
-            text::arg(text::tr(text::TxGroupFileUnreadable), file.string(),
-                      read.reason.empty() ? std::system_category().message(ENOENT) : read.reason));
     ImportImage image;
     std::string message;
-    if (read.truncated ||
-        !readGroupFile(read.bytes, file.string(), doc.reportMonth().reportMonth0,
-                       doc.reportMonth().parity(), buildLanguageCode(), image, message))
-        return context.fail(message.empty()
-                                ? text::arg(text::tr(text::TxGroupFileTruncated), file.string())
-                                : message);
+    if (!loadGroupFile(file, doc.reportMonth().reportMonth0, doc.reportMonth().parity(),
+                       buildLanguageCode(), image, message))
+        return context.fail(message);
     const ImportImage kept = image;
     ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::GroupFile);
     const int lines = static_cast<int>(model.lines().size());

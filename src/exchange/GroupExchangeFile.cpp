@@ -1,6 +1,8 @@
 #include "exchange/GroupExchangeFile.h"
 
+#include <cerrno>
 #include <cstring>
+#include <system_error>
 
 #include "reporting/ReportPredicates.h"
 #include "store/CVelnoDoc.h"
@@ -199,6 +201,25 @@ bool readGroupFile(const Bytes& bytes, const std::string& name, int reportMonth0
         image.remarks.push_back(fieldText(p, kRemarkText + 1));
     }
     return true;
+}
+
+bool loadGroupFile(const fs::path& path, int reportMonth0, int parity,
+                   std::string_view languageCode, ImportImage& image, std::string& message) {
+    constexpr std::size_t kLargest = kRecord * (1 + kMaxMembers) + kRemarkSize * kMaxRemarks;
+    const fs::path dir = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    const auto read = DataFolder(dir).read(path.filename().string(), kLargest + 1);
+    if (!read.found || read.error) {
+        message = text::arg(text::tr(text::TxGroupFileUnreadable), path.string(),
+                            read.found ? read.reason : std::system_category().message(ENOENT));
+        return false;
+    }
+    // Longer than any file we could have written: not one of ours.
+    if (read.truncated) {
+        message = text::arg(text::tr(text::TxGroupFileTruncated), path.string());
+        return false;
+    }
+    return readGroupFile(read.bytes, path.string(), reportMonth0, parity, languageCode, image,
+                         message);
 }
 
 }  // namespace velno

@@ -78,4 +78,9 @@ struct ImportImage {
 bool readGroupFile(const Bytes& bytes, const std::string& name, int reportMonth0, int parity,
                    std::string_view languageCode, ImportImage& image, std::string& message);
 
+// Reads a ".t19" file from disk, at most as long as the largest file that
+// can be taken, and fills the image as readGroupFile does.
+bool loadGroupFile(const std::filesystem::path& path, int reportMonth0, int parity,
+                   std::string_view languageCode, ImportImage& image, std::string& message);
+
 }  // namespace velno

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "cli/JsonReader.h"
 #include "demo/DemoCongregation.h"
 #include "support/StoreFixtures.h"
@@ -17,11 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::JsonReader;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::Outcome;
 
 struct Folder {
     test::TempFolder dir;
@@ -31,11 +27,7 @@ struct Folder {
         EXPECT_TRUE(writeDemoCongregation(dir.path(), {2024, 6, 10}, 3, 20, &error)) << error;
     }
     Outcome cli(std::vector<std::string> args, const std::string& input = "") const {
-        args.insert(args.begin(), {"--data", dir.path().string(), "--today", "2024-06-10"});
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        const int code = velno::cli::run(args, in, out, err);
-        return {code, out.str(), err.str()};
+        return test::runCli(dir.path(), "2024-06-10", std::move(args), input);
     }
 };
 

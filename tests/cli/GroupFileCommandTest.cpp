@@ -5,9 +5,9 @@
 
 #include <cstring>
 #include <filesystem>
-#include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "cli/JsonReader.h"
 #include "demo/DemoCongregation.h"
 #include "store/Calendar.h"
@@ -22,11 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::JsonReader;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::Outcome;
 
 struct Folder {
     test::TempFolder dir;
@@ -34,12 +30,8 @@ struct Folder {
         std::string error;
         EXPECT_TRUE(writeDemoCongregation(dir.path(), {2024, 6, 10}, 3, 30, &error)) << error;
     }
-    Outcome cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", dir.path().string(), "--today", "2024-06-10"});
-        std::istringstream in;
-        std::ostringstream out, err;
-        const int code = velno::cli::run(args, in, out, err);
-        return {code, out.str(), err.str()};
+    Outcome cli(std::vector<std::string> args, const std::string& input = "") const {
+        return test::runCli(dir.path(), "2024-06-10", std::move(args), input);
     }
 };
 

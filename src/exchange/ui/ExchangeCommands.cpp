@@ -25,9 +25,6 @@ namespace {
 
 using app::ShellContext;
 
-constexpr std::size_t kGroupFileLimit = sizeof(PublisherRecord) * (1 + groupfile::kMaxMembers) +
-                                        groupfile::kRemarkSize * groupfile::kMaxRemarks;
-
 void backupOrRestore(ShellContext& s, BackupDialogModel::Mode mode, const FolderChooser& chooser) {
     BackupDialogModel model(s.doc(), mode);
     BackupDialog dialog(model, chooser, s.dialogParent());
@@ -65,23 +62,11 @@ void importGroupFile(CVelnoDoc& doc, QWidget* parent) {
                                                       qs(doc.folder().path().string()), filter);
     if (file.isEmpty() || !file.endsWith(".t19", Qt::CaseInsensitive)) return;
     const std::filesystem::path path = file.toStdString();
-    const auto read =
-        DataFolder(path.parent_path()).read(path.filename().string(), kGroupFileLimit + 1);
     ImportImage image;
     std::string message;
-    if (!read.found || read.error) {
-        doc.prompter().tell(
-            text::arg(text::tr(text::TxGroupFileUnreadable), path.string(), read.reason),
-            Icon::Error);
-        return;
-    }
-    if (read.truncated ||
-        !readGroupFile(read.bytes, path.string(), doc.reportMonth().reportMonth0,
-                       doc.reportMonth().parity(), buildLanguageCode(), image, message)) {
-        doc.prompter().tell(message.empty()
-                                ? text::arg(text::tr(text::TxGroupFileTruncated), path.string())
-                                : message,
-                            Icon::Warning);
+    if (!loadGroupFile(path, doc.reportMonth().reportMonth0, doc.reportMonth().parity(),
+                       buildLanguageCode(), image, message)) {
+        doc.prompter().tell(message, Icon::Warning);
         return;
     }
     ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::GroupFile);
@@ -108,6 +93,10 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
     ReportListDialog::setGroupFileActions(
         [&s, &mail](QWidget* parent) { makeGroupFile(s.doc(), mail, parent); },
         [&s](QWidget* parent) { importGroupFile(s.doc(), parent); });
+}
+
+void unregisterExchangeCommands() {
+    ReportListDialog::setGroupFileActions({}, {});
 }
 
 }  // namespace velno

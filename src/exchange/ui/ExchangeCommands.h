@@ -16,5 +16,7 @@ class MailComposer;
 // `chooser` is the program's folder picker; `mail` composes mail.
 void registerExchangeCommands(app::CommandRegistry& registry, app::ShellContext& shell,
                               FolderChooser chooser, MailComposer& mail);
+// The report list's group-file buttons forget the shell (its window closes).
+void unregisterExchangeCommands();
 
 }  // namespace velno
