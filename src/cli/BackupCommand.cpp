@@ -19,6 +19,7 @@
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/texts/CliTexts.h"
+#include "text/texts/ExchangeTexts.h"
 
 namespace velno::cli {
 
@@ -76,6 +77,10 @@ int runBackup(Context& context) {
     std::error_code ec;
     if (!fs::is_directory(target, ec))
         return context.fail(text::arg(text::tr(text::TxCliNotAFolder), target.string()));
+    // A set is never the target of another: the dialog's refusal.
+    if (isBackupSet(target))
+        return context.fail(text::arg(text::tr(text::TxNotABackupTarget),
+                                      fs::path(target).lexically_normal().filename().string()));
     BackupOptions options;
     options.now = std::time(nullptr);
     const BackupOutcome out = makeBackup(doc, fs::absolute(target, ec), options);

@@ -52,6 +52,10 @@ TEST(CliBackupCommands, BackUpListAndRestoreTheLatestThenUndo) {
         EXPECT_NE(std::string::npos, r.err.find("Ulangi proses backup dalam 1 minute."));
     }
 
+    r = f.cli({"backup", "--to", set.string()});
+    EXPECT_EQ(Failure, r.code);
+    EXPECT_NE(std::string::npos, r.err.find("tidak dapat digunakan sbg target backup"));
+
     r = f.cli({"backups", "--json"});
     ASSERT_EQ(Ok, r.code) << r.err;
     const auto list = JsonReader::parse(r.out);
