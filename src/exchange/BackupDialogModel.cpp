@@ -173,6 +173,14 @@ void BackupDialogModel::refresh() {
     }
 }
 
+bool BackupDialogModel::automatic() const {
+    return automaticBackupEnabled(doc_);
+}
+
+void BackupDialogModel::setAutomatic(bool on) {
+    if (mode_ == Mode::Backup) setAutomaticBackup(doc_, on);
+}
+
 void BackupDialogModel::chooseCatalogue() {
     if (mode_ != Mode::Restore || !catalogueAvailable_) return;
     choice_ = Choice::Catalogue;

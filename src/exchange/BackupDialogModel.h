@@ -58,6 +58,9 @@ public:
     const std::filesystem::path& currentPath() const { return current_; }
     bool catalogueAvailable() const { return catalogueAvailable_; }
     std::uintmax_t requiredBytes() const { return required_; }
+    // Backup mode: the automatic backup at the end of every run.
+    bool automatic() const;
+    void setAutomatic(bool on);
 
     // ---- actions ---------------------------------------------------------
     void chooseCatalogue();

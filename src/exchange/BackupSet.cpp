@@ -247,6 +247,43 @@ BackupOutcome makeBackup(CVelnoDoc& doc, const fs::path& target, const BackupOpt
     return out;
 }
 
+bool automaticBackupEnabled(const CVelnoDoc& doc) {
+    return doc.profile().getInt("Backup", "Auto", 0) == 1;
+}
+
+void setAutomaticBackup(CVelnoDoc& doc, bool on) {
+    doc.profile().setInt("Backup", "Auto", on ? 1 : 0);
+    doc.reportWriteFailure(doc.profile().save(&doc.folder()));
+}
+
+int automaticBackupsKept(const CVelnoDoc& doc) {
+    const int keep = doc.profile().getInt("Backup", "AutoKeep", 10);
+    return keep < 1 ? 1 : keep;
+}
+
+BackupOutcome makeAutomaticBackup(CVelnoDoc& doc, const BackupOptions& options) {
+    const fs::path target = backupTargetSetting(doc);
+    BackupOutcome out = makeBackup(doc, target, options);
+    if (!out.made()) return out;
+    const DataFolder set(out.set);
+    const char mark[] = "automatic\n";
+    if (!set.write(kAutomaticMark, mark, sizeof mark - 1)) return out;
+    // The newest automatic sets stay; a set without the mark is the user's.
+    std::vector<std::pair<fs::file_time_type, fs::path>> automatic;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(target, ec)) {
+        if (!e.is_directory(ec) || e.is_symlink(ec) || !isBackupSet(e.path())) continue;
+        const fs::path marker = e.path() / kAutomaticMark;
+        if (!fs::is_regular_file(fs::symlink_status(marker, ec))) continue;
+        automatic.emplace_back(fs::last_write_time(marker, ec), e.path());
+    }
+    std::sort(automatic.begin(), automatic.end(), std::greater<>());
+    for (std::size_t i = static_cast<std::size_t>(automaticBackupsKept(doc)); i < automatic.size();
+         ++i)
+        fs::remove_all(automatic[i].second, ec);
+    return out;
+}
+
 void offerBackup(CVelnoDoc& doc, const std::tm& today, const std::function<void()>& runBackup) {
     if (doc.profile().getString("Backup", "Last", "") == formatTime("%Y-%m-%d", today)) return;
     if (doc.prompter().ask(text::tr(text::TxOfferBackup), Buttons::YesNo, Answer::Yes,

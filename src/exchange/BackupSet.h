@@ -76,6 +76,16 @@ struct BackupOptions {
 BackupOutcome makeBackup(CVelnoDoc& doc, const std::filesystem::path& target,
                          const BackupOptions& options);
 
+// The automatic backup at the end of a run ("Backup"/"Auto", off by
+// default): a set like any other, marked as made automatically, of which
+// the newest "Backup"/"AutoKeep" (default 10) are kept. Sets made by hand
+// are never removed.
+constexpr const char* kAutomaticMark = "velno-auto";
+bool automaticBackupEnabled(const CVelnoDoc& doc);
+void setAutomaticBackup(CVelnoDoc& doc, bool on);
+int automaticBackupsKept(const CVelnoDoc& doc);
+BackupOutcome makeAutomaticBackup(CVelnoDoc& doc, const BackupOptions& options);
+
 // "Backup"/"Path" as the dialog offers it: the saved folder when it still
 // exists, else the data folder.
 std::filesystem::path backupTargetSetting(const CVelnoDoc& doc);

@@ -185,6 +185,45 @@ TEST(Backup, AFullDiskIsReportedTheSetRemovedAndTheDataUntouched) {
     }
 }
 
+TEST(Backup, AutomaticSetsKeepTheNewestAndNeverTouchSetsMadeByHand) {
+    Live live({2025, 5, 5});
+    test::TempFolder usb;
+    EXPECT_FALSE(automaticBackupEnabled(live.doc));  // off by default
+    const BackupOutcome byHand = backUp(live, usb.path(), at(2025, 5, 5, 8, 0));
+    ASSERT_TRUE(byHand.made());
+    setAutomaticBackup(live.doc, true);
+    live.doc.profile().setInt("Backup", "AutoKeep", 2);
+    std::vector<fs::path> sets;
+    for (int minute = 1; minute <= 4; ++minute) {
+        BackupOptions o;
+        o.now = at(2025, 5, 5, 9, minute);
+        const BackupOutcome out = makeAutomaticBackup(live.doc, o);
+        ASSERT_TRUE(out.made()) << out.message;
+        EXPECT_EQ(usb.path(), out.set.parent_path());  // the folder last used
+        sets.push_back(out.set);
+    }
+    EXPECT_FALSE(fs::exists(sets[0]));
+    EXPECT_FALSE(fs::exists(sets[1]));
+    EXPECT_TRUE(fs::exists(sets[2] / kAutomaticMark));
+    EXPECT_TRUE(fs::exists(sets[3]));
+    EXPECT_TRUE(fs::exists(byHand.set / "tdat9.bin"));
+}
+
+TEST(Backup, TheClosingHookRunsOnlyWhenTheDataOnDiskIsCurrent) {
+    for (auto answer : {Answer::Yes, Answer::No}) {
+        Live live({2025, 5, 5});
+        int ran = 0;
+        live.doc.whenClosingSaved = [&](CVelnoDoc& d) {
+            ++ran;
+            EXPECT_GT(d.store().recordCount(), 10);  // before the store is emptied
+        };
+        live.doc.dirty = true;
+        live.prompter.answers = {answer};
+        ASSERT_TRUE(live.doc.closeDocument());
+        EXPECT_EQ(answer == Answer::Yes ? 1 : 0, ran);
+    }
+}
+
 TEST(Restore, ReplacesTheDataKeepsTheReplacedStateAndUndoesTwice) {
     Live live({2025, 5, 5});
     ASSERT_TRUE(takeSnapshot(live.doc, 3));

@@ -54,6 +54,10 @@ BackupDialog::BackupDialog(BackupDialogModel& model, FolderChooser chooser, QWid
     layout->addWidget(listBox_);
     undo_ = new QCheckBox(qs(text::tr(text::TxUndoLastRestore)), this);
     layout->addWidget(undo_);
+    automatic_ = new QCheckBox(qs(text::tr(text::TxAutomaticBackup)), this);
+    automatic_->setChecked(model_.automatic());
+    automatic_->setVisible(model_.mode() == BackupDialogModel::Mode::Backup);
+    layout->addWidget(automatic_);
 
     prompt_ = new QLabel(this);
     prompt_->setWordWrap(true);
@@ -90,6 +94,7 @@ BackupDialog::BackupDialog(BackupDialogModel& model, FolderChooser chooser, QWid
         model_.setUndo(on);
         refresh();
     });
+    connect(automatic_, &QCheckBox::clicked, this, [this](bool on) { model_.setAutomatic(on); });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (filling_ || row < 0 || row == model_.selectedItem()) return;
         model_.selectItem(row);

@@ -32,6 +32,7 @@ public:
     QRadioButton* browseRadio() const { return browseRadio_; }
     QCheckBox* useLatestCheck() const { return useLatest_; }
     QCheckBox* undoCheck() const { return undo_; }
+    QCheckBox* automaticCheck() const { return automatic_; }
     QLabel* promptLabel() const { return prompt_; }
     QLabel* pathLabel() const { return path_; }
 
@@ -53,6 +54,7 @@ private:
     QRadioButton* browseRadio_;
     QCheckBox* useLatest_;
     QCheckBox* undo_;
+    QCheckBox* automatic_;
     QPushButton* ok_;
     QPushButton* cancel_;
     bool filling_ = false;

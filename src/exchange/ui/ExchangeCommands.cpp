@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <ctime>
 
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
@@ -90,6 +91,12 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
         cmd::Restore, TxMRestore,
         [&s, chooser] { backupOrRestore(s, BackupDialogModel::Mode::Restore, chooser); },
         Enable::LiveData));
+    s.doc().whenClosingSaved = [](CVelnoDoc& doc) {
+        if (!automaticBackupEnabled(doc)) return;
+        BackupOptions options;
+        options.now = std::time(nullptr);
+        (void)makeAutomaticBackup(doc, options);
+    };
     ReportListDialog::setGroupFileActions(
         [&s, &mail](QWidget* parent) { makeGroupFile(s.doc(), mail, parent); },
         [&s](QWidget* parent) { importGroupFile(s.doc(), parent); });
