@@ -4,12 +4,9 @@
 
 #include <filesystem>
 
-#include "cli/Cli.h"
 #include "cli/CliRun.h"
 #include "cli/JsonReader.h"
-#include "demo/DemoCongregation.h"
 #include "support/StoreFixtures.h"
-#include "support/TempFolder.h"
 
 namespace velno::cli {
 namespace {
@@ -19,16 +16,9 @@ using test::JsonReader;
 
 using test::Outcome;
 
-struct Folder {
-    test::TempFolder dir;
+struct Folder : test::DemoCliFolder {
     test::TempFolder usb;
-    Folder() {
-        std::string error;
-        EXPECT_TRUE(writeDemoCongregation(dir.path(), {2024, 6, 10}, 3, 20, &error)) << error;
-    }
-    Outcome cli(std::vector<std::string> args, const std::string& input = "") const {
-        return test::runCli(dir.path(), "2024-06-10", std::move(args), input);
-    }
+    Folder() : DemoCliFolder(20) {}
 };
 
 TEST(CliBackupCommands, BackUpListAndRestoreTheLatestThenUndo) {

@@ -1,5 +1,7 @@
 #pragma once
-// Running velno-cli in-process on a data folder at a fixed date.
+// Running velno-cli in-process on a demo data folder at a fixed date.
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
@@ -7,6 +9,8 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "demo/DemoCongregation.h"
+#include "support/TempFolder.h"
 
 namespace velno::test {
 
@@ -16,13 +20,21 @@ struct Outcome {
     std::string err;
 };
 
-inline Outcome runCli(const std::filesystem::path& data, const std::string& today,
-                      std::vector<std::string> args, const std::string& input = "") {
-    args.insert(args.begin(), {"--data", data.string(), "--today", today});
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = velno::cli::run(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
+// A demo congregation on 10 June 2024 (report month May).
+struct DemoCliFolder {
+    TempFolder dir;
+    explicit DemoCliFolder(int publishers) {
+        std::string error;
+        EXPECT_TRUE(writeDemoCongregation(dir.path(), {2024, 6, 10}, 3, publishers, &error))
+            << error;
+    }
+    Outcome cli(std::vector<std::string> args, const std::string& input = "") const {
+        args.insert(args.begin(), {"--data", dir.path().string(), "--today", "2024-06-10"});
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        const int code = velno::cli::run(args, in, out, err);
+        return {code, out.str(), err.str()};
+    }
+};
 
 }  // namespace velno::test

@@ -6,15 +6,12 @@
 #include <cstring>
 #include <filesystem>
 
-#include "cli/Cli.h"
 #include "cli/CliRun.h"
 #include "cli/JsonReader.h"
-#include "demo/DemoCongregation.h"
 #include "store/Calendar.h"
 #include "store/PublisherRecord.h"
 #include "store/Scrambler.h"
 #include "support/StoreFixtures.h"
-#include "support/TempFolder.h"
 
 namespace velno::cli {
 namespace {
@@ -24,15 +21,8 @@ using test::JsonReader;
 
 using test::Outcome;
 
-struct Folder {
-    test::TempFolder dir;
-    Folder() {
-        std::string error;
-        EXPECT_TRUE(writeDemoCongregation(dir.path(), {2024, 6, 10}, 3, 30, &error)) << error;
-    }
-    Outcome cli(std::vector<std::string> args, const std::string& input = "") const {
-        return test::runCli(dir.path(), "2024-06-10", std::move(args), input);
-    }
+struct Folder : test::DemoCliFolder {
+    Folder() : DemoCliFolder(30) {}
 };
 
 TEST(CliGroupFile, MakeReturnListAndMerge) {
