@@ -24,10 +24,13 @@
 #include "app/MnemonicPriority.h"
 #include "app/QtPrompter.h"
 #include "app/ReportPrinter.h"
+#include "app/SelectFolderDialog.h"
 #include "app/ShellCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/UserSettings.h"
 #include "app/commands/CommandIds.h"
+#include "exchange/XdgMailComposer.h"
+#include "exchange/ui/ExchangeCommands.h"
 #include "print/ProfileFontSettings.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/QPrinterPrintTarget.h"
@@ -100,6 +103,7 @@ MainWindow::MainWindow(CVelnoDoc& doc, QtPrompter& prompter, const CalendarDate&
 }
 
 MainWindow::~MainWindow() {
+    unregisterExchangeCommands();
     prompter_.setParent(nullptr);
 }
 
@@ -111,6 +115,14 @@ void MainWindow::registerCommands() {
     registerReportingCommands(registry_, *this);
     registerPublisherCommands(registry_, *this);
     registerPrintCommands(registry_, *this);
+    static XdgMailComposer mail;
+    registerExchangeCommands(
+        registry_, *this,
+        [this](QWidget* parent, const QString& start) {
+            CSelectFolderDialog picker(start, prompter_, parent);
+            return picker.exec() == QDialog::Accepted ? picker.folder() : QString();
+        },
+        mail);
     declarePendingCommands(registry_);
 }
 

@@ -533,13 +533,16 @@ bool CVelnoDoc::writeEntryByKey(KeyedEntryFile& file, std::uint16_t key, const B
 }
 
 bool CVelnoDoc::closeDocument() {
+    bool saved = !dirty;
     if (dirty && !oldYearView) {
         const Answer answer = prompter().ask(text::tr(text::TxSaveChanges), Buttons::YesNoCancel,
                                              Answer::Yes, Icon::Question);
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
-            const SaveOutcome saved = saveAll(true);
-            if (saved == SaveOutcome::PartlyFailed || saved == SaveOutcome::Refused) return false;
+            const SaveOutcome outcome = saveAll(true);
+            if (outcome == SaveOutcome::PartlyFailed || outcome == SaveOutcome::Refused)
+                return false;
+            saved = true;
         } else {
             // No remark file existed at load: the remarks written since go too.
             const FileResult restored =
@@ -549,6 +552,7 @@ bool CVelnoDoc::closeDocument() {
             reportWriteFailure(restored);
         }
     }
+    if (saved && !oldYearView && !isReadOnly() && whenClosingSaved) whenClosingSaved(*this);
     // Only a copy; a folder that could not be read keeps even that.
     if (!oldYearView && !isReadOnly()) (void)folder_.remove(RemarkTable::kUndoFileName);
     store_.reset();

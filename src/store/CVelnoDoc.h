@@ -4,6 +4,7 @@
 // own folders and take the document.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -131,6 +132,10 @@ public:
     // Ends the run: with unsaved changes asks "Simpan perubahan?".
     // Returns false when the user cancels (the program stays open).
     bool closeDocument();
+    // Runs at the end of the run when the files on disk hold every change
+    // (saved at exit, or nothing was left unsaved), before the store is
+    // emptied: the automatic backup.
+    std::function<void(CVelnoDoc&)> whenClosingSaved;
 
     // ---- the store -----------------------------------------------------
     RecordStore& store() { return store_; }

@@ -17,6 +17,15 @@
 
 namespace velno {
 
+namespace {
+ReportListDialog::ImportAction makeGroupFile, importGroupFile;
+}  // namespace
+
+void ReportListDialog::setGroupFileActions(ImportAction make, ImportAction import) {
+    makeGroupFile = std::move(make);
+    importGroupFile = std::move(import);
+}
+
 ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {
     setObjectName("dialog105");
@@ -55,6 +64,15 @@ ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
         b->setEnabled(false);
         b->setAutoDefault(false);
         right->addWidget(b);
+    }
+    const ImportAction* actions[] = {&makeGroupFile, &importGroupFile};
+    for (int i = 0; i < 2; ++i) {
+        if (!*actions[i]) continue;
+        imports_[i]->setEnabled(true);
+        connect(imports_[i], &QPushButton::clicked, this, [this, action = *actions[i]] {
+            action(this);
+            fillList();
+        });
     }
     right->addStretch();
     closeCollection_ = new QPushButton(qs(model_.closeButtonText()), this);

@@ -3,6 +3,7 @@
 // click opens the slip of the chosen publisher.
 
 #include <QDialog>
+#include <functional>
 
 #include "reporting/ReportListModel.h"
 
@@ -34,6 +35,10 @@ public:
     QPushButton* closeCollectionButton() const { return closeCollection_; }
     QPushButton* finishButton() const { return finish_; }
     QList<QPushButton*> importButtons() const { return imports_; }
+    // What the group-file buttons do (".t09", ".t19"); the exchange part
+    // sets them, and a button stays greyed while its action is not set.
+    using ImportAction = std::function<void(QWidget* parent)>;
+    static void setGroupFileActions(ImportAction make, ImportAction import);
     // The slip while one is open (tests drive it from here).
     ReportSlipDialog* openSlipDialog() const { return slip_; }
 

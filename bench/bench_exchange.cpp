@@ -1,0 +1,149 @@
+// Backup, restore, writing a group file and building the import list, on
+// a data folder at full capacity with six snapshot months.
+
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <filesystem>
+
+#include "FullCapacityFolder.h"
+#include "exchange/BackupSet.h"
+#include "exchange/GroupExchangeFile.h"
+#include "exchange/ImportSelectionModel.h"
+#include "exchange/Restore.h"
+#include "store/CVelnoDoc.h"
+#include "store/Snapshots.h"
+
+namespace {
+
+using namespace velno;
+using bench::fullFolder;
+using bench::kToday;
+namespace fs = std::filesystem;
+
+// The full folder with the six months before the report month kept as
+// snapshots.
+fs::path folderWithSnapshots() {
+    static fs::path path;
+    if (!path.empty()) return path;
+    path = fullFolder();
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(path);
+    for (int m : previousSixMonths(doc.reportMonth().reportMonth0)) {
+        const fs::path dir = snapshotFolder(path, m);
+        fs::create_directories(dir);
+        for (const auto& name : setFileList())
+            if (fs::exists(path / name))
+                fs::copy_file(path / name, dir / name, fs::copy_options::overwrite_existing);
+    }
+    return path;
+}
+
+fs::path target() {
+    const fs::path t = fs::temp_directory_path() / ("velno-bench-usb-" + std::to_string(getpid()));
+    fs::create_directories(t);
+    return t;
+}
+
+void BM_Backup(benchmark::State& state) {
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(folderWithSnapshots());
+    const fs::path usb = target();
+    BackupOptions o;
+    o.now = std::time(nullptr);
+    for (auto _ : state) {
+        o.now += 60;  // a new minute, a new set
+        const BackupOutcome out = makeBackup(doc, usb, o);
+        if (!out.made()) state.SkipWithError("backup failed");
+        state.PauseTiming();
+        fs::remove_all(out.set);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Backup)->Unit(benchmark::kMillisecond);
+
+void BM_Restore(benchmark::State& state) {
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(folderWithSnapshots());
+    BackupOptions o;
+    o.now = std::time(nullptr) - 86400;
+    const BackupOutcome set = makeBackup(doc, target(), o);
+    if (!set.made()) state.SkipWithError("backup failed");
+    for (auto _ : state) {
+        const RestoreOutcome out = restoreFrom(doc, set.set);
+        if (!out.restored()) state.SkipWithError("restore failed");
+    }
+    state.counters["snapshots"] = static_cast<double>(set.snapshots.size());
+}
+BENCHMARK(BM_Restore)->Unit(benchmark::kMillisecond);
+
+// 300 publishers in group 1.
+void fillGroup(CVelnoDoc& doc) {
+    int n = 0;
+    for (int pos = 1; pos < doc.store().recordCount(); ++pos) {
+        PublisherRecord& r = doc.store().at(pos);
+        r.listKind = ListActive;
+        r.group = n++ < 300 ? 1 : 2;
+    }
+}
+
+// The full folder with 300 publishers in group 1, and the request of the
+// group's file for the report month.
+struct GroupOf300 {
+    CVelnoDoc doc;
+    GroupFileRequest req;
+    GroupOf300() {
+        doc.setToday(kToday);
+        doc.loadStore(folderWithSnapshots());
+        fillGroup(doc);
+        req.group = 1;
+        req.month0 = doc.reportMonth().reportMonth0;
+        req.parity = doc.reportMonth().parity();
+    }
+};
+
+void BM_WriteGroupFile300(benchmark::State& state) {
+    GroupOf300 g;
+    fs::path path;
+    for (auto _ : state) {
+        if (!writeGroupFile(g.doc, g.req, path)) state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(BM_WriteGroupFile300)->Unit(benchmark::kMillisecond);
+
+void BM_ImportList(benchmark::State& state) {
+    GroupOf300 g;
+    CVelnoDoc& doc = g.doc;
+    const GroupFileRequest& req = g.req;
+    Bytes file = buildGroupFile(doc, req);
+    // Every member comes back with one hour more and a late month.
+    const int members = file[groupfile::kMemberCountOffset];
+    const int slot = monthSlot(req.month0, req.parity);
+    for (int k = 1; k <= members; ++k) {
+        PublisherRecord r{};
+        std::memcpy(&r, file.data() + sizeof r * k, sizeof r);
+        r.hours[slot] = static_cast<std::uint16_t>(r.hours[slot] + 1);
+        r.bapdate[0] = 1;
+        std::memcpy(file.data() + sizeof r * k, &r, sizeof r);
+    }
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        ImportImage image;
+        std::string message;
+        if (!readGroupFile(file, "bench.t19", req.month0, req.parity, "", image, message))
+            state.SkipWithError("read failed");
+        ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::GroupFile);
+        lines = model.lines().size();
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["members"] = members;
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_ImportList)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,171 @@
+// velno-cli groupfile make and import: the group file dialog and the
+// import selection without their windows.
+
+#include <ostream>
+#include <sstream>
+
+#include "cli/Arguments.h"
+#include "cli/Cli.h"
+#include "cli/Command.h"
+#include "cli/FolderSession.h"
+#include "cli/Json.h"
+#include "exchange/CollectionFileModel.h"
+#include "exchange/GroupExchangeFile.h"
+#include "exchange/ImportSelectionModel.h"
+#include "exchange/XdgMailComposer.h"
+#include "session/SettingsFile.h"
+#include "store/CVelnoDoc.h"
+#include "text/Format.h"
+#include "text/texts/CliTexts.h"
+#include "text/texts/ExchangeTexts.h"
+
+namespace velno::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int make(Context& context, const std::vector<std::string>& rest) {
+    std::string error;
+    const auto args = Arguments::parse(context.command, rest,
+                                       {{"--group", true},
+                                        {"--next", false},
+                                        {"--empty", false},
+                                        {"--email", true},
+                                        {"--send", false}},
+                                       false, error);
+    if (!args) return context.usage(error);
+    const auto group =
+        args->value("--group") ? parseWholeNumber(*args->value("--group"), 1, 20) : std::nullopt;
+    if (!group) return context.usage(text::tr(text::TxCliGroupMissing));
+    FolderSession session(context, FolderAccess::ReadWrite);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    CollectionFileModel model(doc, static_cast<int>(*group));
+    model.chooseNextMonth(args->has("--next"));
+    model.setEmptyList(args->has("--empty"));
+    if (args->value("--email")) model.setSecretaryEmail(*args->value("--email"));
+    fs::path path;
+    bool made = false;
+    std::string mailFailure;
+    if (args->has("--send") && model.isMailEnabled()) {
+        XdgMailComposer mail;
+        mailFailure = model.makeAndMail(mail, path);
+        made = fs::exists(path);
+    } else {
+        made = model.makeFile(path);
+    }
+    if (!made) return Failure;  // told
+    // A changed address of the secretary is kept.
+    if (doc.dirty && doc.saveAll() != SaveOutcome::Saved)
+        return context.fail(text::arg(text::tr(text::TxCliSaveFailed), session.folder().string()));
+    if (context.options.json) {
+        JsonWriter json(context.out);
+        json.beginObject()
+            .field("file", path.string())
+            .field("group", static_cast<int>(*group))
+            .field("month", model.month0() + 1)
+            .field("members", model.publishers())
+            .field("missing", model.missing())
+            .field("address", model.address())
+            .field("mailed", args->has("--send") && model.isMailEnabled() && mailFailure.empty())
+            .endObject()
+            .finish();
+    } else {
+        context.out << path.string() << '\n';
+    }
+    return mailFailure.empty() ? Ok : Failure;
+}
+
+// "all" or 1-based line numbers separated by commas.
+bool parseMerge(const std::string& text, int lines, std::vector<int>& chosen) {
+    chosen.clear();
+    if (text == "all") {
+        for (int i = 0; i < lines; ++i) chosen.push_back(i);
+        return true;
+    }
+    std::stringstream in(text);
+    std::string part;
+    while (std::getline(in, part, ',')) {
+        const auto n = parseWholeNumber(part, 1, lines);
+        if (!n) return false;
+        chosen.push_back(static_cast<int>(*n) - 1);
+    }
+    return !chosen.empty();
+}
+
+int import(Context& context, const std::vector<std::string>& rest) {
+    std::string error;
+    const auto args = Arguments::parse(context.command, rest, {{"--merge", true}}, true, error);
+    if (!args) return context.usage(error);
+    if (args->words().size() != 1) return context.usage(text::tr(text::TxCliImportFileMissing));
+    const fs::path file = args->words()[0];
+    const bool merging = args->value("--merge").has_value();
+    FolderSession session(context, merging ? FolderAccess::ReadWrite : FolderAccess::ReadOnly);
+    if (const int code = session.open(); code != Ok) return code;
+    CVelnoDoc& doc = session.doc();
+    ImportImage image;
+    std::string message;
+    if (!loadGroupFile(file, doc.reportMonth().reportMonth0, doc.reportMonth().parity(),
+                       buildLanguageCode(), image, message))
+        return context.fail(message);
+    const ImportImage kept = image;
+    ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::GroupFile);
+    const int lines = static_cast<int>(model.lines().size());
+    if (merging) {
+        std::vector<int> chosen;
+        if (!parseMerge(*args->value("--merge"), lines, chosen))
+            return context.usage(text::arg(text::tr(text::TxCliBadMerge), std::to_string(lines)));
+        model.selectNone();
+        for (int line : chosen) model.select(line, true);
+        const int merged = model.merge();
+        if (doc.saveAll() != SaveOutcome::Saved)
+            return context.fail(
+                text::arg(text::tr(text::TxCliSaveFailed), session.folder().string()));
+        if (!context.options.json) {
+            context.out << text::arg(text::tr(text::TxCliMerged), std::to_string(merged)) << '\n';
+            return Ok;
+        }
+    }
+    if (context.options.json) {
+        JsonWriter json(context.out);
+        json.beginObject().field("file", file.string()).field("month", kept.month0 + 1);
+        json.key("lines").beginArray();
+        for (int i = 0; i < lines; ++i) {
+            const ImportItem& item = model.items()[static_cast<std::size_t>(i)];
+            const PublisherRecord& r = doc.store().at(model.storePositionOf(i));
+            json.beginObject(JsonWriter::Layout::Inline)
+                .field("index", item.index)
+                .field("id", static_cast<int>(r.id))
+                .field("displayName", model.lines()[static_cast<std::size_t>(i)])
+                .field("late", item.late)
+                .field("month", item.month0 + 1)
+                .field("replace", item.replace)
+                .field("remark", item.remark)
+                .endObject();
+        }
+        json.endArray().field("merged", merging).endObject().finish();
+        return Ok;
+    }
+    for (int i = 0; i < lines; ++i) {
+        const ImportItem& item = model.items()[static_cast<std::size_t>(i)];
+        context.out << text::arg(text::tr(text::TxCliGroupFileLine), std::to_string(i + 1),
+                                 model.lines()[static_cast<std::size_t>(i)],
+                                 item.replace ? "*" : "+")
+                    << '\n';
+    }
+    return Ok;
+}
+
+}  // namespace
+
+int runGroupFile(Context& context) {
+    if (context.args.empty()) return context.usage(text::tr(text::TxCliGroupFileWhich));
+    const std::string action = context.args[0];
+    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
+    if (action == "make") return make(context, rest);
+    if (action == "import") return import(context, rest);
+    return context.usage(text::tr(text::TxCliGroupFileWhich));
+}
+
+}  // namespace velno::cli

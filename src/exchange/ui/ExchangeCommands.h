@@ -1,0 +1,22 @@
+#pragma once
+// The exchange commands of the menus: backup and restore, and the group
+// file buttons of the report list.
+
+#include "exchange/ui/BackupDialog.h"
+
+namespace velno::app {
+class CommandRegistry;
+class ShellContext;
+}  // namespace velno::app
+
+namespace velno {
+
+class MailComposer;
+
+// `chooser` is the program's folder picker; `mail` composes mail.
+void registerExchangeCommands(app::CommandRegistry& registry, app::ShellContext& shell,
+                              FolderChooser chooser, MailComposer& mail);
+// The report list's group-file buttons forget the shell (its window closes).
+void unregisterExchangeCommands();
+
+}  // namespace velno
