@@ -5,8 +5,8 @@
 #include "store/CVelnoDoc.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
-#include "text/texts/CommonTexts.h"
 #include "text/texts/AnalysisTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/texts/PublishersTexts.h"
 
 namespace velno {

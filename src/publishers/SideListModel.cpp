@@ -7,8 +7,8 @@
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
-#include "text/texts/CommonTexts.h"
 #include "text/texts/AnalysisTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/texts/PublishersTexts.h"
 
 namespace velno {

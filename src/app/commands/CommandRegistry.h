@@ -62,7 +62,7 @@ struct Command {
     int id = 0;
     int label = 0;                  // text id
     const char* keys = nullptr;     // accelerators, ";"-separated ("Ctrl+Z;Alt+Backspace")
-    std::function<void()> handler;  // empty: the part behind it is not built yet
+    std::function<void()> handler;  // empty: what it opens is not built yet
     Enable enable = Enable::Always;
     int arg = 0;  // report kind, months back
     Visible visible = Visible::Always;
@@ -104,7 +104,7 @@ private:
 };
 
 bool isEnabled(const Command& command, const ShellState& state);
-// The part behind the command is not built yet: no handler, or a report
+// What the command opens is not built yet: no handler, or a report
 // kind without pages. Such commands say "Belum tersedia".
 bool isPending(const Command& command);
 bool isVisible(const Command& command, const ShellState& state);
