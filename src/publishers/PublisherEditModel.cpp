@@ -4,10 +4,13 @@
 #include <cctype>
 #include <vector>
 
+#include "publishers/MonthChoiceModel.h"
+#include "publishers/PublisherMoves.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/RecordPlacement.h"
 #include "publishers/RecordTextInput.h"
 #include "store/CVelnoDoc.h"
+#include "store/Calendar.h"
 #include "store/FixedText.h"
 #include "store/Scrambler.h"
 #include "text/Cp1252.h"
@@ -125,6 +128,9 @@ void PublisherEditModel::load() {
     doc_.extensionOf(storePos_);  // reads the entry; resets a bad slot
     copy_ = doc_.store().at(storePos_);
     const PublisherRecord& r = copy_;
+    side_ = r.listKind == ListInactive  ? SideListEdit::Inactive
+            : r.listKind == ListDeleted ? SideListEdit::Deleted
+                                        : SideListEdit::None;
 
     texts_[index(EditField::FirstName)] = fieldText(r.fname);
     texts_[index(EditField::LastName)] = fieldText(r.lname);
@@ -154,7 +160,10 @@ void PublisherEditModel::load() {
     set(EditCheck::BaptizedBrother, r.privilege() == PrivilegeBaptizedBrother);
     set(EditCheck::HouseholdHead, r.flags & RecordFlag::HouseholdHead);
     set(EditCheck::ContinuousAuxiliary, r.flags & RecordFlag::ContinuousAuxiliary);
-    set(EditCheck::CustomCategory, r.flags & RecordFlag::CustomCategory);
+    // On a side list the box shows the exclusion from the group lists.
+    set(EditCheck::CustomCategory, side_ == SideListEdit::None
+                                       ? (r.flags & RecordFlag::CustomCategory) != 0
+                                       : (r.flags & RecordFlag::NoGroupOnSideList) != 0);
     set(EditCheck::Brother, r.flags & RecordFlag::Brother);
     set(EditCheck::Sister, r.flags & RecordFlag::Sister);
     if (!(r.flags & (RecordFlag::Brother | RecordFlag::Sister)) && r.privilege() != PrivilegeNone)
@@ -173,6 +182,63 @@ void PublisherEditModel::load() {
     set(EditCheck::Consent, consent != nullptr);
     dates_[index(EditDate::Consent)].load(consent ? fieldText(consent->start) : kBlankDate);
     marks_.clear();
+    loadSideDate();
+}
+
+void PublisherEditModel::loadSideDate() {
+    sideMonth_ = 0;
+    sideYear_ = 0;
+    int month = 0;
+    int year = 0;
+    if (side_ == SideListEdit::Inactive) {
+        month = copy_.statusMonth();
+        year = yearFromByte(copy_.listYear);
+    } else if (side_ == SideListEdit::Deleted) {
+        month = copy_.markStamp % 256;
+        year = MonthChoiceModel::kFirstYear + copy_.markStamp / 256;
+    }
+    // A part the lists cannot show stays unchosen, and is then kept as stored.
+    setSideMonth(month);
+    setSideYear(year);
+}
+
+// ---- the side-list date ---------------------------------------------------
+
+std::string PublisherEditModel::sideDateCaption() const {
+    if (side_ == SideListEdit::Inactive) return text::tr(text::TxMoveVerbInactive);
+    return " " + text::tr(text::TxDeletedWord) + " ";
+}
+
+std::vector<std::string> PublisherEditModel::sideYearLines() const {
+    std::vector<std::string> out;
+    for (int y = MonthChoiceModel::kFirstYear; y <= doc_.reportMonth().reportYear(); ++y)
+        out.push_back(std::to_string(y));
+    return out;
+}
+
+void PublisherEditModel::setSideMonth(int month) {
+    if (month >= 1 && month <= 12) sideMonth_ = month;
+}
+
+void PublisherEditModel::setSideYear(int year) {
+    if (year >= MonthChoiceModel::kFirstYear && year <= doc_.reportMonth().reportYear())
+        sideYear_ = year;
+}
+
+void PublisherEditModel::writeSideDate() {
+    // A date not fully chosen leaves the stored one as it was.
+    if (sideMonth_ == 0 || sideYear_ == 0) return;
+    if (side_ == SideListEdit::Inactive) {
+        const ReportMonth& rm = doc_.reportMonth();
+        // Never dated in the future.
+        const int year = sideYear_ == rm.reportYear() && sideMonth_ - 1 > rm.reportMonth0
+                             ? sideYear_ - 1
+                             : sideYear_;
+        copy_.statusMark = static_cast<std::uint8_t>(16 * sideMonth_);
+        copy_.listYear = yearToByte(year);
+    } else if (side_ == SideListEdit::Deleted) {
+        copy_.markStamp = deletionStamp(sideMonth_, sideYear_);
+    }
 }
 
 // ---- texts ----------------------------------------------------------------
@@ -230,6 +296,7 @@ std::string PublisherEditModel::caption(EditCheck check) const {
         case EditCheck::Isolated:
             return text::tr(text::TxIsolated);
         case EditCheck::CustomCategory:
+            if (side_ != SideListEdit::None) return text::tr(text::TxExcludeFromGroups);
             return text::cp1252ToUtf8(cut(doc_.settings().customCategoryName, 15));
         case EditCheck::Consent:
             break;
@@ -306,6 +373,26 @@ int PublisherEditModel::householdMembers() const {
 
 bool PublisherEditModel::visible(EditButton button) const {
     const bool adding = mode_ == EditMode::Add;
+    if (side_ != SideListEdit::None) {
+        switch (button) {
+            case EditButton::Status:
+            case EditButton::Delete:
+            case EditButton::Previous:
+            case EditButton::Next:
+            case EditButton::Privileges:
+                return false;
+            case EditButton::Household:
+            case EditButton::Copy:
+            case EditButton::ClearCopy:
+            case EditButton::Contact:
+            case EditButton::SpecialNeeds:
+            case EditButton::Group:
+                if (side_ == SideListEdit::Deleted) return false;
+                break;
+            default:
+                break;
+        }
+    }
     const bool haveSource = haveCopySource();
     switch (button) {
         case EditButton::Household:
@@ -331,6 +418,22 @@ bool PublisherEditModel::enabled(EditButton button) const {
 }
 
 bool PublisherEditModel::visible(EditCheck check) const {
+    if (side_ != SideListEdit::None) {
+        switch (check) {
+            case EditCheck::RegularPioneer:
+            case EditCheck::ContinuousAuxiliary:
+            case EditCheck::Elder:
+            case EditCheck::Servant:
+            case EditCheck::BaptizedBrother:
+            case EditCheck::SpecialPioneer:
+                return false;
+            case EditCheck::CustomCategory:
+            case EditCheck::HouseholdHead:
+                return side_ == SideListEdit::Inactive;
+            default:
+                return true;
+        }
+    }
     if (check == EditCheck::CustomCategory)
         return doc_.settings().customCategoryEnabled != 0 &&
                !trimmed(doc_.settings().customCategoryName).empty();
@@ -520,7 +623,14 @@ void PublisherEditModel::writeControls() {
     flags |= privilege;
     if (checked(EditCheck::HouseholdHead)) flags |= RecordFlag::HouseholdHead;
     if (checked(EditCheck::ContinuousAuxiliary)) flags |= RecordFlag::ContinuousAuxiliary;
-    if (checked(EditCheck::CustomCategory)) flags |= RecordFlag::CustomCategory;
+    if (side_ == SideListEdit::None) {
+        if (checked(EditCheck::CustomCategory)) flags |= RecordFlag::CustomCategory;
+    } else {
+        // The box stands for the exclusion here; the category is kept.
+        flags = static_cast<std::uint8_t>(flags & ~RecordFlag::NoGroupOnSideList);
+        flags |= r.flags & RecordFlag::CustomCategory;
+        if (checked(EditCheck::CustomCategory)) flags |= RecordFlag::NoGroupOnSideList;
+    }
     if (checked(EditCheck::Brother)) flags |= RecordFlag::Brother;
     if (checked(EditCheck::Sister)) flags |= RecordFlag::Sister;
     r.flags = flags;
@@ -532,6 +642,17 @@ void PublisherEditModel::writeControls() {
     if (checked(EditCheck::Blind)) r.moreBits |= MoreBit::Blind;
     if (checked(EditCheck::Isolated)) r.moreBits |= MoreBit::Isolated;
 
+    // The pioneer boxes are hidden on the side lists: the kind stays.
+    if (side_ == SideListEdit::None) writeServiceKind();
+
+    r.hope = checked(EditCheck::Anointed) ? 'A' : 'O';
+    setFieldText(r.bapdate, dates_[index(EditDate::Baptism)].dateText());
+    setFieldText(r.birdate, dates_[index(EditDate::Birth)].dateText());
+    writeSideDate();
+}
+
+void PublisherEditModel::writeServiceKind() {
+    PublisherRecord& r = copy_;
     const int slot = doc_.reportMonth().slot();
     std::uint8_t kind = ServicePublisher;
     if (checked(EditCheck::RegularPioneer))
@@ -541,10 +662,6 @@ void PublisherEditModel::writeControls() {
     else if (r.kindAt(slot) == ServiceAuxiliary || checked(EditCheck::ContinuousAuxiliary))
         kind = ServiceAuxiliary;
     r.serviceKind[slot] = static_cast<std::uint8_t>((r.serviceKind[slot] & ~0x03) | kind);
-
-    r.hope = checked(EditCheck::Anointed) ? 'A' : 'O';
-    setFieldText(r.bapdate, dates_[index(EditDate::Baptism)].dateText());
-    setFieldText(r.birdate, dates_[index(EditDate::Birth)].dateText());
 }
 
 bool PublisherEditModel::writeExtension() {
@@ -648,7 +765,8 @@ StoreStatus PublisherEditModel::store(Trigger trigger) {
         storePos_ = currentPosition();
         if (storePos_ == 0) return StoreStatus::Refused;
         store.at(storePos_) = copy_;
-        if (nameChanged) {
+        // A side-list record keeps its place in the array.
+        if (nameChanged && side_ == SideListEdit::None) {
             const PlaceResult placed = placeRecord(doc_, storePos_, PlaceMode::Editing);
             doc_.rebuildIndex();
             storePos_ = placed.position;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "publishers/DateLists.h"
 #include "publishers/DeletePublisherModel.h"
@@ -22,6 +23,9 @@ class CVelnoDoc;
 class PublisherSelectModel;
 
 enum class EditMode { Add, Edit };
+// Opened on a record of the inactive or the deleted list, the editor hides
+// what does not apply there and dates the record's move to its list.
+enum class SideListEdit { None, Inactive, Deleted };
 
 enum class EditField { FirstName, LastName, Address, Phone, Mobile, Office, Email };
 constexpr int kEditFieldCount = 7;
@@ -126,6 +130,17 @@ public:
     int storePos() const { return storePos_; }
     const PublisherRecord& copy() const { return copy_; }
     bool closed() const { return closed_; }
+    SideListEdit sideList() const { return side_; }
+
+    // ---- the side-list date (inactive or deleted records only) --------------
+    bool sideDateVisible() const { return side_ != SideListEdit::None; }
+    std::string sideDateCaption() const;
+    // 1950 up to the ReportMonth's calendar year.
+    std::vector<std::string> sideYearLines() const;
+    int sideMonth() const { return sideMonth_; }  // 1..12, 0 = none chosen
+    int sideYear() const { return sideYear_; }    // 0 = none chosen
+    void setSideMonth(int month);
+    void setSideYear(int year);
 
     bool visible(EditButton button) const;
     bool enabled(EditButton button) const;
@@ -203,6 +218,7 @@ private:
     void loadBlank();
     void applyInterlocks(EditCheck check);
     void writeControls();
+    void writeServiceKind();
     bool writeExtension();
     void writePrivilegeMarks();
     void writeConsent();
@@ -216,6 +232,8 @@ private:
     int currentPosition() const;
     int householdMembers() const;
     void baptismChanged();
+    void loadSideDate();
+    void writeSideDate();
 
     CVelnoDoc& doc_;
     PublisherSelectModel* list_;
@@ -236,6 +254,9 @@ private:
     int rememberedFirstLength_ = 0;
     std::optional<PublisherId> ownCopySource_;
     bool closed_ = false;
+    SideListEdit side_ = SideListEdit::None;
+    int sideMonth_ = 0;
+    int sideYear_ = 0;
 };
 
 }  // namespace velno
