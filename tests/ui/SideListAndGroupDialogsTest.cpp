@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,9 +18,11 @@
 #include "publishers/GroupDialogModel.h"
 #include "publishers/GroupEditorModel.h"
 #include "publishers/MovedListModel.h"
+#include "publishers/PublisherMoves.h"
 #include "publishers/SideListModel.h"
 #include "publishers/ui/GroupDialogs.h"
 #include "publishers/ui/MovedListDialog.h"
+#include "publishers/ui/PublisherEditDialog.h"
 #include "publishers/ui/SideListDialog.h"
 #include "store/FixedText.h"
 #include "support/StoreFixtures.h"
@@ -71,6 +74,91 @@ TEST(SideListDialogs, InactiveListByKeyboard) {
     EXPECT_EQ(dialog.filterButton()->text().toStdString(), "Semua");
     QTest::keyClick(dialog.filterButton(), Qt::Key_Space);
     EXPECT_EQ(dialog.filterButton()->text().toStdString(), "6 Bulan Terakhir");
+}
+
+void showActive(QWidget& w) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+TEST(SideListDialogs, EditOpensTheSideListEditorByKeyboard) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();  // ReportMonth in 2026
+    // One inactive record with a known date, one deleted record.
+    int active = 0;
+    for (int p = 1; p < doc.store().recordCount() && active < 2; ++p)
+        if (doc.store().at(p).listKind == ListActive) {
+            const PublisherId id = doc.store().at(p).id;
+            if (active++ == 0)
+                ASSERT_TRUE(moveToInactive(doc, p, 5, 2020));
+            else
+                ASSERT_TRUE(deleteTemporarily(doc, doc.store().storePosById(id), 5, 2020));
+        }
+    SideListModel model(doc, SideListMode::Inactive);
+    SideListDialog dialog(doc, model);
+    showActive(dialog);
+    dialog.leftList()->setFocus();
+    QTest::keyClick(dialog.leftList(), Qt::Key_Down);
+    QTest::keyClick(dialog.leftList(), Qt::Key_Up);
+    ASSERT_EQ(model.side(), SideListSide::Left);
+    const int pos = model.selectedPos();
+    ASSERT_NE(pos, 0);
+    const PublisherId id = doc.store().at(pos).id;
+    const std::uint8_t yearBefore = doc.store().at(pos).listYear;
+    const int monthBefore = doc.store().at(pos).statusMonth();
+
+    bool ran = false;
+    dialog.runEditor = [&](PublisherEditDialog& editor) {
+        ran = true;
+        showActive(editor);
+        EXPECT_TRUE(editor.sideDateBox()->isVisible());
+        EXPECT_EQ(editor.sideDateBox()->title().toStdString(), "menjadi tidak aktif");
+        EXPECT_FALSE(editor.checkBox(EditCheck::Elder)->isVisible());
+        EXPECT_FALSE(editor.button(EditButton::Status)->isVisible());
+        QCheckBox* exclude = editor.checkBox(EditCheck::CustomCategory);
+        ASSERT_TRUE(exclude->isVisible());
+        EXPECT_EQ(exclude->text().toStdString(), "Kecualikan dari daftar KDL");
+        EXPECT_EQ(editor.sideMonthList()->currentIndex(), monthBefore - 1);
+        editor.sideMonthList()->setFocus();
+        QTest::keyClick(editor.sideMonthList(), Qt::Key_Down);
+        exclude->setFocus();
+        QTest::keyClick(exclude, Qt::Key_Space);
+        // Enter elsewhere only moves on; on OK it stores.
+        editor.button(EditButton::Ok)->setFocus();
+        QTest::keyClick(editor.button(EditButton::Ok), Qt::Key_Return);
+    };
+    QTest::keyClick(dialog.editButton(), Qt::Key_Space);
+    ASSERT_TRUE(ran);
+    const PublisherRecord& r = *doc.store().recordById(id);
+    EXPECT_EQ(r.listKind, ListInactive);
+    EXPECT_EQ(r.statusMonth(), monthBefore % 12 + 1);
+    EXPECT_EQ(r.listYear, yearBefore);
+    EXPECT_TRUE(r.flags & RecordFlag::NoGroupOnSideList);
+    EXPECT_EQ(doc.store().storePosById(id), pos);
+
+    // The deleted list's editor hides the exclusion and dates the deletion.
+    SideListModel deletedModel(doc, SideListMode::Deleted);
+    SideListDialog deletedDialog(doc, deletedModel);
+    showActive(deletedDialog);
+    deletedDialog.leftList()->setFocus();
+    QTest::keyClick(deletedDialog.leftList(), Qt::Key_Down);
+    QTest::keyClick(deletedDialog.leftList(), Qt::Key_Up);
+    ASSERT_NE(deletedModel.selectedPos(), 0);
+    ran = false;
+    deletedDialog.runEditor = [&](PublisherEditDialog& editor) {
+        ran = true;
+        showActive(editor);
+        EXPECT_EQ(editor.sideDateBox()->title().toStdString(), " Dihapus ");
+        EXPECT_FALSE(editor.checkBox(EditCheck::CustomCategory)->isVisible());
+        EXPECT_FALSE(editor.button(EditButton::Group)->isVisible());
+        editor.button(EditButton::Cancel)->setFocus();
+        QTest::keyClick(editor.button(EditButton::Cancel), Qt::Key_Space);
+    };
+    QTest::keyClick(deletedDialog.editButton(), Qt::Key_Space);
+    EXPECT_TRUE(ran);
 }
 
 TEST(SideListDialogs, MovedListAwayAndBack) {

@@ -1,7 +1,9 @@
 #include "publishers/ui/PublisherEditDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include "publishers/ui/DeletePublisherDialog.h"
 #include "publishers/ui/GroupPickerDialog.h"
 #include "store/GroupTable.h"
+#include "text/StringTable.h"
 #include "text/texts/PublishersTexts.h"
 #include "text/ui/QtText.h"
 
@@ -89,6 +92,7 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
         top->addWidget(lists, 5, column + 1, Qt::AlignLeft);
         column += 2;
     }
+    top->addWidget(addSideDate(), 6, 0, 1, 5);
     top->setColumnStretch(1, 1);
     top->setColumnStretch(3, 1);
 
@@ -164,6 +168,25 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
     box(EditField::FirstName)->installEventFilter(this);
     showModel();
     box(EditField::FirstName)->setFocus();
+}
+
+QGroupBox* PublisherEditDialog::addSideDate() {
+    sideDate_ = new QGroupBox(qs(model_.sideDateCaption()), this);
+    sideMonth_ = new QComboBox(sideDate_);
+    sideYear_ = new QComboBox(sideDate_);
+    for (int m = 0; m < 12; ++m) sideMonth_->addItem(qs(text::monthShortName(m)));
+    for (const std::string& year : model_.sideYearLines()) sideYear_->addItem(qs(year));
+    auto* row = new QHBoxLayout(sideDate_);
+    row->addWidget(sideMonth_);
+    row->addWidget(sideYear_);
+    row->addStretch();
+    connect(sideMonth_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        if (line >= 0) model_.setSideMonth(line + 1);
+    });
+    connect(sideYear_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        if (line >= 0) model_.setSideYear(sideYear_->itemText(line).toInt());
+    });
+    return sideDate_;
 }
 
 PublisherEditDialog::~PublisherEditDialog() {
@@ -243,6 +266,13 @@ void PublisherEditDialog::showModel() {
     for (int i = 0; i < 3; ++i) {
         dates_[i]->showModel();
         dates_[i]->setVisible(model_.dateVisible(static_cast<EditDate>(i)));
+    }
+    sideDate_->setVisible(model_.sideDateVisible());
+    {
+        const QSignalBlocker blockMonth(sideMonth_);
+        const QSignalBlocker blockYear(sideYear_);
+        sideMonth_->setCurrentIndex(model_.sideMonth() - 1);
+        sideYear_->setCurrentIndex(sideYear_->findText(QString::number(model_.sideYear())));
     }
     specialServant_->setVisible(model_.specialServantVisible());
     missionary_->setVisible(model_.missionaryVisible());

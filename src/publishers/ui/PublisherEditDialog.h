@@ -12,6 +12,8 @@
 #include "publishers/PublisherEditModel.h"
 
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,6 +39,10 @@ public:
     QPushButton* button(EditButton button) const { return buttons_[static_cast<int>(button)]; }
     QLabel* specialServantMark() const { return specialServant_; }
     QLabel* missionaryMark() const { return missionary_; }
+    // The date of becoming inactive or of deletion (side-list records).
+    QGroupBox* sideDateBox() const { return sideDate_; }
+    QComboBox* sideMonthList() const { return sideMonth_; }
+    QComboBox* sideYearList() const { return sideYear_; }
 
     // Re-reads every control from the model.
     void showModel();
@@ -63,6 +69,7 @@ private:
     void finishStore();
 
     void askStatus();
+    QGroupBox* addSideDate();
 
     PublisherEditModel& model_;
     StatusAsker statusAsker_;
@@ -72,6 +79,9 @@ private:
     std::array<QPushButton*, 14> buttons_{};
     QLabel* specialServant_ = nullptr;
     QLabel* missionary_ = nullptr;
+    QGroupBox* sideDate_ = nullptr;
+    QComboBox* sideMonth_ = nullptr;
+    QComboBox* sideYear_ = nullptr;
 };
 
 }  // namespace velno

@@ -92,7 +92,10 @@ void SideListDialog::editSelected() {
     if (pos == 0 || model_.side() != SideListSide::Left) return;
     PublisherEditModel editor(doc_, nullptr, EditMode::Edit, pos);
     PublisherEditDialog dialog(editor, this);
-    dialog.exec();
+    if (runEditor)
+        runEditor(dialog);
+    else
+        dialog.exec();
     model_.rebuild();
     showModel();
 }

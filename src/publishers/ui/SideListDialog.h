@@ -13,6 +13,7 @@ namespace velno {
 
 class CVelnoDoc;
 class MonthChoiceModel;
+class PublisherEditDialog;
 class SideListModel;
 struct MonthChoice;
 
@@ -30,6 +31,8 @@ public:
 
     // The month question; tests answer it without a window.
     std::function<MonthChoice(MonthChoiceModel&, QWidget*)> askMonth;
+    // Runs the record editor of "&Edit" (modal by default); tests drive it.
+    std::function<void(PublisherEditDialog&)> runEditor;
 
 private:
     void showModel();
