@@ -15,6 +15,7 @@
 #include "app/ActionPanel.h"
 #include "app/ShellLayout.h"
 #include "app/commands/CommandIds.h"
+#include "publishers/PublisherMoves.h"
 #include "reporting/LateReports.h"
 #include "store/Snapshots.h"
 #include "text/StringTable.h"
@@ -130,6 +131,25 @@ TEST(ShellEnabling, ClearingLateReportsAsksAndEmptiesTheList) {
     EXPECT_EQ(0, doc.lateReports().count());
     EXPECT_TRUE(doc.dirty);
     EXPECT_FALSE(w.action(cmd::ClearLateReports)->isEnabled());
+}
+
+TEST(ShellEnabling, DeletedListItemOnlyWhileTheListHoldsSomeone) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    MainWindow& w = shell.window();
+    for (int p = doc.store().recordCount() - 1; p >= 1; --p)
+        if (doc.store().at(p).listKind == ListDeleted) {
+            ASSERT_TRUE(deletePermanently(doc, p));
+        }
+    w.refreshAll();
+    EXPECT_FALSE(w.action(cmd::Deleted)->isEnabled());
+    const int pos = doc.store().subList(ListActive).front();
+    ASSERT_TRUE(deleteTemporarily(doc, pos, 2, 2024));
+    w.refreshAll();
+    EXPECT_TRUE(w.action(cmd::Deleted)->isEnabled());
+    // The inactive list is opened whether or not it holds anyone.
+    EXPECT_TRUE(w.action(cmd::Inactive)->isEnabled());
 }
 
 TEST(ShellEnabling, MonthPaneIsSizedToItsText) {

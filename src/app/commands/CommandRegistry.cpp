@@ -94,6 +94,7 @@ ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportViewState& view
     const auto& active = store.subList(ListActive);
     s.hasPublishers = !active.empty();
     s.lateReports = clearLateReportsEnabled(doc);
+    s.deletedList = store.countList(ListDeleted) > 0;
     constexpr std::uint16_t kNeeds = MoreBit::Deaf | MoreBit::Blind | MoreBit::Isolated;
     s.specialNeedsList = std::any_of(active.begin(), active.end(), [&](std::uint16_t pos) {
         return (store.at(pos).moreBits & kNeeds) != 0;
@@ -118,6 +119,8 @@ bool isEnabled(const Command& c, const ShellState& s) {
             return (s.oldReportsMask & (1u << c.arg)) != 0;
         case Enable::LateReports:
             return !s.archiveView && s.lateReports;
+        case Enable::DeletedList:
+            return !s.archiveView && s.deletedList;
     }
     return false;
 }

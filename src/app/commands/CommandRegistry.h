@@ -34,6 +34,7 @@ struct ShellState {
     bool autoCaps = false;
     bool hasPublishers = false;
     bool lateReports = false;  // the late-report list holds entries
+    bool deletedList = false;  // the deleted list holds records
     bool sortByFirstName = false;
 };
 
@@ -47,6 +48,7 @@ enum class Enable {
     ReportBuilt,  // the report kind `arg` has pages in this build
     OldReport,    // the snapshot `arg` months back exists
     LateReports,  // live data with late reports to clear
+    DeletedList,  // live data with records on the deleted list
 };
 enum class Visible { Always, ArchiveView, CustomCategory, SpecialNeedsList };
 enum class Checked { Never, NoStartupNotice, AutoCaps, CustomCategory, SortByFirstName };

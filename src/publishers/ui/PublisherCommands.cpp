@@ -93,7 +93,8 @@ void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
     r.add(command(cmd::Inactive, TxMInactive, inactive, Enable::LiveData));
     r.add(command(cmd::PanelInactive, TxPanelInactive, inactive, Enable::LiveData));
     r.add(command(
-        cmd::Deleted, TxMDeleted, [&s] { sideList(s, SideListMode::Deleted); }, Enable::LiveData));
+        cmd::Deleted, TxMDeleted, [&s] { sideList(s, SideListMode::Deleted); },
+        Enable::DeletedList));
     const auto moved = [&s] { movedList(s); };
     r.add(command(cmd::Moved, TxMMoved, moved, Enable::LiveData));
     r.add(command(cmd::PanelMoved, TxPanelMoved, moved, Enable::LiveData));
