@@ -83,6 +83,14 @@ void showActive(QWidget& w) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
 }
 
+// Shows the dialog and puts the left list in use at its first line.
+void selectFirstLeft(SideListDialog& dialog) {
+    showActive(dialog);
+    dialog.leftList()->setFocus();
+    QTest::keyClick(dialog.leftList(), Qt::Key_Down);
+    QTest::keyClick(dialog.leftList(), Qt::Key_Up);
+}
+
 TEST(SideListDialogs, EditOpensTheSideListEditorByKeyboard) {
     test::ShellFixture shell;
     shell.open();
@@ -99,10 +107,7 @@ TEST(SideListDialogs, EditOpensTheSideListEditorByKeyboard) {
         }
     SideListModel model(doc, SideListMode::Inactive);
     SideListDialog dialog(doc, model);
-    showActive(dialog);
-    dialog.leftList()->setFocus();
-    QTest::keyClick(dialog.leftList(), Qt::Key_Down);
-    QTest::keyClick(dialog.leftList(), Qt::Key_Up);
+    selectFirstLeft(dialog);
     ASSERT_EQ(model.side(), SideListSide::Left);
     const int pos = model.selectedPos();
     ASSERT_NE(pos, 0);
@@ -142,10 +147,7 @@ TEST(SideListDialogs, EditOpensTheSideListEditorByKeyboard) {
     // The deleted list's editor hides the exclusion and dates the deletion.
     SideListModel deletedModel(doc, SideListMode::Deleted);
     SideListDialog deletedDialog(doc, deletedModel);
-    showActive(deletedDialog);
-    deletedDialog.leftList()->setFocus();
-    QTest::keyClick(deletedDialog.leftList(), Qt::Key_Down);
-    QTest::keyClick(deletedDialog.leftList(), Qt::Key_Up);
+    selectFirstLeft(deletedDialog);
     ASSERT_NE(deletedModel.selectedPos(), 0);
     ran = false;
     deletedDialog.runEditor = [&](PublisherEditDialog& editor) {
