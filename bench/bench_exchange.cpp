@@ -42,6 +42,14 @@ fs::path folderWithSnapshots() {
 
 fs::path target() {
     const fs::path t = fs::temp_directory_path() / ("velno-bench-usb-" + std::to_string(getpid()));
+    // A folder left by an earlier run with the same process id would hold
+    // sets of the same minute, which a backup rightly refuses.
+    static const bool cleared = [&t] {
+        std::error_code ec;
+        fs::remove_all(t, ec);
+        return true;
+    }();
+    (void)cleared;
     fs::create_directories(t);
     return t;
 }
@@ -68,10 +76,13 @@ void BM_Restore(benchmark::State& state) {
     CVelnoDoc doc;
     doc.setToday(kToday);
     doc.loadStore(folderWithSnapshots());
+    // The benchmark runs this function more than once: each run makes its
+    // set a minute after the last one's.
+    static std::time_t setMinute = std::time(nullptr) - 86400;
     BackupOptions o;
-    o.now = std::time(nullptr) - 86400;
+    o.now = setMinute += 60;
     const BackupOutcome set = makeBackup(doc, target(), o);
-    if (!set.made()) state.SkipWithError("backup failed");
+    if (!set.made()) state.SkipWithError(("backup failed: " + set.message).c_str());
     for (auto _ : state) {
         const RestoreOutcome out = restoreFrom(doc, set.set);
         if (!out.restored()) state.SkipWithError("restore failed");
