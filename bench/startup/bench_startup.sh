@@ -11,19 +11,21 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build-bench}
 runs=${RUNS:-15}
-for exe in velno velno-cli velno-bare-window; do
-  if [ ! -x "$build/$exe" ] && [ ! -x "$build/src/app/$exe" ]; then
-    echo "bench_startup: $exe is not built in $build" >&2
-    exit 1
-  fi
-done
-find_exe() { if [ -x "$build/$1" ]; then echo "$build/$1"; else echo "$build/src/app/$1"; fi; }
+# The programs sit in the folder of their sources (src/app, src/cli, bench).
+find_exe() {
+  for dir in "$build" "$build/src/app" "$build/src/cli" "$build/bench/startup" "$build/bench"; do
+    if [ -x "$dir/$1" ]; then echo "$dir/$1"; return; fi
+  done
+  echo "bench_startup: $1 is not built in $build" >&2
+  exit 1
+}
 velno=$(find_exe velno)
+cli=$(find_exe velno-cli)
 bare=$(find_exe velno-bare-window)
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-"$build/velno-cli" --today 2026-12-08 demo --out "$tmp/demo" >/dev/null
+"$cli" --today 2026-12-08 demo --out "$tmp/demo" >/dev/null
 # The start-up notice would wait for a click: switched off, as a user does.
 printf '[Nag]\r\nEnabled=1\r\n' > "$tmp/demo/velnoin.ini"
 
