@@ -284,6 +284,14 @@ BackupOutcome makeAutomaticBackup(CVelnoDoc& doc, const BackupOptions& options) 
     return out;
 }
 
+void backUpAtExit(CVelnoDoc& doc) {
+    if (!automaticBackupEnabled(doc)) return;
+    BackupOptions options;
+    options.now = std::time(nullptr);
+    // A set that could not be made is reported by makeBackup itself.
+    (void)makeAutomaticBackup(doc, options);
+}
+
 void offerBackup(CVelnoDoc& doc, const std::tm& today, const std::function<void()>& runBackup) {
     if (doc.profile().getString("Backup", "Last", "") == formatTime("%Y-%m-%d", today)) return;
     if (doc.prompter().ask(text::tr(text::TxOfferBackup), Buttons::YesNo, Answer::Yes,

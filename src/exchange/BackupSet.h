@@ -85,6 +85,9 @@ bool automaticBackupEnabled(const CVelnoDoc& doc);
 void setAutomaticBackup(CVelnoDoc& doc, bool on);
 int automaticBackupsKept(const CVelnoDoc& doc);
 BackupOutcome makeAutomaticBackup(CVelnoDoc& doc, const BackupOptions& options);
+// The document's closing step once the disk holds every change: an automatic
+// set when the setting is on, stamped with the minute it is made.
+void backUpAtExit(CVelnoDoc& doc);
 
 // "Backup"/"Path" as the dialog offers it: the saved folder when it still
 // exists, else the data folder.

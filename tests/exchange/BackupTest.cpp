@@ -209,6 +209,23 @@ TEST(Backup, AutomaticSetsKeepTheNewestAndNeverTouchSetsMadeByHand) {
     EXPECT_TRUE(fs::exists(byHand.set / "tdat9.bin"));
 }
 
+TEST(Backup, AtExitMakesAnAutomaticSetOnlyWhenSwitchedOn) {
+    Live live({2025, 5, 5});
+    test::TempFolder usb;
+    ASSERT_TRUE(backUp(live, usb.path(), at(2025, 5, 5, 8, 0)).made());  // the folder last used
+    const auto automaticSets = [&] {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(usb.path()))
+            n += fs::exists(e.path() / kAutomaticMark) ? 1 : 0;
+        return n;
+    };
+    backUpAtExit(live.doc);
+    EXPECT_EQ(0, automaticSets());
+    setAutomaticBackup(live.doc, true);
+    backUpAtExit(live.doc);
+    EXPECT_EQ(1, automaticSets());
+}
+
 TEST(Backup, TheClosingHookRunsOnlyWhenTheDataOnDiskIsCurrent) {
     for (auto answer : {Answer::Yes, Answer::No}) {
         Live live({2025, 5, 5});

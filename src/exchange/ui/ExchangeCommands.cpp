@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
-#include <ctime>
 
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
@@ -91,12 +90,7 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
         cmd::Restore, TxMRestore,
         [&s, chooser] { backupOrRestore(s, BackupDialogModel::Mode::Restore, chooser); },
         Enable::LiveData));
-    s.doc().whenClosingSaved = [](CVelnoDoc& doc) {
-        if (!automaticBackupEnabled(doc)) return;
-        BackupOptions options;
-        options.now = std::time(nullptr);
-        (void)makeAutomaticBackup(doc, options);
-    };
+    s.doc().whenClosingSaved = backUpAtExit;
     ReportListDialog::setGroupFileActions(
         [&s, &mail](QWidget* parent) { makeGroupFile(s.doc(), mail, parent); },
         [&s](QWidget* parent) { importGroupFile(s.doc(), parent); });
