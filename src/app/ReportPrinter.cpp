@@ -19,6 +19,7 @@
 #include "print/ui/PdfPrintTarget.h"
 #include "print/ui/QPrinterPrintTarget.h"
 #include "store/CVelnoDoc.h"
+#include "store/ExportsFolder.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
@@ -137,8 +138,7 @@ void ReportPrinter::setup() {
 }
 
 QString ReportPrinter::proposedPdfPath() const {
-    const QDir exports(QString::fromStdString(parts_.doc.folder().path().string()) + "/" +
-                       qs(text::tr(text::TxExportsFolder)));
+    const QDir exports(QString::fromStdString(exportsFolder(parts_.doc).string()));
     return exports.filePath(qs(parts_.proposedFileName()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "print/RecordCardPrinting.h"
 #include "store/CVelnoDoc.h"
+#include "store/ExportsFolder.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
@@ -60,7 +61,7 @@ std::filesystem::path RecordCardViewerModel::proposedPdf(bool inactiveFile) cons
     const std::string name =
         text::arg(text::tr(inactiveFile ? text::TxCardFileInactive : text::TxCardFileActive),
                   std::to_string(year));
-    return doc_.folder().path() / "Exports" / name;
+    return exportsFolder(doc_) / name;
 }
 
 CardPreferencesModel::CardPreferencesModel(const CVelnoDoc& doc)

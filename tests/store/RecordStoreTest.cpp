@@ -8,6 +8,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/Collation.h"
 #include "store/FixedText.h"
+#include "store/Households.h"
 #include "store/RecordStore.h"
 #include "store/SideListMaintenance.h"
 #include "support/StoreFixtures.h"
@@ -244,6 +245,40 @@ TEST(SideLists, ClearingAMonth) {
     EXPECT_EQ(0, d.credit[slot]);
     EXPECT_EQ(0, d.remarkIndex[slot]);
     EXPECT_EQ(0x70, d.statusMark);
+}
+
+}  // namespace
+}  // namespace velno
+
+namespace velno {
+namespace {
+
+TEST(Households, MembersComeActiveThenInactiveThenStudentsAndOnlyUnderARealHead) {
+    RecordStore store;
+    PublisherRecord head = makeRecord(100, "Budi", "Santoso");
+    head.flags |= RecordFlag::HouseholdHead;
+    head.household = 100;  // a head's own link says nothing
+    PublisherRecord student = makeRecord(2001, "Ani", "Santoso", ListBibleStudent);
+    PublisherRecord inactive = makeRecord(101, "Citra", "Santoso", ListInactive);
+    PublisherRecord active = makeRecord(102, "Dewi", "Santoso");
+    PublisherRecord moved = makeRecord(103, "Eko", "Santoso", ListMoved);
+    PublisherRecord stray = makeRecord(104, "Fajar", "Wijaya");
+    PublisherRecord notAHead = makeRecord(105, "Gita", "Wijaya");
+    for (PublisherRecord* r : {&student, &inactive, &active, &moved}) r->household = 100;
+    stray.household = 105;
+    for (const PublisherRecord& r : {head, student, inactive, active, moved, stray, notAHead})
+        ASSERT_TRUE(store.append(r));
+    store.rebuildIndex();
+
+    std::vector<PublisherId> ids;
+    for (int pos : householdMembers(store, 100)) ids.push_back(store.at(pos).id);
+    EXPECT_EQ((std::vector<PublisherId>{102, 101, 2001}), ids);
+    EXPECT_TRUE(householdMembers(store, 0).empty());
+
+    EXPECT_EQ(store.storePosById(100), householdHeadOf(store, *store.recordById(2001)));
+    EXPECT_EQ(store.storePosById(100), householdHeadOf(store, *store.recordById(100)));
+    EXPECT_EQ(-1, householdHeadOf(store, *store.recordById(104)));  // linked to a non-head
+    EXPECT_EQ(-1, householdHeadOf(store, *store.recordById(105)));
 }
 
 }  // namespace

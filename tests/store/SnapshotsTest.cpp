@@ -12,6 +12,8 @@
 #include "demo/DemoCongregation.h"
 #include "session/StartInstance.h"
 #include "store/CVelnoDoc.h"
+#include "store/DesktopServices.h"
+#include "store/ExportsFolder.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
 #include "store/Snapshots.h"
@@ -254,6 +256,54 @@ TEST(OldReports, UnsavedChangesAreAskedAboutFirst) {
     EXPECT_EQ(OldReportResult::Opened, openOldReport(w.doc, 2));
     EXPECT_EQ(atLoad, readBytes(w.dir.file("remark9.dat")));
     EXPECT_EQ(std::vector<std::string>(2, text::tr(text::TxSaveChanges)), w.prompter.asked);
+}
+
+}  // namespace
+}  // namespace velno
+
+namespace velno {
+namespace {
+
+struct RecordingOpener : FileOpener {
+    std::vector<std::string> opened;
+    std::string refusal;
+    std::string open(const std::string& path) override {
+        opened.push_back(path);
+        return refusal;
+    }
+};
+
+TEST(Exports, GoToTheLiveFolderAlsoWhileASnapshotIsOpenAndAreOfferedToOpen) {
+    WithDecember w;
+    ASSERT_EQ(OldReportResult::Opened, openOldReport(w.doc, 2));
+    const fs::path live = w.dir.path();
+    EXPECT_EQ(live / "Exports", exportsFolder(w.doc));
+
+    ASSERT_TRUE(writeExportFile(w.doc, "contact.tsv", "a\tb\t\r\n").ok());
+    EXPECT_EQ(std::vector<std::uint8_t>({'a', '\t', 'b', '\t', '\r', '\n'}),
+              readBytes(live / "Exports" / "contact.tsv"));
+
+    RecordingOpener opener;
+    test::ScriptedPrompter prompter;
+    prompter.answers = {Answer::No, Answer::Yes};
+    offerToOpenExport(prompter, opener, live / "Exports" / "contact.tsv");
+    EXPECT_TRUE(opener.opened.empty());
+    opener.refusal = "no program";
+    offerToOpenExport(prompter, opener, live / "Exports" / "contact.tsv");
+    ASSERT_EQ(2u, prompter.asked.size());
+    EXPECT_NE(std::string::npos, prompter.asked[1].find("contact.tsv"));
+    ASSERT_EQ(1u, prompter.told.size());
+    EXPECT_NE(std::string::npos, prompter.told[0].find("no program"));
+}
+
+TEST(Exports, AFolderThatCannotBeMadeIsAFailureNamingTheFile) {
+    test::TempFolder dir;
+    test::writeBytes(dir.file("Exports"), {'x'});  // a file where the folder belongs
+    CVelnoDoc doc;
+    doc.folder().setPath(dir.path());
+    const FileResult result = writeExportFile(doc, "cardhdr.tsv", "x");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ((dir.path() / "Exports" / "cardhdr.tsv").string(), result.file);
 }
 
 }  // namespace
