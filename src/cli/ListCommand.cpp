@@ -42,18 +42,23 @@ constexpr PrivilegeName kPrivileges[] = {
     {"missionaries", PrivilegeFilter::Missionaries},
 };
 
+// "a|b|c" for the usage messages.
+void appendChoice(std::string& choices, std::string_view name) {
+    if (!choices.empty()) choices += '|';
+    choices += name;
+}
+
 std::string periodChoices(ListMode mode) {
     std::string s;
     for (const ListPeriod p : periodsOf(mode))
         for (const auto& n : kPeriods)
-            if (n.period == p) s += (s.empty() ? "" : "|") + std::string(n.name);
+            if (n.period == p) appendChoice(s, n.name);
     return s;
 }
 
 std::string kindChoices() {
     std::string s;
-    for (int i = 0; i < kListModes; ++i)
-        s += (s.empty() ? "" : "|") + std::string(listModeName(static_cast<ListMode>(i)));
+    for (int i = 0; i < kListModes; ++i) appendChoice(s, listModeName(static_cast<ListMode>(i)));
     return s + "|sixmonths";
 }
 
@@ -197,7 +202,7 @@ int runList(Context& context) {
         bool found = false;
         std::string choices;
         for (const auto& n : kPrivileges) {
-            choices += (choices.empty() ? "" : "|") + std::string(n.name);
+            appendChoice(choices, n.name);
             if (n.name == *p) {
                 query.privilege = n.filter;
                 found = true;

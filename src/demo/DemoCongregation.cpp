@@ -291,7 +291,7 @@ private:
                              std::string(dice_.pick(kStreetSuffixes)) + " No. " +
                              std::to_string(dice_.between(1, 150));
         if (dice_.percent(30))
-            street += "/" + std::string(1, static_cast<char>('A' + dice_.between(0, 3)));
+            street.append(1, '/').append(1, static_cast<char>('A' + dice_.between(0, 3)));
         return street + ", Kel. " + std::string(dice_.pick(kAreas));
     }
     std::string fourDigits() { return text::formatPrintf("%04d", dice_.between(0, 9999)); }

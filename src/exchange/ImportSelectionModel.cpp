@@ -151,7 +151,7 @@ ImportSelectionModel::Preview ImportSelectionModel::preview(int line) const {
         p.lateMonth = text::arg(text::tr(text::TxLateReportOf), text::monthName(item.month0));
     auto fill = [&](const PublisherRecord& r, std::string& shared, std::string& studies,
                     std::string& hours) {
-        shared = (r.studiesWord[slot] & SharedOrUnderHour) ? "X" : "";
+        shared.assign((r.studiesWord[slot] & SharedOrUnderHour) ? 1 : 0, 'X');
         studies = std::to_string(r.studiesWord[slot] & StudiesMask);
         hours = std::to_string(r.hours[slot]);
     };

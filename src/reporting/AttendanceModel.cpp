@@ -184,7 +184,7 @@ bool AttendanceModel::onKey(Key key, char ch) {
     if (!fieldsEnabled()) return false;
     if (ch == ' ') {
         // Space starts the field over from "0", selected.
-        t = "0";
+        t = '0';
         focusSelected_ = true;
         return true;
     }

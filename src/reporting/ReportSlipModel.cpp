@@ -210,8 +210,8 @@ std::vector<std::string> ReportSlipModel::monthListEntries() const {
 void ReportSlipModel::setShared(bool on) {
     shared_ = on;
     if (!on) {
-        hours_ = "0";
-        studies_ = "0";
+        hours_ = '0';
+        studies_ = '0';
     }
 }
 
@@ -253,9 +253,9 @@ SlipKeyAction ReportSlipModel::onKey(SlipControl control, SlipKey key) {
         case SlipKey::Space:
         case SlipKey::Delete:
             if (control == SlipControl::Hours)
-                hours_ = "0";
+                hours_ = '0';
             else
-                studies_ = "0";
+                studies_ = '0';
             return SlipKeyAction::ReplacedByZero;
         default:
             return SlipKeyAction::Ignore;

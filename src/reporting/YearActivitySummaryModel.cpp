@@ -49,7 +49,7 @@ std::string YearActivitySummaryModel::periodButtonCaption() const {
     int id = text::TxPeriodTwelveMonths;
     if (period_ == Period::SixMonths) id = text::TxPeriodSixMonths;
     if (period_ == Period::ServiceYear) id = text::TxPeriodServiceYear;
-    return "&" + text::arg(text::tr(text::TxTotalAveragePeriod), text::tr(id));
+    return std::string("&").append(text::arg(text::tr(text::TxTotalAveragePeriod), text::tr(id)));
 }
 
 std::array<int, YearActivitySummaryModel::kCategories> YearActivitySummaryModel::monthValues(

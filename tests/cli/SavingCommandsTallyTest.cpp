@@ -3,6 +3,8 @@
 // behind the records it was computed from.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,6 +29,10 @@ struct Saving {
     // Expected history of May after the command, by category.
     int publishers, auxiliary, regular, active;
 };
+
+void PrintTo(const Saving& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SavingCommand : public ::testing::TestWithParam<Saving> {
 protected:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace velno {
@@ -22,6 +24,13 @@ struct Typed {
     const char* keys;
     int expected;  // month, day or year; 0 = blank
 };
+
+void PrintTo(const Typed& t, std::ostream* os) {
+    const char* part = t.part == DatePart::Month ? "month"
+                       : t.part == DatePart::Day ? "day"
+                                                 : "year";
+    *os << part << " \"" << t.keys << "\"";
+}
 
 class TypingInLists : public ::testing::TestWithParam<Typed> {};
 

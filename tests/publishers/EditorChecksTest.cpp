@@ -2,6 +2,8 @@
 // what the store writes from them.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -20,6 +22,10 @@ struct Rule {
     std::vector<C> cleared;
     std::vector<C> set;
 };
+
+void PrintTo(const Rule& r, std::ostream* os) {
+    *os << "box " << static_cast<int>(r.checked);
+}
 
 // The interlocks as the secretary sees them.
 const std::vector<Rule> kRules = {
@@ -122,6 +128,12 @@ struct KindCase {
     bool uncheckAll;      // clear the pioneer boxes instead
     std::uint8_t expected;
 };
+
+void PrintTo(const KindCase& k, std::ostream* os) {
+    *os << "kind " << static_cast<int>(k.stored) << ", "
+        << (k.uncheckAll ? std::string("pioneer boxes cleared")
+                         : "box " + std::to_string(static_cast<int>(k.check)));
+}
 
 class StoredKind : public ::testing::TestWithParam<KindCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "publishers/PublisherFixture.h"
 
 namespace velno {
@@ -15,6 +17,10 @@ struct Window {
     const char* last;
     std::size_t count;
 };
+
+void PrintTo(const Window& w, std::ostream* os) {
+    *os << "year line " << w.yearLine;
+}
 
 class EnrolmentWindow : public ::testing::TestWithParam<Window> {};
 

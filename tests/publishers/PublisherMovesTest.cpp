@@ -2,6 +2,8 @@
 // month question that dates them.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 
 #include "publishers/AddPublisherModel.h"
@@ -113,6 +115,11 @@ struct Absence {
     int reactivatedMonth;  // seen from March 2024
     int cleared;
 };
+
+void PrintTo(const Absence& a, std::ostream* os) {
+    *os << "inactive " << a.inactiveMonth << "/" << a.inactiveYear << ", back in month "
+        << a.reactivatedMonth;
+}
 
 class Reactivation : public ::testing::TestWithParam<Absence> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <string>
 
@@ -152,6 +154,13 @@ struct EarlyCase {
     int expectStamp;     // the ReportMonth derived afterwards
     int expectEarlyYear;
 };
+
+void PrintTo(const EarlyCase& c, std::ostream* os) {
+    std::string stored = c.stored;
+    for (char& ch : stored)
+        if (ch == '\n') ch = ' ';
+    *os << c.today.year << "-" << c.today.month << "-" << c.today.day << ", " << stored;
+}
 
 class EarlyOverride : public ::testing::TestWithParam<EarlyCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "store/CVelnoDoc.h"
@@ -19,6 +21,12 @@ struct InterlockCase {
     bool on;
     bool expectBirth, expectAlternative;
 };
+
+// Readable test names: the birth and alternative boxes before, the click.
+void PrintTo(const InterlockCase& c, std::ostream* os) {
+    *os << "birth " << c.birth << ", alternative " << c.alternative << ", box "
+        << static_cast<int>(c.clicked) << (c.on ? " checked" : " unchecked");
+}
 
 class LabelInterlock : public ::testing::TestWithParam<InterlockCase> {};
 
