@@ -210,7 +210,7 @@ TEST_F(AnalyticsCommands, AttendanceSetStoresTheMonthAndItsTotals) {
                                 "--weeks", "120,0,118,125,0"});
     ASSERT_EQ(r.code, Ok) << r.err;
     EXPECT_EQ(r.out,
-              "Perhimpunan Akhir Pekan, November 2023: 3 meetings, total 363, average 121\n");
+              "Perhimpunan Akhir Pekan, November 2023: 3 perhimpunan, total 363, rata-rata 121\n");
     const Json a = json(dir.path(), {"attendance"});
     const Json& weekend = a["blocks"][1];
     ASSERT_EQ(weekend["months"].items.size(), 24u);

@@ -125,7 +125,7 @@ TEST(Cli, UsageErrorsExitWithTwoAndSayWhy) {
         for (const auto& a : args) joined += a + " ";
         EXPECT_EQ(r.code, Usage) << joined;
         EXPECT_TRUE(r.out.empty()) << joined;
-        EXPECT_NE(r.err.find("usage: velno-cli"), std::string::npos) << joined;
+        EXPECT_NE(r.err.find("pemakaian: velno-cli"), std::string::npos) << joined;
     }
     EXPECT_NE(cli({"frobnicate"}).err.find("frobnicate"), std::string::npos);
     EXPECT_FALSE(fs::exists("x")) << "no usage error may write anything";
@@ -185,10 +185,10 @@ TEST(Cli, MissingOrWrongFoldersFailWithOne) {
     for (const std::string command : {"info", "dump", "check", "resave"}) {
         const Result missing = cli({"--data", folder.file("nowhere").string(), command});
         EXPECT_EQ(missing.code, Failure) << command;
-        EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
+        EXPECT_NE(missing.err.find("tidak ada"), std::string::npos) << missing.err;
         const Result file = cli({"--data", folder.file("plain.txt").string(), command});
         EXPECT_EQ(file.code, Failure) << command;
-        EXPECT_NE(file.err.find("not a folder"), std::string::npos) << file.err;
+        EXPECT_NE(file.err.find("bukan folder"), std::string::npos) << file.err;
     }
     EXPECT_FALSE(fs::exists(folder.file("nowhere")));
 }
@@ -214,7 +214,7 @@ TEST(Cli, DemoRefusesAFolderWithData) {
     test::writeBytes(folder.file("tdat9.bin"), {9, 9, 9});
     const Result r = cli({"--today", kToday, "demo", "--out", folder.path().string()});
     EXPECT_EQ(r.code, Failure);
-    EXPECT_NE(r.err.find("already holds data files"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("sudah memuat berkas data"), std::string::npos) << r.err;
     EXPECT_EQ(snapshot(folder.path()).size(), 1u);
     EXPECT_EQ(test::readBytes(folder.file("tdat9.bin")), (std::vector<std::uint8_t>{9, 9, 9}));
 }
@@ -245,7 +245,7 @@ TEST(Cli, InfoCountsTheDemo) {
 
     const Result text = cli({"--data", folder.path().string(), "--today", kToday, "info"});
     EXPECT_NE(text.out.find("Mei 2024"), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("open"), std::string::npos);
+    EXPECT_NE(text.out.find("terbuka"), std::string::npos);
 }
 
 TEST(Cli, LookingAtAFolderNeverChangesIt) {
@@ -387,13 +387,13 @@ TEST_F(CliPassword, MissingOrWrongPasswordFails) {
 
     const Result empty = info("");
     EXPECT_EQ(empty.code, Failure);
-    EXPECT_NE(empty.err.find("no line"), std::string::npos) << empty.err;
+    EXPECT_NE(empty.err.find("tidak memuat baris"), std::string::npos) << empty.err;
 
     for (const std::string typed :
          {"kunci-e\n", "KUNCI-\xC3\xA9\n", "kunci-\n", "\n", "kunci-\xE9\n", "xkunci-\xC3\xA9\n"}) {
         const Result wrong = info(typed);
         EXPECT_EQ(wrong.code, Failure) << typed;
-        EXPECT_NE(wrong.err.find("wrong password"), std::string::npos) << wrong.err;
+        EXPECT_NE(wrong.err.find("kata sandi salah"), std::string::npos) << wrong.err;
     }
     // Saving needs the password too, and a refused load writes nothing.
     const auto before = snapshot(folder_.path());
@@ -445,7 +445,7 @@ TEST(Cli, CheckReportsWhatTheLoadRepaired) {
 
     const Result text = cli({"--data", data, "--today", kToday, "check"});
     EXPECT_NE(text.out.find("id already in use"), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("extended-information"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("informasi tambahan"), std::string::npos) << text.out;
 }
 
 TEST(Cli, CheckOfAnEmptyFolderFindsNoMainFile) {
@@ -565,7 +565,7 @@ TEST(CliSafety, AGarbageMainFileIsReportedDamagedNotProtected) {
     const Result r = cli({"--data", folder.path().string(), "check"});
     EXPECT_EQ(r.code, Failure);
     EXPECT_NE(r.err.find("tdat9.bin"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("damaged"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("rusak"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find("password"), std::string::npos) << r.err;
 }
 

@@ -108,11 +108,11 @@ TEST(MonthCommands, ATypicalMonth) {
     EXPECT_EQ(1, month["states"][kMarch].number);
     // The stamp is the scripts' business, not the reader's.
     const Result text = f.cli("2025-05-03", {"month"});
-    EXPECT_EQ(0u, text.out.find("Report month: April 2025, ")) << text.out;
+    EXPECT_EQ(0u, text.out.find("Bulan laporan: April 2025, ")) << text.out;
     EXPECT_EQ(std::string::npos, text.out.find("stamp"));
     Result r = f.cli("2025-05-03", {"month", "init"});
     ASSERT_EQ(0, r.code) << r.err;
-    EXPECT_NE(std::string::npos, r.out.find("Month-end snapshot of Maret 2025 written."));
+    EXPECT_NE(std::string::npos, r.out.find("Arsip akhir bulan Maret 2025 ditulis."));
     EXPECT_TRUE(fs::exists(f.data / "Roll" / "Vn9_3" / "tdat9.bin"));
     month = f.json("2025-05-04", {"month"});
     EXPECT_EQ(1, month["reportMonth"]["state"].number);
@@ -187,7 +187,7 @@ TEST(MonthCommands, EarlyStartOfTheNextMonthSurvivesARestart) {
     EXPECT_EQ(1, f.cli("2025-04-24", {"month", "early"}).code);
     const Result r = f.cli("2025-04-26", {"month", "early"});
     ASSERT_EQ(0, r.code) << r.err;
-    EXPECT_NE(std::string::npos, r.out.find("April 2025 initialised"));
+    EXPECT_NE(std::string::npos, r.out.find("April 2025 dimulai"));
     Json month = f.json("2025-04-27", {"month"});
     EXPECT_EQ(kApril + 1, month["reportMonth"]["month"].number);
     EXPECT_EQ(1, month["reportMonth"]["state"].number);
@@ -202,7 +202,7 @@ TEST(MonthCommands, SlipsNeedAnOpenMonthAndAnActivePublisher) {
     DemoMonth f;
     Result r = f.cli("2025-05-09", {"slip", "--id", "101", "--shared"});
     EXPECT_EQ(1, r.code);
-    EXPECT_NE(std::string::npos, r.err.find("April 2025 is not open for collection"));
+    EXPECT_NE(std::string::npos, r.err.find("April 2025 tidak terbuka untuk pengumpulan"));
     r = f.cli("2025-04-09", {"slip", "--id", "9999"});
     EXPECT_EQ(1, r.code);
     r = f.cli("2025-04-09", {"slip", "--id", "101", "--shared", "--no-shared"});

@@ -78,7 +78,7 @@ TEST(CliPasswordCommand, MismatchOrWrongOldPasswordChangesNothing) {
 
     r = f.cli({"password", "--new-stdin"}, "salah\nbaru\nbaru\n");
     EXPECT_EQ(Failure, r.code);
-    EXPECT_NE(std::string::npos, r.err.find("wrong password")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("kata sandi salah")) << r.err;
 
     EXPECT_EQ(Usage, f.cli({"password"}).code);
     // Nothing was saved: the main file is as it was and the old password opens it.
@@ -115,8 +115,9 @@ TEST(CliSnapshots, ListsTheSixMonthsBeforeTheReportMonth) {
     EXPECT_FALSE(list[4]["available"].boolean);
 
     const Outcome text = f.cli({"snapshots"});
-    EXPECT_EQ(0u, text.out.find(
-                      "1  April 2024  Roll/Vn9_4  available\n2  Maret 2024  Roll/Vn9_3  missing\n"))
+    EXPECT_EQ(0u,
+              text.out.find(
+                  "1  April 2024  Roll/Vn9_4  tersedia\n2  Maret 2024  Roll/Vn9_3  tidak ada\n"))
         << text.out;
 }
 
@@ -132,7 +133,7 @@ TEST(CliSnapshots, SnapshotOpensReadOnlyWithItsOwnMonth) {
 
     r = f.cli({"--snapshot", "1", "resave"});
     EXPECT_EQ(Failure, r.code);
-    EXPECT_NE(std::string::npos, r.err.find("read-only")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("hanya-baca")) << r.err;
     r = f.cli({"--snapshot", "1", "password", "--new-stdin"}, "a\na\n");
     EXPECT_EQ(Failure, r.code);
 

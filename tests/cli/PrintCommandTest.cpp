@@ -194,7 +194,7 @@ TEST(PrintCommand, RefusalsPrintNothing) {
     const Result empty = print({"2", "--group", "7"});
     EXPECT_EQ(empty.code, Failure);
     EXPECT_TRUE(empty.out.empty());
-    EXPECT_NE(empty.err.find("group 7"), std::string::npos);
+    EXPECT_NE(empty.err.find("kelompok 7"), std::string::npos);
     // A kind whose pages are not part of this build.
     const Result labels = print({"30"});
     EXPECT_EQ(labels.code, Failure);

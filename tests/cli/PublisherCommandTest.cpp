@@ -110,7 +110,7 @@ TEST_F(PublisherCommand, RefusalsExitWithOne) {
     EXPECT_NE(r.out.find("Ł"), std::string::npos) << r.out;
     r = cli({"publisher", "edit", "--id", std::to_string(id), "--lname", " "});
     EXPECT_EQ(r.code, Failure);
-    EXPECT_NE(r.err.find("last name is blank"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("nama belakang kosong"), std::string::npos) << r.err;
     r = cli({"publisher", "edit", "--id", "999", "--addr", "x"});
     EXPECT_EQ(r.code, Failure);
     r = cli({"pioneer", "--id", std::to_string(id), "--kind", "none", "--month", "5"});
@@ -181,7 +181,7 @@ TEST_F(PublisherCommand, ReactivationClearsTheMonthsOfAbsence) {
     const Result r =
         cli({"publisher", "move", "--id", std::to_string(id), "--to", "active", "--month", "5"});
     EXPECT_EQ(r.code, Ok) << r.err;
-    EXPECT_NE(r.out.find("2 months"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("2 bulan"), std::string::npos) << r.out;
     auto doc = load();
     const PublisherRecord& a = doc->store().at(1);
     EXPECT_EQ(a.listKind, ListActive);
