@@ -3,6 +3,7 @@
 #include "print/ReportViewState.h"
 #include "print/TableReport.h"
 #include "reporting/Classification.h"
+#include "reporting/PublisherSelection.h"
 #include "reporting/TrendPageData.h"
 #include "text/texts/AnalysisTexts.h"
 #include "text/texts/PrintTexts.h"
@@ -47,6 +48,10 @@ int drawHoursPage(ReportContext& ctx, const PublisherSelection& selection) {
     TableReport table(ctx, columns(page));
     table.title = page.title;
     table.subtitle = page.subtitle;
+    if (const std::string notice = emptySelectionNotice(ctx.doc, selection); !notice.empty()) {
+        table.span(table.place(), notice);
+        return table.finish();
+    }
     for (const HoursRow& row : page.rows) {
         const int y = table.place();
         table.cell(0, y, row.name);

@@ -2,6 +2,7 @@
 
 #include "print/ReportViewState.h"
 #include "print/TableReport.h"
+#include "reporting/PublisherSelection.h"
 #include "reporting/TrendPageData.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
@@ -54,6 +55,10 @@ int drawAveragesPage(ReportContext& ctx, const PublisherSelection& selection) {
     TableReport table(ctx, columns());
     table.title = page.title;
     table.subtitle = page.subtitle;
+    if (const std::string notice = emptySelectionNotice(ctx.doc, selection); !notice.empty()) {
+        table.span(table.place(), notice);
+        return table.finish();
+    }
     for (const AverageRow& row : page.rows) {
         const int y = table.place();
         table.cell(Name, y, row.name);

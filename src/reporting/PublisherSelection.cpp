@@ -4,6 +4,8 @@
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/StringTable.h"
 #include "text/texts/AnalysisTexts.h"
 
 namespace velno {
@@ -87,6 +89,18 @@ std::string congregationSuffix(const CVelnoDoc& doc) {
 std::string customCategoryName(const CVelnoDoc& doc) {
     if (!doc.settings().customCategoryEnabled) return {};
     return text::cp1252ToUtf8(trimmed(doc.settings().customCategoryName));
+}
+
+std::string emptySelectionNotice(const CVelnoDoc& doc, const PublisherSelection& selection) {
+    if (selection.kind != Selection::Custom) return {};
+    const std::string name = customCategoryName(doc);
+    if (name.empty()) return text::tr(text::TxNoCustomCategory);
+    const RecordStore& store = doc.store();
+    for (int pos = 1; pos < store.recordCount(); ++pos) {
+        const PublisherRecord& r = store.at(pos);
+        if (r.listKind == ListActive && (r.flags & RecordFlag::CustomCategory)) return {};
+    }
+    return text::arg(text::tr(text::TxCustomCategoryEmpty), name);
 }
 
 }  // namespace velno

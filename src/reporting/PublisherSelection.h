@@ -44,5 +44,8 @@ std::string congregationName(const CVelnoDoc& doc);
 std::string congregationSuffix(const CVelnoDoc& doc);
 // The custom category's name (UTF-8) while one is enabled, else empty.
 std::string customCategoryName(const CVelnoDoc& doc);
+// For the custom category's pages: one line saying why the table is empty
+// (no category defined, or nobody active in it); empty otherwise.
+std::string emptySelectionNotice(const CVelnoDoc& doc, const PublisherSelection& selection);
 
 }  // namespace velno

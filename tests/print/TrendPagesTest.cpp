@@ -220,14 +220,27 @@ TEST(MonthAveragesPage, ClosingAveragesByServiceKind) {
     EXPECT_EQ(static_cast<int>(page.lines.size()), heading + 3);
 }
 
-TEST(MonthAveragesPage, WithoutACustomCategoryTheSubtitleIsTheCongregation) {
+TEST(MonthAveragesPage, WithoutACustomCategoryTheSubtitleIsTheCongregationAndALineSaysWhy) {
     Trends f;
     f.doc.settings().customCategoryEnabled = 0;
     for (const int kind : {11, 38}) {
         const DrawnReport page(f.doc, drawerOf(kind));
         ASSERT_GE(page.lines.size(), 2u);
         EXPECT_EQ(page.lines[1].runs[0].text, "Bukit Hijau") << kind;
+        EXPECT_NE(nullptr, lineOf(page, "Belum ada kategori tambahan")) << kind;
+        EXPECT_EQ(nullptr, lineOf(page, "Saputra")) << kind;
     }
+    // A category nobody active belongs to says so; one with a member has no such line.
+    f.doc.settings().customCategoryEnabled = 1;
+    for (const int kind : {11, 38}) {
+        EXPECT_EQ(nullptr, lineOf(DrawnReport(f.doc, drawerOf(kind)), "Belum ada")) << kind;
+        EXPECT_NE(nullptr, lineOf(DrawnReport(f.doc, drawerOf(kind)), "Saputra")) << kind;
+    }
+    f.doc.store().recordById(103)->flags = PrivilegeBaptizedBrother;
+    for (const int kind : {11, 38})
+        EXPECT_NE(nullptr, lineOf(DrawnReport(f.doc, drawerOf(kind)),
+                                  "Belum ada penyiar aktif dalam kategori \"Penerjemah\"."))
+            << kind;
 }
 
 TEST(MonthAveragesPage, GroupWithoutMembersDrawsNothing) {
