@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "reporting/RecordCard.h"
 #include "reporting/ReportPredicates.h"
@@ -26,6 +28,7 @@ using namespace text;
 
 constexpr char kTab = '\t';
 constexpr int kMonthsExported = 24;
+using HouseholdMap = std::unordered_map<PublisherId, std::vector<int>>;
 
 // Texts of the table go into the files in the records' code page.
 std::string label(int id) {
@@ -121,10 +124,9 @@ std::string otherInfoOf(const PublisherExtension* extension) {
 
 // The other people of the record's household: the head first (for a
 // member), then the members in the household's order.
-std::string householdText(const CVelnoDoc& doc, int pos) {
+std::string householdText(const CVelnoDoc& doc, int pos, const HouseholdMap& households) {
     const RecordStore& store = doc.store();
-    const PublisherRecord& r = store.at(pos);
-    const int head = householdHeadOf(store, r);
+    const int head = householdHeadOf(store, store.at(pos));
     if (head < 0) return {};
     std::string names;
     const auto add = [&](int p) {
@@ -133,7 +135,8 @@ std::string householdText(const CVelnoDoc& doc, int pos) {
         names += doc.displayName(p);
     };
     add(head);
-    for (const int member : householdMembers(store, store.at(head).id)) add(member);
+    if (const auto it = households.find(store.at(head).id); it != households.end())
+        for (const int member : it->second) add(member);
     return names;
 }
 
@@ -234,11 +237,12 @@ ExportedFile emergencyContactExport(CVelnoDoc& doc) {
     lines.header({TxColPhone, TxColMobile, TxColPhone3}, "3");
     lines.headerEnd({TxColSpecialNeeds, TxColGroup});
     const RecordStore& store = doc.store();
+    const HouseholdMap households = allHouseholdMembers(store);
     for (int pos = 1; pos < store.recordCount(); ++pos) {
         const PublisherRecord& r = store.at(pos);
         if (r.listKind >= ListMoved) continue;
         if (r.listKind != ListActive && !isHouseholdHead(r)) continue;
-        const std::string household = householdText(doc, pos);
+        const std::string household = householdText(doc, pos, households);
         // A member without a household to name and without a contact of its
         // own has nothing for this list.
         if (r.household >= 10 && !isHouseholdHead(r) && r.emergId == 0 && household.empty())
