@@ -68,6 +68,13 @@ public:
         return *this;
     }
     DelimitedLines& number(int value) { return field(std::to_string(value)); }
+    // The columns every list starts with: name, address and two telephones.
+    DelimitedLines& person(std::string_view name, const PublisherRecord& r) {
+        return field(name)
+            .field(fieldText(r.addr))
+            .field(fieldText(r.phone))
+            .field(fieldText(r.phone2));
+    }
     void end() { out_ += "\r\n"; }
     std::string take() { return std::move(out_); }
 
@@ -216,10 +223,7 @@ ExportedFile contactListExport(CVelnoDoc& doc) {
         const PublisherExtension* extension = nullptr;
         const std::string name = longNameOr(doc, pos, &extension);
         const PublisherRecord& r = doc.store().at(pos);
-        lines.field(name)
-            .field(fieldText(r.addr))
-            .field(fieldText(r.phone))
-            .field(fieldText(r.phone2))
+        lines.person(name, r)
             .field(fieldText(r.phone3))
             .field(emailOf(extension))
             .field(otherInfoOf(extension))
@@ -260,10 +264,7 @@ ExportedFile emergencyContactExport(CVelnoDoc& doc) {
             if (const auto bytes = doc.readEntryByKey(doc.emergency(), r.emergId))
                 contact = entryFromBytes<EmergencyContact>(*bytes);
 
-        lines.field(name)
-            .field(fieldText(r.addr))
-            .field(fieldText(r.phone))
-            .field(fieldText(r.phone2))
+        lines.person(name, r)
             .field(fieldText(r.phone3))
             .field(emailOf(extension))
             .field(household)
@@ -292,10 +293,7 @@ ExportedFile cardHeaderExport(CVelnoDoc& doc) {
         const PublisherExtension* extension = nullptr;
         const std::string name = longNameOr(doc, pos, &extension);
         const PublisherRecord& r = doc.store().at(pos);
-        lines.field(name)
-            .field(fieldText(r.addr))
-            .field(fieldText(r.phone))
-            .field(fieldText(r.phone2))
+        lines.person(name, r)
             .field(date(r.birdate))
             .field(date(r.bapdate))
             .field(mark(r.hope == 'A'))

@@ -69,13 +69,17 @@ TEST(ExportDialogs, MonthlyExportByKeyboardThenYesOpensTheFile) {
         EXPECT_EQ("November", dialog->monthBox()->currentText().toStdString());
         EXPECT_TRUE(dialog->commaButton()->isChecked());
         EXPECT_FALSE(dialog->headerBox()->isChecked());
+        // Side by side with other tests the dialog may not be the active window.
+        dialog->activateWindow();
+        (void)QTest::qWaitForWindowActive(dialog);
         dialog->monthBox()->setFocus();
         QTest::keyClick(dialog->monthBox(), Qt::Key_Up);
         QTest::keyClick(dialog->monthBox(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        ASSERT_EQ(dialog->commaButton(), dialog->focusWidget());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
         EXPECT_TRUE(dialog->tabButton()->isChecked());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(dialog->headerBox(), QApplication::focusWidget());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(dialog->headerBox(), dialog->focusWidget());
         QTest::keyClick(dialog->headerBox(), Qt::Key_Space);
         look(*dialog, "dialog129-monthly-export");
         QTest::keyClick(dialog->headerBox(), Qt::Key_Return);
