@@ -1,5 +1,6 @@
-// Backup, restore, writing a group file and building the import list, on
-// a data folder at full capacity with six snapshot months.
+// Backup, restore, writing a group file, building the import list and the
+// delimited exports, on a data folder at full capacity with six snapshot
+// months.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 
 #include "FullCapacityFolder.h"
 #include "exchange/BackupSet.h"
+#include "exchange/DelimitedExports.h"
 #include "exchange/GroupExchangeFile.h"
 #include "exchange/ImportSelectionModel.h"
 #include "exchange/Restore.h"
@@ -154,6 +156,34 @@ void BM_ImportList(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_ImportList)->Unit(benchmark::kMillisecond);
+
+// Each delimited export built and written into Exports. Every third active
+// publisher heads a household of two more, so the emergency list names
+// members on most of its rows.
+void BM_DelimitedExport(benchmark::State& state) {
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(fullFolder());
+    const auto& active = doc.store().subList(ListActive);
+    for (std::size_t k = 0; k + 2 < active.size(); k += 3) {
+        PublisherRecord& head = doc.store().at(active[k]);
+        head.flags |= RecordFlag::HouseholdHead;
+        doc.store().at(active[k + 1]).household = head.id;
+        doc.store().at(active[k + 2]).household = head.id;
+    }
+    const auto kind = static_cast<DelimitedExport>(state.range(0));
+    MonthlyExportChoice choice;
+    choice.month0 = doc.reportMonth().reportMonth0;
+    choice.header = true;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const ExportedFile file = buildExport(doc, kind, choice);
+        bytes = file.bytes.size();
+        if (!writeExport(doc, file)) state.SkipWithError("export not written");
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_DelimitedExport)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

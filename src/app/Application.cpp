@@ -217,7 +217,7 @@ int runApplication(int argc, char** argv) {
         window.installEventFilter(&quitAfterPaint);
     window.show();
     if (!started.readOnlyMessage.empty()) prompter.tell(started.readOnlyMessage, Icon::Error);
-    window.tellStartupNotice();
+    window.endOfLoad();
     const int result = app.exec();
     doc.setPrompter(nullptr);
     return result;

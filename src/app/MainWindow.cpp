@@ -390,11 +390,16 @@ void MainWindow::documentReloaded() {
         view_.returnToPanel();
     applyMode();
     // Opening a snapshot and coming back from one are loads too.
-    tellStartupNotice();
+    endOfLoad();
 }
 
 void MainWindow::tellStartupNotice() {
     if (doc_.settings().nag == 0) prompter_.tell(startupNotice(), Icon::Information);
+}
+
+void MainWindow::endOfLoad() {
+    tellStartupNotice();
+    warnOfExportFiles(doc_, this);
 }
 
 // ---- fonts ----------------------------------------------------------------------

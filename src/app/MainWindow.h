@@ -57,6 +57,9 @@ public:
     void refreshAll() override;
     // The start-up notice, at the end of every load unless switched off.
     void tellStartupNotice();
+    // What ends every load: the notice, then the warning about unprotected
+    // exports in the data folder.
+    void endOfLoad();
     void help(HelpTopic topic) override;
 
     // Runs a command by id as the menus and the panel do.

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/Cli.h"
+#include "exchange/ExportFilesWarningModel.h"
 #include "session/StartInstance.h"
 #include "store/FixedText.h"
 #include "store/OldReports.h"
@@ -123,6 +124,10 @@ int FolderSession::open() {
                                        shown(folder() / f.file), f.reason));
     }
     if (context_.options.snapshot) return openSnapshot(*context_.options.snapshot);
+    // Unprotected lists an earlier version left in the data folder go with
+    // the command's save (held like the load's own writes).
+    if (access_ == FolderAccess::ReadWrite && doc_->folder().holdingWrites())
+        (void)removeUnprotectedExports(doc_->folder());
     return Ok;
 }
 

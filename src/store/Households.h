@@ -4,6 +4,7 @@
 // Every reader of households (the dialogs, the lists, the exports) finds
 // them here.
 
+#include <unordered_map>
 #include <vector>
 
 #include "store/PublisherRecord.h"
@@ -20,6 +21,10 @@ inline bool isHouseholdHead(const PublisherRecord& record) {
 // active first, then the inactive, then the Bible students, each in store
 // order. Records of the other lists never belong to a household.
 std::vector<int> householdMembers(const RecordStore& store, PublisherId head);
+
+// The members of every household at once, for readers that visit every
+// record: the head's id -> store positions in householdMembers' order.
+std::unordered_map<PublisherId, std::vector<int>> allHouseholdMembers(const RecordStore& store);
 
 // Store position of the household's head for a member (or the head
 // itself), -1 when the record belongs to no household.

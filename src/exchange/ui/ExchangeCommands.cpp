@@ -7,11 +7,17 @@
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
 #include "exchange/CollectionFileModel.h"
+#include "exchange/DelimitedExports.h"
+#include "exchange/ExportFilesWarningModel.h"
 #include "exchange/ImportSelectionModel.h"
+#include "exchange/MonthlyExportModel.h"
+#include "exchange/ui/ExportDialogs.h"
 #include "exchange/ui/GroupFileDialogs.h"
 #include "reporting/ui/ReportListDialog.h"
 #include "session/SettingsFile.h"
 #include "store/CVelnoDoc.h"
+#include "store/ExportsFolder.h"
+#include "store/ui/DesktopFileOpener.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
@@ -74,7 +80,36 @@ void importGroupFile(CVelnoDoc& doc, QWidget* parent) {
     dialog.exec();
 }
 
+// A repaired link to extended information marks the document changed.
+void offerExport(ShellContext& s, FileOpener& opener,
+                 const std::optional<std::filesystem::path>& path, bool wasDirty) {
+    if (s.doc().dirty != wasDirty) s.refreshAll();
+    if (path) offerToOpenExport(s.doc().prompter(), opener, *path);
+}
+
+void exportList(ShellContext& s, FileOpener& opener, DelimitedExport kind) {
+    CVelnoDoc& doc = s.doc();
+    const bool wasDirty = doc.dirty;
+    const auto path = writeExport(doc, buildExport(doc, kind));
+    offerExport(s, opener, path, wasDirty);
+}
+
+void exportMonthly(ShellContext& s, FileOpener& opener) {
+    MonthlyExportModel model(s.doc());
+    MonthlyExportDialog dialog(model, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted) return;
+    const bool wasDirty = s.doc().dirty;
+    offerExport(s, opener, model.accept(), wasDirty);
+}
+
 }  // namespace
+
+void warnOfExportFiles(CVelnoDoc& doc, QWidget* parent) {
+    runExportFilesWarning(doc, [parent](ExportFilesWarningModel& model) {
+        ExportFilesWarningDialog dialog(model, parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
 
 void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderChooser chooser,
                               MailComposer& mail) {
@@ -91,6 +126,21 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
         [&s, chooser] { backupOrRestore(s, BackupDialogModel::Mode::Restore, chooser); },
         Enable::LiveData));
     s.doc().whenClosingSaved = backUpAtExit;
+    static DesktopFileOpener opener;
+    r.add(command(cmd::ExportMonthly, TxMExportMonthly, [&s] { exportMonthly(s, opener); }));
+    const std::pair<int, DelimitedExport> lists[] = {
+        {cmd::ExportContacts, DelimitedExport::Contacts},
+        {cmd::ExportEmergency, DelimitedExport::Emergency},
+        {cmd::ExportCardHeader, DelimitedExport::CardHeader},
+        {cmd::ExportAttendance, DelimitedExport::Attendance},
+        {cmd::ExportSummary, DelimitedExport::Summary},
+    };
+    const int labels[] = {TxMExportContacts, TxMExportEmergency, TxMExportCardHeader,
+                          TxMExportAttendance, TxMExportSummary};
+    for (std::size_t k = 0; k < std::size(lists); ++k) {
+        const DelimitedExport kind = lists[k].second;
+        r.add(command(lists[k].first, labels[k], [&s, kind] { exportList(s, opener, kind); }));
+    }
     ReportListDialog::setGroupFileActions(
         [&s, &mail](QWidget* parent) { makeGroupFile(s.doc(), mail, parent); },
         [&s](QWidget* parent) { importGroupFile(s.doc(), parent); });

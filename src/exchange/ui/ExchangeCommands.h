@@ -4,6 +4,8 @@
 
 #include "exchange/ui/BackupDialog.h"
 
+class QWidget;
+
 namespace velno::app {
 class CommandRegistry;
 class ShellContext;
@@ -11,6 +13,7 @@ class ShellContext;
 
 namespace velno {
 
+class CVelnoDoc;
 class MailComposer;
 
 // `chooser` is the program's folder picker; `mail` composes mail.
@@ -18,5 +21,9 @@ void registerExchangeCommands(app::CommandRegistry& registry, app::ShellContext&
                               FolderChooser chooser, MailComposer& mail);
 // The report list's group-file buttons forget the shell (its window closes).
 void unregisterExchangeCommands();
+
+// The end of every load: the warning about unprotected exports left in the
+// data folder (dialog 130 when a month's export is found).
+void warnOfExportFiles(CVelnoDoc& doc, QWidget* parent);
 
 }  // namespace velno
