@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reporting/PioneerCredit.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
@@ -181,6 +182,10 @@ int ImportSelectionModel::merge() {
         if (file.serviceKind[s] != 0) r.serviceKind[s] = file.serviceKind[s];
         take(r.credit[s], file.credit[s]);
         const std::string remark = image_.remarkOf(file, s);
+        // A spreadsheet carries no credit: a regular pioneer's comes from
+        // the remark.
+        if (mode_ == Mode::Csv && r.kindAt(s) == ServiceRegular)
+            r.credit[s] = static_cast<std::uint16_t>(importedCredit(r.hours[s], remark));
         if (!remark.empty()) {
             RemarkEntry entry{};
             setFieldText(entry.text, remark);
