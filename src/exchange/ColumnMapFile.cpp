@@ -71,8 +71,15 @@ bool loadColumnMap(const CVelnoDoc& doc, ColumnMap& map) {
     return readColumnMap(read.bytes, map);
 }
 
+FileResult writeCsvMapFile(CVelnoDoc& doc, const std::string& name, const Bytes& bytes) {
+    if (doc.folder().isReadOnly() || doc.folder().isMemoryOnly())
+        return doc.folder().write(name, bytes);
+    const DataFolder direct(doc.folder().path());
+    return direct.write(name, bytes);
+}
+
 FileResult saveColumnMap(CVelnoDoc& doc, const ColumnMap& map) {
-    return doc.folder().write(kFileName, columnMapBytes(map));
+    return writeCsvMapFile(doc, kFileName, columnMapBytes(map));
 }
 
 }  // namespace velno

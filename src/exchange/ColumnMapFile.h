@@ -55,7 +55,10 @@ Bytes columnMapBytes(const ColumnMap& map);
 // The data folder's saved map; nothing when it is missing, empty or not a
 // map.
 bool loadColumnMap(const CVelnoDoc& doc, ColumnMap& map);
-// Written through the document's folder; a failure names the file.
+// The map files are the import's memory, not data: they reach the disk
+// when a map dialog continues, also while the data's own writes wait for a
+// save. Refused in a read-only (snapshot) folder; a failure names the file.
+FileResult writeCsvMapFile(CVelnoDoc& doc, const std::string& name, const Bytes& bytes);
 FileResult saveColumnMap(CVelnoDoc& doc, const ColumnMap& map);
 
 }  // namespace velno

@@ -1,5 +1,6 @@
 #include "exchange/NameMapFile.h"
 
+#include "exchange/ColumnMapFile.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 
@@ -43,7 +44,7 @@ std::vector<NameMapEntry> loadNameMap(const CVelnoDoc& doc) {
 }
 
 FileResult saveNameMap(CVelnoDoc& doc, const std::vector<NameMapEntry>& entries) {
-    return doc.folder().write(kFileName, nameMapBytes(entries));
+    return writeCsvMapFile(doc, kFileName, nameMapBytes(entries));
 }
 
 }  // namespace velno
