@@ -2,6 +2,8 @@
 // The exchange commands of the menus: backup and restore, and the group
 // file buttons of the report list.
 
+#include <filesystem>
+
 #include "exchange/ui/BackupDialog.h"
 
 namespace velno::app {
@@ -11,6 +13,7 @@ class ShellContext;
 
 namespace velno {
 
+class CVelnoDoc;
 class MailComposer;
 
 // `chooser` is the program's folder picker; `mail` composes mail.
@@ -18,5 +21,9 @@ void registerExchangeCommands(app::CommandRegistry& registry, app::ShellContext&
                               FolderChooser chooser, MailComposer& mail);
 // The report list's group-file buttons forget the shell (its window closes).
 void unregisterExchangeCommands();
+
+// The CSV report import from its file on: the file's check, the column map,
+// the name map and the import selection, each dialog modal on `parent`.
+void runCsvImport(CVelnoDoc& doc, const std::filesystem::path& path, QWidget* parent);
 
 }  // namespace velno
