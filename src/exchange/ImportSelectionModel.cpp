@@ -1,6 +1,7 @@
 #include "exchange/ImportSelectionModel.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "reporting/PioneerCredit.h"
 #include "store/CVelnoDoc.h"
@@ -79,17 +80,19 @@ void ImportSelectionModel::build() {
         items_.push_back(item);
         positions_.push_back(pos);
     };
+    // The first publisher of the normal list with exactly these names, by
+    // last name and first name (a spreadsheet's month may have 1500 rows).
+    std::unordered_map<std::string, int> byName;
+    auto key = [](const PublisherRecord& r) {
+        return fieldText(r.lname) + '\0' + fieldText(r.fname);
+    };
+    for (int p = 1; p < doc_.store().recordCount(); ++p)
+        if (doc_.store().at(p).listKind == ListActive) byName.emplace(key(doc_.store().at(p)), p);
     for (int k = 1; k <= count; ++k) {
         const PublisherRecord& file = image_.records[static_cast<std::size_t>(k - 1)];
-        // The first publisher of the normal list with exactly these names.
-        int pos = 0;
-        for (int p = 1; p < doc_.store().recordCount() && !pos; ++p) {
-            const PublisherRecord& r = doc_.store().at(p);
-            if (r.listKind == ListActive && fieldText(r.lname) == fieldText(file.lname) &&
-                fieldText(r.fname) == fieldText(file.fname))
-                pos = p;
-        }
-        if (!pos) continue;
+        const auto found = byName.find(key(file));
+        if (found == byName.end()) continue;
+        const int pos = found->second;
         const PublisherRecord& stored = doc_.store().at(pos);
         const std::string name = utf8(doc_.displayName(pos));
         auto compare = [&](int month0) {

@@ -1,6 +1,8 @@
 #include "exchange/NameMapModel.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
@@ -67,22 +69,23 @@ void NameMapModel::build() {
     const bool rowForm = familyFirstOf(mode_, familyFirst_);
     // The normal list's names in the rows' form, once.
     std::vector<std::pair<std::string, int>> names;
-    for (int pos = 1; pos < store.recordCount(); ++pos)
-        if (store.at(pos).listKind == ListActive)
-            names.emplace_back(displayNameOf(store.at(pos), rowForm), pos);
+    std::unordered_map<std::string, int> byName;  // the first of equal names
+    for (int pos = 1; pos < store.recordCount(); ++pos) {
+        if (store.at(pos).listKind != ListActive) continue;
+        names.emplace_back(displayNameOf(store.at(pos), rowForm), pos);
+        byName.emplace(names.back().first, pos);
+    }
+    std::unordered_set<std::string> listed;
     std::vector<bool> matched(static_cast<std::size_t>(store.recordCount()), false);
     for (std::size_t g = 0; g < table_.rows.size(); ++g) {
         CsvRowEntry entry;
         entry.row = static_cast<int>(g + 1);
         entry.name = csvRowName(table_.rows[g], map_, mode_, familyFirst_);
         if (!entry.name.empty()) {
-            const auto it = std::find_if(names.begin(), names.end(),
-                                         [&](const auto& n) { return n.first == entry.name; });
-            if (it != names.end()) {
+            if (const auto it = byName.find(entry.name); it != byName.end()) {
                 entry.id = store.at(it->second).id;
                 matched[static_cast<std::size_t>(it->second)] = true;
-            } else if (std::none_of(left_.begin(), left_.end(),
-                                    [&](const auto& u) { return u.name == entry.name; })) {
+            } else if (listed.insert(entry.name).second) {
                 left_.push_back({entry.name, 0});
             }
         }
