@@ -7,36 +7,26 @@
 #include <string_view>
 #include <vector>
 
+#include "SmallCongregation.h"
 #include "exchange/ColumnMapModel.h"
 #include "exchange/CsvFile.h"
 #include "exchange/CsvReportReader.h"
 #include "exchange/ImportSelectionModel.h"
 #include "exchange/NameMapModel.h"
 #include "store/CVelnoDoc.h"
-#include "store/FixedText.h"
 
 using namespace velno;
 
 namespace {
 
+// Regular pioneers among them, for the credit rule.
 CVelnoDoc& congregation() {
     static CVelnoDoc* doc = [] {
-        auto* d = new CVelnoDoc;
-        d->setToday({2025, 5, 5});
-        d->folder().setMemoryOnly(true);
-        initHeaderRecord(d->store().header());
-        d->store().setRecordCount(1);
-        const char* names[][2] = {{"Budi", "Santoso"}, {"Ani", "Wijaya"}, {"A", "B"}, {"", ""}};
-        for (int i = 0; i < 4; ++i) {
-            PublisherRecord r{};
-            r.id = static_cast<PublisherId>(20 + i);
-            setFieldText(r.fname, names[i][0]);
-            setFieldText(r.lname, names[i][1]);
-            r.listKind = ListActive;
-            for (auto& kind : r.serviceKind) kind = static_cast<std::uint8_t>(i % 3);
-            d->store().append(r);
-        }
-        d->rebuildIndex();
+        CVelnoDoc* d =
+            fuzz::smallCongregation({{"Budi", "Santoso"}, {"Ani", "Wijaya"}, {"A", "B"}, {"", ""}});
+        for (int pos = 1; pos < d->store().recordCount(); ++pos)
+            for (auto& kind : d->store().at(pos).serviceKind)
+                kind = static_cast<std::uint8_t>((pos - 1) % 3);
         return d;
     }();
     return *doc;

@@ -225,6 +225,11 @@ bool loadCsv(const fs::path& path, CsvTable& table, std::string& message) {
     return parseCsv(text, table, message);
 }
 
+std::string_view csvField(const CsvRow& row, int column) {
+    if (column < 0 || column >= static_cast<int>(row.fields.size())) return {};
+    return trimmed(row.fields[static_cast<std::size_t>(column)]);
+}
+
 int leadingNumber(std::string_view text) {
     text = trimmed(text);
     long value = 0;

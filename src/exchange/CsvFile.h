@@ -45,6 +45,10 @@ struct CsvRow {
     std::string problem;
 };
 
+// A row's field at a 0-based column, trimmed; empty when the row is
+// shorter or the column is not assigned (-1).
+std::string_view csvField(const CsvRow& row, int column);
+
 struct CsvTable {
     char delimiter = ',';
     std::vector<std::string> header;  // Windows-1252

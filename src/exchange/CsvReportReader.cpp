@@ -7,15 +7,6 @@ namespace velno {
 
 using namespace StudiesWord;
 
-namespace {
-
-std::string_view fieldOf(const CsvRow& row, int column) {
-    if (column < 0 || column >= static_cast<int>(row.fields.size())) return {};
-    return trimmed(row.fields[static_cast<std::size_t>(column)]);
-}
-
-}  // namespace
-
 void readCsvReports(const CVelnoDoc& doc, const CsvTable& table, const ColumnMap& map,
                     const std::vector<CsvRowEntry>& rows, const std::string& path,
                     ImportImage& image) {
@@ -30,10 +21,10 @@ void readCsvReports(const CVelnoDoc& doc, const CsvTable& table, const ColumnMap
         if (!stored) continue;
         const CsvRow& row = table.rows[static_cast<std::size_t>(entry.row - 1)];
         PublisherRecord r = *stored;
-        const int hours = leadingNumber(fieldOf(row, map.column[TargetHours]));
+        const int hours = leadingNumber(csvField(row, map.column[TargetHours]));
         bool shared = false;
         if (map.column[TargetShared] >= 0) {
-            const std::string_view mark = fieldOf(row, map.column[TargetShared]);
+            const std::string_view mark = csvField(row, map.column[TargetShared]);
             shared = !mark.empty() && mark != "0";
         }
         // Without a mark the hours decide, when the rule says so.
@@ -41,14 +32,14 @@ void readCsvReports(const CVelnoDoc& doc, const CsvTable& table, const ColumnMap
         if (shared) {
             if (hours >= 1 && hours <= csv::kMaxHours)
                 r.hours[s] = static_cast<std::uint16_t>(hours);
-            const int studies = leadingNumber(fieldOf(row, map.column[TargetStudies]));
+            const int studies = leadingNumber(csvField(row, map.column[TargetStudies]));
             // Only the studies' bits: quarter hours stored for the month stay.
             if (studies >= 1 && studies <= csv::kMaxStudies)
                 r.studiesWord[s] =
                     static_cast<std::uint16_t>((r.studiesWord[s] & ~StudiesMask) | studies);
             r.studiesWord[s] |= SharedOrUnderHour;
         }
-        const std::string_view remark = fieldOf(row, map.column[TargetRemark]);
+        const std::string_view remark = csvField(row, map.column[TargetRemark]);
         if (remark.size() >= csv::kMinRemark) {
             image.remarks.emplace_back(remark.substr(0, groupfile::kRemarkText));
             r.remarkIndex[s] = static_cast<std::uint16_t>(image.remarks.size());

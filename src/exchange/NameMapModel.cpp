@@ -14,11 +14,6 @@ namespace velno {
 
 namespace {
 
-std::string fieldOf(const CsvRow& row, int column) {
-    if (column < 0 || column >= static_cast<int>(row.fields.size())) return {};
-    return std::string(trimmed(row.fields[static_cast<std::size_t>(column)]));
-}
-
 bool familyFirstOf(CsvNameMode mode, bool storeFamilyFirst) {
     switch (mode) {
         case CsvNameMode::Separate:
@@ -38,13 +33,13 @@ std::string csvRowName(const CsvRow& row, const ColumnMap& map, CsvNameMode mode
     if (!row.problem.empty()) return {};
     std::string name;
     if (mode == CsvNameMode::Separate) {
-        const std::string first = fieldOf(row, map.column[TargetFirst]);
-        const std::string last = fieldOf(row, map.column[TargetLast]);
+        const std::string first(csvField(row, map.column[TargetFirst]));
+        const std::string last(csvField(row, map.column[TargetLast]));
         if (first.size() < 2 && last.size() < 2) return {};
         name = familyFirst ? last + ", " + first : first + " " + last;
     } else {
-        name =
-            fieldOf(row, map.column[mode == CsvNameMode::LastFirst ? TargetLastFirst : TargetName]);
+        name = csvField(row,
+                        map.column[mode == CsvNameMode::LastFirst ? TargetLastFirst : TargetName]);
     }
     return name.substr(0, csv::kMaxName);
 }
