@@ -1,6 +1,6 @@
-// Backup, restore, writing a group file, building the import list and the
-// delimited exports, on a data folder at full capacity with six snapshot
-// months.
+// Backup, restore, writing a group file, building the import list, the CSV
+// import's list and the delimited exports, on a data folder at full capacity
+// with six snapshot months.
 
 #include <benchmark/benchmark.h>
 
@@ -9,11 +9,15 @@
 
 #include "FullCapacityFolder.h"
 #include "exchange/BackupSet.h"
+#include "exchange/CsvFile.h"
+#include "exchange/CsvReportReader.h"
 #include "exchange/DelimitedExports.h"
 #include "exchange/GroupExchangeFile.h"
 #include "exchange/ImportSelectionModel.h"
+#include "exchange/NameMapModel.h"
 #include "exchange/Restore.h"
 #include "store/CVelnoDoc.h"
+#include "store/FixedText.h"
 #include "store/Snapshots.h"
 
 namespace {
@@ -184,6 +188,47 @@ void BM_DelimitedExport(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_DelimitedExport)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+// A spreadsheet's month of 1500 rows, every active publisher named (some
+// twice) and a few names nobody has: the file's check, the name map, the
+// rows read and the import list.
+void BM_CsvImportList(benchmark::State& state) {
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(fullFolder());
+    std::vector<int> active;
+    for (int pos = 1; pos < doc.store().recordCount(); ++pos)
+        if (doc.store().at(pos).listKind == ListActive) active.push_back(pos);
+    if (active.empty()) {
+        state.SkipWithError("no active publishers");
+        return;
+    }
+    std::string text = "Depan;Keluarga;Berdinas;PAR;Jam;Keterangan\r\n";
+    constexpr int kRows = 1500;
+    for (int g = 0; g < kRows; ++g) {
+        const PublisherRecord& r =
+            doc.store().at(active[static_cast<std::size_t>(g) % active.size()]);
+        const std::string first = g % 50 == 49 ? "Tamu" + std::to_string(g) : fieldText(r.fname);
+        text += first + ";" + fieldText(r.lname) + ";1;" + std::to_string(g % 4) + ";" +
+                std::to_string(1 + g % 70) + ";" + (g % 3 ? "" : "15 jam") + "\r\n";
+    }
+    ColumnMap map;
+    map.column = {0, 1, 2, 3, 4, 5, -1, -1};
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        CsvTable table;
+        std::string message;
+        if (!parseCsv(text, table, message)) state.SkipWithError("file refused");
+        NameMapModel names(doc, table, map, CsvNameMode::Separate, {});
+        ImportImage image;
+        readCsvReports(doc, table, map, names.rows(), "bench.csv", image);
+        ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::Csv);
+        lines = model.lines().size();
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["rows"] = kRows;
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_CsvImportList)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

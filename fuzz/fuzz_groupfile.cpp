@@ -5,33 +5,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "SmallCongregation.h"
 #include "exchange/GroupExchangeFile.h"
 #include "exchange/ImportSelectionModel.h"
 #include "store/CVelnoDoc.h"
-#include "store/FixedText.h"
 
 using namespace velno;
 
 namespace {
 
 CVelnoDoc& congregation() {
-    static CVelnoDoc* doc = [] {
-        auto* d = new CVelnoDoc;
-        d->setToday({2025, 5, 5});
-        d->folder().setMemoryOnly(true);
-        initHeaderRecord(d->store().header());
-        d->store().setRecordCount(1);
-        for (int i = 0; i < 4; ++i) {
-            PublisherRecord r{};
-            r.id = static_cast<PublisherId>(20 + i);
-            setFieldText(r.fname, i % 2 ? "A" : "");
-            setFieldText(r.lname, i < 2 ? "B" : "");
-            r.listKind = ListActive;
-            d->store().append(r);
-        }
-        d->rebuildIndex();
-        return d;
-    }();
+    static CVelnoDoc* doc = fuzz::smallCongregation({{"", "B"}, {"A", "B"}, {"", ""}, {"A", ""}});
     return *doc;
 }
 

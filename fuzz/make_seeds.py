@@ -74,6 +74,32 @@ def main():
     write("fuzz_catalogue", "one-entry", bytes(entry) + bytes(512 * 9))
 
     write("fuzz_viewoptions", "family-first", bytes([1, 0, 0, 0, 0, 1, 1]))
+    csv_seeds()
+
+
+def csv_seeds():
+    """The report import's files; they need no demo folder."""
+    write("fuzz_csv", "semicolons", (
+        "Depan;Keluarga;Berdinas;PAR;Jam;Ket\r\nBudi;Santoso;1;2;60;15 jam\r\n"
+        "Ani;Wijaya;0;0;0\r\n\"Jos\xc3\xa9\";\"O\"\"Neil\";1;1;740;x\r\n").encode("latin-1"))
+    write("fuzz_csv", "tabs-utf8", (
+        "\ufeffNama\tBerdinas\tPAR\tJam\tKet\tX\nBudi Santoso\t1\t3\t12\t20*\t\n"
+        "\u0141ukasz\t1\t0\t5\t\t\n").encode("utf-8"))
+    write("fuzz_csv", "commas", b"Nama,B,P,J,K\nSantoso, Budi,1,2,3,60!\n\"Wijaya, Ani\",1,0,0,\n")
+
+    vnmap = bytearray(840)
+    for t, column in enumerate([0, 1, 2, 3, 4, 5, -1, -1]):
+        vnmap[4 * t:4 * t + 4] = struct.pack("<i", column)
+    vnmap[36:40] = struct.pack("<i", 1)
+    for t, head in enumerate([b"Depan", b"Keluarga", b"Berdinas", b"PAR", b"Jam", b"Ket"]):
+        vnmap[40 + 80 * t:40 + 80 * t + len(head)] = head
+    vnmap[760:770] = b"Version 10"
+    write("fuzz_csvmaps", "vnmap", bytes(vnmap))
+    record = bytearray(128)
+    record[0:14] = b"Santoso, Budi\0"[:14]
+    record[60:70] = b"B. Santoso"
+    record[120:122] = struct.pack("<H", 120)
+    write("fuzz_csvmaps", "tpmap", bytes(record) * 2)
 
 
 if __name__ == "__main__":

@@ -54,6 +54,7 @@ std::optional<Arguments> Arguments::parse(std::string_view command,
             error = text::arg(text::tr(text::TxCliMissingValue), option);
             return std::nullopt;
         }
+        result.repeated_[option].push_back(value);
         result.values_[option] = value;
     }
     return result;
@@ -63,6 +64,11 @@ std::optional<std::string> Arguments::value(std::string_view name) const {
     const auto it = values_.find(std::string(name));
     if (it == values_.end()) return std::nullopt;
     return it->second;
+}
+
+std::vector<std::string> Arguments::values(std::string_view name) const {
+    const auto it = repeated_.find(std::string(name));
+    return it == repeated_.end() ? std::vector<std::string>() : it->second;
 }
 
 std::optional<long long> parseWholeNumber(std::string_view text, long long min, long long max) {

@@ -29,11 +29,15 @@ public:
 
     bool has(std::string_view name) const { return flags_.count(std::string(name)) > 0; }
     std::optional<std::string> value(std::string_view name) const;
+    // Every value of an option given more than once, in order (value()
+    // has the last).
+    std::vector<std::string> values(std::string_view name) const;
     const std::vector<std::string>& words() const { return words_; }
 
 private:
     std::set<std::string> flags_;
     std::map<std::string, std::string> values_;
+    std::map<std::string, std::vector<std::string>> repeated_;
     std::vector<std::string> words_;
 };
 

@@ -1,7 +1,9 @@
 #include "exchange/ImportSelectionModel.h"
 
 #include <algorithm>
+#include <unordered_map>
 
+#include "reporting/PioneerCredit.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "text/Cp1252.h"
@@ -78,17 +80,19 @@ void ImportSelectionModel::build() {
         items_.push_back(item);
         positions_.push_back(pos);
     };
+    // The first publisher of the normal list with exactly these names, by
+    // last name and first name (a spreadsheet's month may have 1500 rows).
+    std::unordered_map<std::string, int> byName;
+    auto key = [](const PublisherRecord& r) {
+        return fieldText(r.lname) + '\0' + fieldText(r.fname);
+    };
+    for (int p = 1; p < doc_.store().recordCount(); ++p)
+        if (doc_.store().at(p).listKind == ListActive) byName.emplace(key(doc_.store().at(p)), p);
     for (int k = 1; k <= count; ++k) {
         const PublisherRecord& file = image_.records[static_cast<std::size_t>(k - 1)];
-        // The first publisher of the normal list with exactly these names.
-        int pos = 0;
-        for (int p = 1; p < doc_.store().recordCount() && !pos; ++p) {
-            const PublisherRecord& r = doc_.store().at(p);
-            if (r.listKind == ListActive && fieldText(r.lname) == fieldText(file.lname) &&
-                fieldText(r.fname) == fieldText(file.fname))
-                pos = p;
-        }
-        if (!pos) continue;
+        const auto found = byName.find(key(file));
+        if (found == byName.end()) continue;
+        const int pos = found->second;
         const PublisherRecord& stored = doc_.store().at(pos);
         const std::string name = utf8(doc_.displayName(pos));
         auto compare = [&](int month0) {
@@ -181,6 +185,10 @@ int ImportSelectionModel::merge() {
         if (file.serviceKind[s] != 0) r.serviceKind[s] = file.serviceKind[s];
         take(r.credit[s], file.credit[s]);
         const std::string remark = image_.remarkOf(file, s);
+        // A spreadsheet carries no credit: a regular pioneer's comes from
+        // the remark.
+        if (mode_ == Mode::Csv && r.kindAt(s) == ServiceRegular)
+            r.credit[s] = static_cast<std::uint16_t>(importedCredit(r.hours[s], remark));
         if (!remark.empty()) {
             RemarkEntry entry{};
             setFieldText(entry.text, remark);

@@ -52,6 +52,33 @@ INSTANTIATE_TEST_SUITE_P(
         // A remark without a number keeps the credit.
         CreditCase{50, 3, "sakit", 3, "sakit"}, CreditCase{53, 9, "sakit", 2, "sakit"}));
 
+struct ImportedCase {
+    int hours;
+    const char* remark;
+    int expectedCredit;
+};
+
+void PrintTo(const ImportedCase& c, std::ostream* os) {
+    *os << c.hours << " h, remark \"" << c.remark << "\"";
+}
+
+class ImportedCreditRule : public ::testing::TestWithParam<ImportedCase> {};
+
+// Reports taken from a spreadsheet: no credit to start from, the ceiling
+// at 70.
+TEST_P(ImportedCreditRule, BoundsTheRemarksCreditAtSeventy) {
+    EXPECT_EQ(GetParam().expectedCredit, importedCredit(GetParam().hours, GetParam().remark));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ImportedCreditRule,
+                         ::testing::Values(ImportedCase{60, "15", 10}, ImportedCase{60, "15!", 15},
+                                           ImportedCase{60, "  15 jam", 10},
+                                           ImportedCase{50, "30*", 30}, ImportedCase{50, "50*", 40},
+                                           ImportedCase{69, "5", 1}, ImportedCase{70, "5", 0},
+                                           ImportedCase{70, "5*", 5},
+                                           ImportedCase{40, "sakit 10", 0}, ImportedCase{40, "", 0},
+                                           ImportedCase{0, "999", 70}));
+
 TEST(CreditLabel, ShowsOnlyAPositiveCredit) {
     EXPECT_EQ("( + 5 Jam )", creditLabel(5));
     EXPECT_EQ("", creditLabel(0));

@@ -7,10 +7,15 @@
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
 #include "exchange/CollectionFileModel.h"
+#include "exchange/ColumnMapModel.h"
+#include "exchange/CsvFile.h"
+#include "exchange/CsvReportReader.h"
 #include "exchange/DelimitedExports.h"
 #include "exchange/ExportFilesWarningModel.h"
 #include "exchange/ImportSelectionModel.h"
 #include "exchange/MonthlyExportModel.h"
+#include "exchange/NameMapModel.h"
+#include "exchange/ui/CsvMapDialogs.h"
 #include "exchange/ui/ExportDialogs.h"
 #include "exchange/ui/GroupFileDialogs.h"
 #include "reporting/ui/ReportListDialog.h"
@@ -102,6 +107,16 @@ void exportMonthly(ShellContext& s, FileOpener& opener) {
     offerExport(s, opener, model.accept(), wasDirty);
 }
 
+void importCsvFile(CVelnoDoc& doc, QWidget* parent) {
+    const QString title =
+        qs(text::arg(text::tr(text::TxChooseCsv), text::monthName(doc.reportMonth().reportMonth0)));
+    const QString filter = qs(text::tr(text::TxCsvFilter)) + " (*.csv)";
+    const QString file =
+        QFileDialog::getOpenFileName(parent, title, qs(doc.folder().path().string()), filter);
+    if (file.isEmpty() || !file.endsWith(".csv", Qt::CaseInsensitive)) return;
+    runCsvImport(doc, file.toStdString(), parent);
+}
+
 }  // namespace
 
 void warnOfExportFiles(CVelnoDoc& doc, QWidget* parent) {
@@ -109,6 +124,34 @@ void warnOfExportFiles(CVelnoDoc& doc, QWidget* parent) {
         ExportFilesWarningDialog dialog(model, parent);
         return dialog.exec() == QDialog::Accepted;
     });
+}
+
+void runCsvImport(CVelnoDoc& doc, const std::filesystem::path& path, QWidget* parent) {
+    CsvTable table;
+    std::string message;
+    if (!loadCsv(path, table, message)) {
+        doc.prompter().tell(message, Icon::Warning);
+        return;
+    }
+    std::string problems;
+    for (const CsvRow& row : table.rows)
+        if (!row.problem.empty()) problems += row.problem + "\n";
+    if (!problems.empty()) doc.prompter().tell(problems, Icon::Warning);
+    ColumnMap saved;
+    const bool hasSaved = loadColumnMap(doc, saved);
+    ColumnMapModel columns(table.header, hasSaved ? &saved : nullptr);
+    ColumnMapDialog columnDialog(columns, qs(path.string()), parent);
+    if (columnDialog.exec() != QDialog::Accepted) return;
+    doc.reportWriteFailure(columns.save(doc));
+    NameMapModel names(doc, table, columns.map(), columns.nameMode(), loadNameMap(doc));
+    NameMapDialog nameDialog(names, parent);
+    if (nameDialog.exec() != QDialog::Accepted) return;
+    doc.reportWriteFailure(names.finish(doc));
+    ImportImage image;
+    readCsvReports(doc, table, columns.map(), names.rows(), path.string(), image);
+    ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::Csv);
+    ImportSelectionDialog dialog(model, parent);
+    dialog.exec();
 }
 
 void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderChooser chooser,
@@ -144,10 +187,12 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
     ReportListDialog::setGroupFileActions(
         [&s, &mail](QWidget* parent) { makeGroupFile(s.doc(), mail, parent); },
         [&s](QWidget* parent) { importGroupFile(s.doc(), parent); });
+    ReportListDialog::setCsvImportAction([&s](QWidget* parent) { importCsvFile(s.doc(), parent); });
 }
 
 void unregisterExchangeCommands() {
     ReportListDialog::setGroupFileActions({}, {});
+    ReportListDialog::setCsvImportAction({});
 }
 
 }  // namespace velno

@@ -2,6 +2,8 @@
 // The exchange commands of the menus: backup and restore, and the group
 // file buttons of the report list.
 
+#include <filesystem>
+
 #include "exchange/ui/BackupDialog.h"
 
 class QWidget;
@@ -25,5 +27,8 @@ void unregisterExchangeCommands();
 // The end of every load: the warning about unprotected exports left in the
 // data folder (dialog 130 when a month's export is found).
 void warnOfExportFiles(CVelnoDoc& doc, QWidget* parent);
+// The CSV report import from its file on: the file's check, the column map,
+// the name map and the import selection, each dialog modal on `parent`.
+void runCsvImport(CVelnoDoc& doc, const std::filesystem::path& path, QWidget* parent);
 
 }  // namespace velno

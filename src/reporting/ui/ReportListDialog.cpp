@@ -19,11 +19,16 @@ namespace velno {
 
 namespace {
 ReportListDialog::ImportAction makeGroupFile, importGroupFile;
+ReportListDialog::ImportAction importCsvFile;
 }  // namespace
 
 void ReportListDialog::setGroupFileActions(ImportAction make, ImportAction import) {
     makeGroupFile = std::move(make);
     importGroupFile = std::move(import);
+}
+
+void ReportListDialog::setCsvImportAction(ImportAction import) {
+    importCsvFile = std::move(import);
 }
 
 ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
@@ -65,8 +70,8 @@ ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
         b->setAutoDefault(false);
         right->addWidget(b);
     }
-    const ImportAction* actions[] = {&makeGroupFile, &importGroupFile};
-    for (int i = 0; i < 2; ++i) {
+    const ImportAction* actions[] = {&makeGroupFile, &importGroupFile, &importCsvFile};
+    for (int i = 0; i < static_cast<int>(std::size(actions)); ++i) {
         if (!*actions[i]) continue;
         imports_[i]->setEnabled(true);
         connect(imports_[i], &QPushButton::clicked, this, [this, action = *actions[i]] {
