@@ -308,6 +308,7 @@ int drawSpecialNeeds(ReportContext& ctx, int group) {
 std::vector<EmergencyBlock> emergencyBlocks(const CVelnoDoc& doc, int group) {
     const RecordStore& store = doc.store();
     std::vector<EmergencyBlock> blocks;
+    auto households = allHouseholdMembers(store);
     for (int pos = 1; pos < store.recordCount(); ++pos) {
         const PublisherRecord& r = store.at(pos);
         if (r.household >= 10 && r.household != r.id) continue;
@@ -318,7 +319,10 @@ std::vector<EmergencyBlock> emergencyBlocks(const CVelnoDoc& doc, int group) {
         if (!starts || (group > 0 && r.group != group)) continue;
         EmergencyBlock b;
         b.pos = pos;
-        if (head) b.members = householdMembers(store, r.id);
+        if (head) {
+            const auto it = households.find(r.id);
+            if (it != households.end()) b.members = std::move(it->second);
+        }
         blocks.push_back(std::move(b));
     }
     return blocks;

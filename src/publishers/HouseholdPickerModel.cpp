@@ -9,13 +9,14 @@ namespace velno {
 
 HouseholdPickerModel::HouseholdPickerModel(const CVelnoDoc& doc, PublisherId head) {
     const RecordStore& store = doc.store();
+    const auto households = allHouseholdMembers(store);
     for (const ListKind kind : {ListActive, ListInactive, ListBibleStudent})
         for (int pos = 1; pos < store.recordCount(); ++pos) {
             const PublisherRecord& r = store.at(pos);
             if (r.listKind != kind || r.id == head || r.household == head) continue;
             Mark mark = Mark::None;
             std::string line = householdLine(doc, pos);
-            if (isHouseholdHead(r) && !householdMembers(store, r.id).empty()) {
+            if (isHouseholdHead(r) && households.count(r.id)) {
                 mark = Mark::HeadWithMembers;
                 line += " *";
             } else if (!isHouseholdHead(r) && householdHeadOf(store, r) > 0) {

@@ -50,11 +50,14 @@ std::vector<SharedEntryRow> sharedEntryRows(const CVelnoDoc& doc, SharedKind kin
     std::vector<SharedEntryRow> rows;
     for (const auto& e : fileOf(doc, kind).indexEntries()) {
         if (e.key < KeyedEntryFile::kFirstKey) continue;
+        const auto bytes = fileOf(doc, kind).readEntryByKey(e.key);
+        if (!bytes) continue;
         std::string text;
         if (kind == SharedKind::Contact) {
-            if (const auto c = contactByKey(doc, e.key)) text = trimmed(fieldText(c->contact));
+            text = trimmed(fieldText(entryFromBytes<EmergencyContact>(*bytes).contact));
         } else {
-            text = needText(doc, e.key);
+            text = trimmed(fieldText(entryFromBytes<SpecialNeed>(*bytes).text));
+            if (text.size() < kMinimumNeedLength) text.clear();
         }
         if (!text.empty()) rows.push_back({e.key, std::move(text)});
     }

@@ -15,6 +15,17 @@ std::vector<int> householdMembers(const RecordStore& store, PublisherId head) {
     return members;
 }
 
+std::unordered_map<PublisherId, std::vector<int>> allHouseholdMembers(const RecordStore& store) {
+    std::unordered_map<PublisherId, std::vector<int>> members;
+    for (const ListKind kind : {ListActive, ListInactive, ListBibleStudent})
+        for (int pos = 1; pos < store.recordCount(); ++pos) {
+            const PublisherRecord& r = store.at(pos);
+            if (r.listKind == kind && r.household != 0 && r.household != r.id)
+                members[r.household].push_back(pos);
+        }
+    return members;
+}
+
 int householdHeadOf(const RecordStore& store, const PublisherRecord& record) {
     if (isHouseholdHead(record)) {
         const int own = store.storePosById(record.id);

@@ -5,6 +5,7 @@
 // them here.
 
 #include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 #include "store/PublisherRecord.h"
@@ -21,6 +22,10 @@ inline bool isHouseholdHead(const PublisherRecord& record) {
 // active first, then the inactive, then the Bible students, each in store
 // order. Records of the other lists never belong to a household.
 std::vector<int> householdMembers(const RecordStore& store, PublisherId head);
+
+// The members of every household in one pass, by head id, each in the
+// order of householdMembers (for pages that list every household).
+std::unordered_map<PublisherId, std::vector<int>> allHouseholdMembers(const RecordStore& store);
 
 // Store position of the household's head for a member (or the head
 // itself), -1 when the record belongs to no household.
