@@ -88,10 +88,7 @@ bool EmergencyContactModel::setText(ContactField field, const std::string& utf8)
 }
 
 bool EmergencyContactModel::useExistingVisible() const {
-    int n = 0;
-    for (const auto& e : doc_.emergency().indexEntries())
-        if (e.key >= KeyedEntryFile::kFirstKey && ++n > 1) return true;
-    return false;
+    return severalEntries(doc_, SharedKind::Contact);
 }
 
 std::string EmergencyContactModel::useExistingText() const {

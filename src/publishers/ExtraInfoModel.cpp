@@ -67,10 +67,7 @@ bool ExtraInfoModel::setText(ExtraField field, const std::string& utf8) {
 }
 
 bool ExtraInfoModel::useExistingVisible() const {
-    int n = 0;
-    for (const auto& e : doc_.specialNeeds().indexEntries())
-        if (e.key >= KeyedEntryFile::kFirstKey && ++n > 1) return true;
-    return false;
+    return severalEntries(doc_, SharedKind::Need);
 }
 
 std::string ExtraInfoModel::useExistingText() const {

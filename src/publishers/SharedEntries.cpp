@@ -46,6 +46,13 @@ int otherLinks(const CVelnoDoc& doc, SharedKind kind, std::uint16_t key, Publish
     return n;
 }
 
+bool severalEntries(const CVelnoDoc& doc, SharedKind kind) {
+    int n = 0;
+    for (const auto& e : fileOf(doc, kind).indexEntries())
+        if (e.key >= KeyedEntryFile::kFirstKey && ++n > 1) return true;
+    return false;
+}
+
 std::vector<SharedEntryRow> sharedEntryRows(const CVelnoDoc& doc, SharedKind kind) {
     std::vector<SharedEntryRow> rows;
     for (const auto& e : fileOf(doc, kind).indexEntries()) {

@@ -28,6 +28,9 @@ std::string needText(const CVelnoDoc& doc, std::uint16_t key);
 // Records other than `self` whose link of that kind holds `key`.
 int otherLinks(const CVelnoDoc& doc, SharedKind kind, std::uint16_t key, PublisherId self);
 
+// More than one entry is in use: the dialogs offer the existing ones.
+bool severalEntries(const CVelnoDoc& doc, SharedKind kind);
+
 struct SharedEntryRow {
     std::uint16_t key;
     std::string text;  // Windows-1252, trimmed

@@ -37,6 +37,24 @@ QLineEdit* modelBox(QWidget* parent, Model& model, Field field) {
     return edit;
 }
 
+// "Gunakan ... yang telah ada" opens the chooser on the model's entries;
+// "Berhenti ..." stops using the shared entry. The dialog re-reads the model.
+template <typename Model, typename Refresh>
+void connectSharing(QDialog* dialog, Model& model, QPushButton* useExisting, QPushButton* stop,
+                    Refresh refresh) {
+    QObject::connect(useExisting, &QPushButton::clicked, dialog, [dialog, &model, refresh] {
+        SharedEntryChooserModel chooser = model.chooser();
+        SharedEntryChooserDialog chooserDialog(chooser, dialog);
+        if (chooserDialog.exec() == QDialog::Accepted && chooser.ok() != 0)
+            model.useExisting(chooser.ok());
+        refresh();
+    });
+    QObject::connect(stop, &QPushButton::clicked, dialog, [&model, refresh] {
+        model.stopSharing();
+        refresh();
+    });
+}
+
 QDialogButtonBox* okCancel(QDialog* dialog, QPushButton** ok = nullptr) {
     auto* buttons = new QDialogButtonBox(dialog);
     QPushButton* okButton =
@@ -109,17 +127,7 @@ EmergencyContactDialog::EmergencyContactDialog(EmergencyContactModel& model, QWi
     layout->addWidget(note_);
     layout->addWidget(stop_);
     layout->addWidget(okCancel(this));
-    connect(useExisting_, &QPushButton::clicked, this, [this] {
-        SharedEntryChooserModel chooser = model_.chooser();
-        SharedEntryChooserDialog dialog(chooser, this);
-        if (dialog.exec() == QDialog::Accepted && chooser.ok() != 0)
-            model_.useExisting(chooser.ok());
-        showModel();
-    });
-    connect(stop_, &QPushButton::clicked, this, [this] {
-        model_.stopSharing();
-        showModel();
-    });
+    connectSharing(this, model_, useExisting_, stop_, [this] { showModel(); });
     showModel();
 }
 
@@ -164,17 +172,7 @@ ExtraInfoDialog::ExtraInfoDialog(ExtraInfoModel& model, QWidget* parent)
     layout->addWidget(needs);
     layout->addWidget(new QLabel(qs(model_.optionalNote()), this));
     layout->addWidget(okCancel(this));
-    connect(useExisting_, &QPushButton::clicked, this, [this] {
-        SharedEntryChooserModel chooser = model_.chooser();
-        SharedEntryChooserDialog dialog(chooser, this);
-        if (dialog.exec() == QDialog::Accepted && chooser.ok() != 0)
-            model_.useExisting(chooser.ok());
-        showModel();
-    });
-    connect(stop_, &QPushButton::clicked, this, [this] {
-        model_.stopSharing();
-        showModel();
-    });
+    connectSharing(this, model_, useExisting_, stop_, [this] { showModel(); });
     showModel();
     QLineEdit* first = model_.focus() == ExtraFocus::Need ? boxes_[2] : boxes_[0];
     first->setFocus();
