@@ -166,5 +166,16 @@ TEST(HouseholdEditor, ANewHeadNamesTheDialogFromTheBoxes) {
     EXPECT_EQ(f.rec(120).household, editor.copy().id);
 }
 
+TEST(HouseholdEditor, DialogsThatWriteAtOnceAreOffInASnapshot) {
+    Household f;
+    f.doc.oldYearView = true;
+    PublisherEditModel editor(f.doc, nullptr, EditMode::Edit, f.pos(100));
+    for (EditButton b : {EditButton::Household, EditButton::Contact, EditButton::ExtraInfo,
+                         EditButton::SpecialNeeds}) {
+        EXPECT_TRUE(editor.visible(b));
+        EXPECT_FALSE(editor.enabled(b));
+    }
+}
+
 }  // namespace
 }  // namespace velno
