@@ -117,6 +117,42 @@ TEST(HouseholdDialogs, HeadAddsAMemberThroughThePickerByKeyboard) {
     EXPECT_EQ(householdMembers(doc.store(), head).size(), before);
 }
 
+// Each dialog grabbed into the artefacts to be looked at, no text cut off.
+TEST(HouseholdDialogs, ScreenshotsWithNoTextCutOff) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    const auto look = [](QDialog& dialog, const QString& name) {
+        showActive(dialog);
+        test::saveScreenshot(dialog, name);
+        for (const std::string& t : test::textsCutOff(dialog))
+            ADD_FAILURE() << name.toStdString() << ": " << t;
+        dialog.hide();
+    };
+    PublisherEditModel editor(doc, nullptr, EditMode::Edit, firstActive(doc, true));
+    HouseholdModel household = editor.householdDialog();
+    HouseholdDialog householdDialog(household);
+    look(householdDialog, "dialog146-household");
+    HouseholdPickerModel picker = household.picker();
+    HouseholdPickerDialog pickerDialog(picker);
+    look(pickerDialog, "dialog140-household-picker");
+    EmergencyContactModel contact = editor.contactDialog();
+    EmergencyContactDialog contactDialog(contact);
+    look(contactDialog, "dialog147-emergency-contact");
+    SharedEntryChooserModel chooser = contact.chooser();
+    SharedEntryChooserDialog chooserDialog(chooser);
+    look(chooserDialog, "dialog148-contact-chooser");
+    ExtraInfoModel extra = editor.extraInfoDialog(ExtraFocus::LongName);
+    ExtraInfoDialog extraDialog(extra);
+    look(extraDialog, "dialog102-extra-information");
+    SharedEntryChooserModel filter(doc, SharedEntryChooserModel::Mode::NeedsReport);
+    SharedEntryChooserDialog filterDialog(filter);
+    look(filterDialog, "dialog148-special-needs-filter");
+    CircuitOverseerModel overseer(doc);
+    CircuitOverseerDialog overseerDialog(overseer);
+    look(overseerDialog, "dialog157-circuit-overseer");
+}
+
 TEST(HouseholdDialogs, CircuitOverseerFromTheEditMenu) {
     test::ShellFixture shell;
     shell.open();

@@ -29,6 +29,8 @@ template <typename Model, typename Field>
 QLineEdit* modelBox(QWidget* parent, Model& model, Field field) {
     auto* edit = new QLineEdit(qs(model.text(field)), parent);
     edit->setMaxLength(Model::limit(field));
+    // Long texts get room to be read; phone numbers need little.
+    if (Model::limit(field) > 20) edit->setMinimumWidth(360);
     QObject::connect(edit, &QLineEdit::textEdited, parent, [edit, &model, field](const QString& t) {
         if (model.setText(field, t.toStdString())) return;
         const QSignalBlocker block(edit);
