@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "FullCapacityDocument.h"
+#include "HouseholdData.h"
 #include "print/AttendanceRecordPage.h"
 #include "print/RecordCardPrinting.h"
 #include "print/RecordingCanvas.h"
@@ -50,6 +51,18 @@ void BM_PageOnRecordingCanvas(benchmark::State& state) {
     state.counters["pages"] = view.pageCount;
     state.counters["runs"] = static_cast<double>(runs);
 }
+// The emergency-contact data and the special-needs list over households,
+// 1000 contacts and needs.
+void BM_HouseholdPageOnRecordingCanvas(benchmark::State& state) {
+    bench::householdDocument();
+    BM_PageOnRecordingCanvas(state);
+}
+BENCHMARK(BM_HouseholdPageOnRecordingCanvas)
+    ->ArgName("kind")
+    ->Arg(90)
+    ->Arg(120)
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_PageOnRecordingCanvas)
     ->ArgName("kind")
     ->Arg(1)

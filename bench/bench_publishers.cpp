@@ -5,7 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include "FullCapacityDocument.h"
+#include "HouseholdData.h"
+#include "publishers/EmergencyContactModel.h"
+#include "publishers/ExtraInfoModel.h"
 #include "publishers/GroupAssignModel.h"
+#include "publishers/HouseholdModel.h"
 #include "publishers/MovedListModel.h"
 #include "publishers/SideListModel.h"
 
@@ -54,5 +58,26 @@ void BM_AssignmentListsRebuild(benchmark::State& state) {
 BENCHMARK(BM_AssignmentListsRebuild)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// Opening the household, contact and extra-information dialogs and their
+// pickers: the models are built as the dialogs open them.
+void BM_HouseholdDialogsOpen(benchmark::State& state) {
+    CVelnoDoc& doc = bench::householdDocument();
+    const int head = doc.store().subList(ListActive)[0];
+    PublisherRecord copy = doc.store().at(head);
+    HouseholdJournal journal;
+    std::string longName, other;
+    for (auto _ : state) {
+        HouseholdModel household(doc, journal, copy, true);
+        HouseholdPickerModel picker = household.picker();
+        EmergencyContactModel contact(doc, copy, "x");
+        SharedEntryChooserModel contacts = contact.chooser();
+        ExtraInfoModel extra(doc, copy, longName, other, ExtraFocus::Need);
+        SharedEntryChooserModel needs = extra.chooser();
+        benchmark::DoNotOptimize(picker.lines().size() + contacts.lines().size() +
+                                 needs.lines().size() + household.lines().size());
+    }
+}
+BENCHMARK(BM_HouseholdDialogsOpen)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

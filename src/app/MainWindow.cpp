@@ -353,6 +353,12 @@ bool MainWindow::showReport(int kind) {
     return true;
 }
 
+void MainWindow::setReportChoice(int specialNeed, std::vector<int> formHeads) {
+    formHeads_ = std::move(formHeads);
+    view_.specialNeed = specialNeed;
+    view_.formHeads = &formHeads_;
+}
+
 void MainWindow::showDrawing(print::DrawReport drawing) {
     view_.showDrawing(drawing);
     applyMode();

@@ -46,6 +46,7 @@ public:
     CalendarDate today() const override { return today_; }
     const print::ReportViewState& view() const override { return view_; }
     bool showReport(int kind) override;
+    void setReportChoice(int specialNeed, std::vector<int> formHeads) override;
     void showDrawing(print::DrawReport drawing) override;
     void returnToPanel() override;
     // The report on show is drawn again (fonts, format or data changed).
@@ -109,6 +110,7 @@ private:
     QtPrompter& prompter_;
     CalendarDate today_;
     print::ReportViewState view_;
+    std::vector<int> formHeads_;
     print::ReportFonts fonts_;
     bool fontsLoaded_ = false;
     CommandRegistry registry_;

@@ -58,10 +58,11 @@ std::vector<MenuNode> buildMenuBar() {
                                        item(cmd::ExportAttendance), item(cmd::ExportSummary),
                                        separator(), item(cmd::ExportXml), item(cmd::ImportXml)}),
                  separator(), item(cmd::ReturnToPanel), separator(), item(cmd::Exit)}),
-        submenu(TxTopEdit, {item(cmd::EditPublishers), item(cmd::AuxiliaryPioneers),
-                            item(cmd::RegularPioneers), item(cmd::Groups), separator(),
-                            item(cmd::Moved), item(cmd::Inactive), item(cmd::Deleted), separator(),
-                            item(cmd::Password), separator(), item(cmd::BibleStudents)}),
+        submenu(TxTopEdit,
+                {item(cmd::EditPublishers), item(cmd::AuxiliaryPioneers),
+                 item(cmd::RegularPioneers), item(cmd::Groups), separator(), item(cmd::Moved),
+                 item(cmd::Inactive), item(cmd::Deleted), separator(), item(cmd::Password),
+                 separator(), item(cmd::BibleStudents), item(cmd::CircuitOverseer)}),
         submenu(TxTopSend, {item(cmd::ReportSlip), item(cmd::Attendance)}),
         submenu(TxTopView, {item(cmd::RecordCards),
                             item(cmd::QuickView),
@@ -201,11 +202,9 @@ void declarePendingCommands(CommandRegistry& r) {
         {cmd::ListSpecialNeeds, TxMListSpecialNeeds, E::Always, Visible::SpecialNeedsList,
          Caption::SpecialNeeds},
         {cmd::ListCustom, TxMListCustom, E::Always, Visible::Always, Caption::CustomCategory},
-        // "&Laporan": the chosen publishers, the forms and the need filter
-        // ask first, in dialogs of their own part.
+        // "&Laporan": the chosen publishers ask first, in a dialog of
+        // their own part.
         {cmd::LabelsSome, TxMLabelsSome},
-        {cmd::EmergencyForms, TxMEmergencyForms},
-        {cmd::SpecialNeedsCongregation, TxMListCongregation},
         // "&Huruf": never had a handler, it stays disabled.
         {cmd::FontsLowResolution, TxMFontsLow},
         // "&Opsi"

@@ -50,6 +50,9 @@ struct PrintJob {
     // list written card after card.
     print::CardJob cards;
     bool streamCards = false;
+    // The need filter of the special-needs list; the heads of the contact forms.
+    int need = 0;
+    std::vector<int> heads;
 };
 
 // Counts the pages that go to a target.
@@ -79,6 +82,8 @@ int printOn(const PrintJob& job, const CVelnoDoc& doc, const print::ReportFonts&
     PageCounter counter(target);
     print::ReportViewState view;
     view.cards = &job.cards;
+    view.specialNeed = job.need;
+    view.formHeads = &job.heads;
     if (job.record)
         view.showDrawing(job.record);
     else if (!job.allGroups)
@@ -395,7 +400,9 @@ int runPrint(Context& context) {
                                         {"--previous", false},
                                         {"--span", true},
                                         {"--letter", false},
-                                        {"--list", false}},
+                                        {"--list", false},
+                                        {"--need", true},
+                                        {"--heads", true}},
                                        true, error);
     if (!args) return context.usage(error);
     if (args->has("--list")) {
@@ -471,6 +478,27 @@ int runPrint(Context& context) {
         int pos = 0;
         if (const int code = id.find(context, doc, pos); code != Ok) return code;
         job.cards.positions = {pos};
+    }
+    if (const auto need = args->value("--need")) {
+        // The key of a need, as "contact show" and the filter know it.
+        const auto n = parseWholeNumber(*need, 1, 65535);
+        if (!n || job.kind != print::kind::SpecialNeedsCongregation)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadNumber), "--need", "1", "65535", *need));
+        job.need = static_cast<int>(*n);
+    }
+    if (const auto heads = args->value("--heads")) {
+        // Comma-separated ids of the heads whose forms print.
+        std::string_view list = *heads;
+        while (!list.empty() && job.kind == print::kind::EmergencyForms) {
+            const std::size_t comma = list.find(',');
+            const std::string headId(list.substr(0, comma));
+            const auto n = parseWholeNumber(headId, 1, 65535);
+            const int pos = n ? doc.store().storePosById(static_cast<PublisherId>(*n)) : 0;
+            if (pos <= 0) return context.fail(text::arg(text::tr(text::TxCliNoSuchId), headId));
+            job.heads.push_back(pos);
+            list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        }
     }
     if (!printsSomething(job, doc))
         return context.fail(job.allGroups ? text::tr(text::TxPrintNoGroupPrinted)

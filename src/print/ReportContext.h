@@ -3,6 +3,7 @@
 // fonts and the page geometry.
 
 #include <string>
+#include <vector>
 
 #include "print/Canvas.h"
 #include "print/ReportFonts.h"
@@ -34,6 +35,11 @@ struct ReportContext {
     std::string languageCode = "in";
     // The cards the record-card report prints (the caller keeps them).
     const CardJob* cards = nullptr;
+    // The special-needs list filtered to one need (its key), 0 for all.
+    int specialNeed = 0;
+    // The heads whose emergency-contact forms print (store positions; the
+    // caller keeps them); none: one blank form.
+    const std::vector<int>* formHeads = nullptr;
 
     // Selects a report font, scaled for the device.
     void useFont(FontRole role);

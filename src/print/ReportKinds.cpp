@@ -4,6 +4,7 @@
 
 #include "print/AnalysisPages.h"
 #include "print/CongregationLists.h"
+#include "print/EmergencyPages.h"
 #include "print/GroupListPage.h"
 #include "print/HoursPages.h"
 #include "print/MeetingReportPage.h"
@@ -105,12 +106,13 @@ const ReportKindInfo kKinds[] = {
     {kind::ContactPioneers, "contacts-pioneers", "contact list, pioneers", 32875, false, nullptr},
     {kind::ContactInactive, "contacts-inactive", "contact list, inactive", 32882, false, nullptr},
     {kind::EmergencyCongregation, "emergency", "emergency contact data, congregation", 32859, false,
-     nullptr},
+     drawEmergencyCongregation},
     {kind::EmergencyGroup, "emergency-group", "emergency contact data, one group", 32860, true,
-     nullptr},
-    {kind::EmergencyForms, "emergency-forms", "emergency contact forms", 32867, false, nullptr},
+     drawEmergencyGroup},
+    {kind::EmergencyForms, "emergency-forms", "emergency contact forms", 32867, false,
+     drawEmergencyForms},
     {kind::EmergencyBlankForm, "emergency-blank-form", "blank emergency contact form", 0, false,
-     nullptr},
+     drawEmergencyBlankForm},
     {kind::PhoneEmailCongregation, "phone-email", "telephone and e-mail list, congregation", 32871,
      false, nullptr},
     {kind::PhoneEmailGroup, "phone-email-group", "telephone and e-mail list, one group", 32872,
@@ -120,9 +122,9 @@ const ReportKindInfo kKinds[] = {
     {kind::PhoneEmailPioneers, "phone-email-pioneers", "telephone and e-mail list, pioneers", 32873,
      false, nullptr},
     {kind::SpecialNeedsCongregation, "special-needs", "special needs, congregation", 32915, false,
-     nullptr},
+     drawSpecialNeedsCongregation},
     {kind::SpecialNeedsGroup, "special-needs-group", "special needs, one group", 32916, true,
-     nullptr},
+     drawSpecialNeedsGroup},
     {kind::RecordCards, "card", "publisher record cards", 0, false, drawRecordCards},
 };
 

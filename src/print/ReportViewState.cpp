@@ -65,6 +65,8 @@ ReportContext ReportViewState::contextFor(const CVelnoDoc& doc, Canvas& canvas,
     ctx.today = today;
     ctx.languageCode = text::tr(text::LanguageCode);
     ctx.cards = cards;
+    ctx.specialNeed = specialNeed;
+    ctx.formHeads = formHeads;
     return ctx;
 }
 

@@ -49,6 +49,10 @@ public:
     DrawReport drawing = nullptr;
     // The cards of the record-card report (the caller keeps them).
     const CardJob* cards = nullptr;
+    // The need filter of the special-needs list and the heads of the
+    // contact forms (the caller keeps them).
+    int specialNeed = 0;
+    const std::vector<int>* formHeads = nullptr;
 
     // Switches to report mode for a kind. A per-group kind needs a group
     // with at least one active member; otherwise nothing changes and false

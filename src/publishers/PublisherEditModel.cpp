@@ -110,6 +110,7 @@ PublisherEditModel::PublisherEditModel(CVelnoDoc& doc, PublisherSelectModel* lis
 // ---- loading --------------------------------------------------------------
 
 void PublisherEditModel::loadBlank() {
+    journal_.clear();
     copy_ = PublisherRecord{};
     copy_.id = doc_.store().freeId(RecordStore::kFirstFreeId);
     texts_.fill({});
@@ -125,6 +126,7 @@ void PublisherEditModel::loadBlank() {
 }
 
 void PublisherEditModel::load() {
+    journal_.clear();
     doc_.extensionOf(storePos_);  // reads the entry; resets a bad slot
     copy_ = doc_.store().at(storePos_);
     const PublisherRecord& r = copy_;
@@ -414,7 +416,16 @@ bool PublisherEditModel::visible(EditButton button) const {
 }
 
 bool PublisherEditModel::enabled(EditButton button) const {
-    return visible(button);
+    switch (button) {
+        case EditButton::Household:
+        case EditButton::ExtraInfo:
+        case EditButton::SpecialNeeds:
+        case EditButton::Contact:
+            // Their dialogs write through at once: never into a snapshot.
+            return visible(button) && !doc_.oldYearView;
+        default:
+            return visible(button);
+    }
 }
 
 bool PublisherEditModel::visible(EditCheck check) const {
@@ -784,10 +795,42 @@ StoreStatus PublisherEditModel::store(Trigger trigger) {
     writeConsent();
     // 9.
     doc_.dirty = true;
+    // The household changes so far are confirmed with the record.
+    journal_.clear();
     return StoreStatus::Stored;
 }
 
 // ---- actions ----------------------------------------------------------------------
+
+void PublisherEditModel::cancel() {
+    if (!closed_) journal_.undo(doc_.store());
+    closed_ = true;
+}
+
+HouseholdModel PublisherEditModel::householdDialog() {
+    PublisherRecord named = copy_;
+    setFieldText(named.fname, std::string(trimmed(texts_[index(EditField::FirstName)])));
+    setFieldText(named.lname, std::string(trimmed(texts_[index(EditField::LastName)])));
+    const bool head = checked(EditCheck::HouseholdHead);
+    return HouseholdModel(doc_, journal_, copy_, head,
+                          head ? text::cp1252ToUtf8(displayNameOf(named, true)) : std::string());
+}
+
+EmergencyContactModel PublisherEditModel::contactDialog() {
+    PublisherRecord named = copy_;
+    setFieldText(named.fname, std::string(trimmed(texts_[index(EditField::FirstName)])));
+    setFieldText(named.lname, std::string(trimmed(texts_[index(EditField::LastName)])));
+    return EmergencyContactModel(doc_, copy_, text::cp1252ToUtf8(displayNameOf(named, true)));
+}
+
+ExtraInfoModel PublisherEditModel::extraInfoDialog(ExtraFocus focus) {
+    // The dialog is titled with the names as they stand in the boxes.
+    setFieldText(copy_.fname,
+                 cut(std::string(trimmed(texts_[index(EditField::FirstName)])), kNameLimit));
+    setFieldText(copy_.lname,
+                 cut(std::string(trimmed(texts_[index(EditField::LastName)])), kNameLimit));
+    return ExtraInfoModel(doc_, copy_, longName_, otherInfo_, focus);
+}
 
 StoreStatus PublisherEditModel::ok() {
     if (closed_) return StoreStatus::Refused;

@@ -14,7 +14,11 @@
 
 #include "publishers/DateLists.h"
 #include "publishers/DeletePublisherModel.h"
+#include "publishers/EmergencyContactModel.h"
+#include "publishers/ExtraInfoModel.h"
+#include "publishers/HouseholdModel.h"
 #include "publishers/PublisherStatusModel.h"
+#include "store/Households.h"
 #include "store/PublisherRecord.h"
 
 namespace velno {
@@ -186,7 +190,8 @@ public:
     // "&OK": stores and closes (a blank last name closes without storing;
     // a refused duplicate or a full store keeps the editor open).
     StoreStatus ok();
-    void cancel() { closed_ = true; }
+    // "&Batal": household changes made from this editor are taken back.
+    void cancel();
     // "&Sblm" and "&Brkt": store, then the previous or next publisher of the
     // list, wrapping. Returns false when the editor stays on this one.
     bool previous() { return go(-1); }
@@ -204,6 +209,14 @@ public:
     // storing pending edits.
     DeletePublisherModel deleteDialog() const;
     bool applyDelete(const DeleteChoice& choice);
+
+    // The household button, "Kontak Ketiga", "&Nama Lengkap - Informasi
+    // Lain " and "Kebutuhan khusus": their dialogs work on this editor's
+    // copy (and journal).
+    HouseholdModel householdDialog();
+    EmergencyContactModel contactDialog();
+    ExtraInfoModel extraInfoDialog(ExtraFocus focus);
+    const HouseholdJournal& householdJournal() const { return journal_; }
 
     // The whole store sequence (used by the actions above).
     enum class Trigger { Ok, Step, Copy, Privileges };
@@ -248,6 +261,7 @@ private:
     std::string longName_;
     std::string otherInfo_;
     std::uint16_t extensionMarker_ = 0;
+    HouseholdJournal journal_;
     std::array<bool, kEditCheckCount> checks_{};
     std::array<DateLists, 3> dates_;
     std::set<int> marks_;

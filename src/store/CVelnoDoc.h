@@ -182,6 +182,8 @@ public:
     const ViewOptions& viewOptions() const { return viewOptions_; }
     KeyedEntryFile& emergency() { return emergency_; }
     KeyedEntryFile& specialNeeds() { return specialNeeds_; }
+    const KeyedEntryFile& emergency() const { return emergency_; }
+    const KeyedEntryFile& specialNeeds() const { return specialNeeds_; }
     std::optional<Bytes> readEntryByKey(KeyedEntryFile& file, std::uint16_t key) const {
         return file.readEntryByKey(key);
     }

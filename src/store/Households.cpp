@@ -36,4 +36,26 @@ int householdHeadOf(const RecordStore& store, const PublisherRecord& record) {
     return pos > 0 && isHouseholdHead(store.at(pos)) ? pos : -1;
 }
 
+void HouseholdJournal::note(const Change& change) {
+    if (changes_.size() < kCapacity) changes_.push_back(change);
+}
+
+void HouseholdJournal::undo(RecordStore& store) {
+    for (auto it = changes_.rbegin(); it != changes_.rend(); ++it)
+        if (const int pos = store.storePosById(it->member); pos > 0) {
+            PublisherRecord& r = store.at(pos);
+            r.household = it->oldLink;
+            if (it->wasHead) r.flags |= RecordFlag::HouseholdHead;
+        }
+    changes_.clear();
+}
+
+void setHouseholdLink(RecordStore& store, int pos, std::uint16_t head, HouseholdJournal* journal) {
+    if (pos <= 0 || pos >= store.recordCount()) return;
+    PublisherRecord& r = store.at(pos);
+    if (journal) journal->note({r.id, r.household, head, isHouseholdHead(r)});
+    r.household = head;
+    if (head != 0) r.flags = static_cast<std::uint8_t>(r.flags & ~RecordFlag::HouseholdHead);
+}
+
 }  // namespace velno

@@ -4,6 +4,7 @@
 // Every reader of households (the dialogs, the lists, the exports) finds
 // them here.
 
+#include <cstddef>
 #include <unordered_map>
 #include <vector>
 
@@ -29,5 +30,36 @@ std::unordered_map<PublisherId, std::vector<int>> allHouseholdMembers(const Reco
 // Store position of the household's head for a member (or the head
 // itself), -1 when the record belongs to no household.
 int householdHeadOf(const RecordStore& store, const PublisherRecord& record);
+
+// The household changes made while one record editor is open, so that
+// cancelling the editor can take them back. Not saved.
+class HouseholdJournal {
+public:
+    static constexpr std::size_t kCapacity = 200;
+
+    struct Change {
+        PublisherId member;
+        std::uint16_t oldLink;
+        std::uint16_t newLink;
+        // A one-person household's head loses the flag by joining another;
+        // taking the change back gives it back.
+        bool wasHead = false;
+    };
+
+    // Past the capacity a change is made but cannot be taken back.
+    void note(const Change& change);
+    void clear() { changes_.clear(); }
+    const std::vector<Change>& changes() const { return changes_; }
+    // Restores the old links, newest first, and empties the journal.
+    void undo(RecordStore& store);
+
+private:
+    std::vector<Change> changes_;
+};
+
+// Sets a record's household link (noted in the journal when one is given).
+// Joining a household makes the record no head of its own.
+void setHouseholdLink(RecordStore& store, int pos, std::uint16_t head,
+                      HouseholdJournal* journal = nullptr);
 
 }  // namespace velno

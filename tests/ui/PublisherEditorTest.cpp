@@ -478,7 +478,7 @@ TEST(PublisherEditor, GroupButtonPicksFromTheTwentyGroups) {
     EXPECT_EQ(0, doc.store().recordById(id)->group);
 }
 
-TEST(PublisherEditor, LaterDialogsButtonsArePresentButDisabled) {
+TEST(PublisherEditor, ContactAndExtraInformationButtonsAreEnabled) {
     Editing f;
     PublisherSelectModel list(f.doc());
     auto model = list.openEditor();
@@ -486,7 +486,7 @@ TEST(PublisherEditor, LaterDialogsButtonsArePresentButDisabled) {
     showActive(dialog);
     for (EditButton b : {EditButton::ExtraInfo, EditButton::SpecialNeeds, EditButton::Contact}) {
         EXPECT_TRUE(dialog.button(b)->isVisible());
-        EXPECT_FALSE(dialog.button(b)->isEnabled());
+        EXPECT_TRUE(dialog.button(b)->isEnabled());
     }
     EXPECT_TRUE(dialog.button(EditButton::Group)->isEnabled());
     EXPECT_TRUE(dialog.button(EditButton::Delete)->isEnabled());

@@ -78,6 +78,7 @@ constexpr int HoursEldersServants = 32840;
 constexpr int TotalsEldersServants = 32841;
 constexpr int ListInterested = 32842;
 constexpr int SortByFirstName = 32843;  // no menu entry
+constexpr int CircuitOverseer = 32906;  // under a label of ours in "&Edit"
 constexpr int HoursCustom = 32844;
 constexpr int ContactCongregation = 32846;
 constexpr int ContactGroup = 32847;

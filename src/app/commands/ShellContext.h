@@ -3,6 +3,8 @@
 // document, the window that parents their dialogs, and the report view.
 // The main window implements it.
 
+#include <vector>
+
 #include "print/ReportKinds.h"
 #include "store/Calendar.h"
 
@@ -32,6 +34,12 @@ public:
     // Shows a report kind; a per-group kind asks for the group first.
     // Returns whether a report is on show afterwards.
     virtual bool showReport(int kind) = 0;
+    // What the next special-needs list or set of contact forms shows: the
+    // chosen need (0 for all) and the chosen heads' store positions.
+    virtual void setReportChoice(int specialNeed, std::vector<int> formHeads) {
+        (void)specialNeed;
+        (void)formHeads;
+    }
     // Shows a report outside the kinds table (a dialog's printout).
     virtual void showDrawing(print::DrawReport drawing) = 0;
     virtual void returnToPanel() = 0;

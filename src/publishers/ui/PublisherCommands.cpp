@@ -3,22 +3,29 @@
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
+#include "publishers/CircuitOverseerModel.h"
 #include "publishers/GroupEditorModel.h"
 #include "publishers/MovedListModel.h"
 #include "publishers/PioneerEnrolmentModel.h"
+#include "publishers/PublisherChooserModel.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/RecordPlacement.h"
+#include "publishers/SharedEntryChooserModel.h"
 #include "publishers/SideListModel.h"
+#include "publishers/ui/CircuitOverseerDialog.h"
+#include "publishers/ui/ContactDialogs.h"
 #include "publishers/ui/GroupDialogs.h"
 #include "publishers/ui/MonthChoiceDialog.h"
 #include "publishers/ui/MovedListDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
+#include "publishers/ui/PublisherChooserDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/PublisherStatusDialog.h"
 #include "publishers/ui/SideListDialog.h"
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
+#include "text/texts/PublishersTexts.h"
 
 namespace velno {
 
@@ -75,6 +82,32 @@ void editGroups(ShellContext& s) {
     if (model.close()) s.dataChanged();
 }
 
+void editCircuitOverseer(ShellContext& s) {
+    CircuitOverseerModel model(s.doc());
+    CircuitOverseerDialog dialog(model, s.dialogParent());
+    if (dialog.exec() == QDialog::Accepted) s.dataChanged();
+}
+
+// The forms of the chosen heads, or one blank form.
+void emergencyForms(ShellContext& s) {
+    PublisherChooserModel chooser(s.doc(), text::TxEmergencyFormsChooser, ListActive,
+                                  PublisherChooserModel::LastEntry::BlankForm);
+    PublisherChooserDialog dialog(chooser, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted) return;
+    s.setReportChoice(0, chooser.blankForm() ? std::vector<int>{} : chooser.result());
+    s.showReport(chooser.blankForm() || chooser.result().empty() ? print::kind::EmergencyBlankForm
+                                                                 : print::kind::EmergencyForms);
+}
+
+// The special-needs list of one need or of all.
+void specialNeeds(ShellContext& s) {
+    SharedEntryChooserModel filter(s.doc(), SharedEntryChooserModel::Mode::NeedsReport);
+    SharedEntryChooserDialog dialog(filter, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted) return;
+    s.setReportChoice(filter.ok(), {});
+    s.showReport(print::kind::SpecialNeedsCongregation);
+}
+
 }  // namespace
 
 void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
@@ -104,6 +137,12 @@ void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
     r.add(command(
         cmd::RegularPioneers, TxMRegularPioneers,
         [&s] { enrolPioneers(s, EnrolmentMode::Regular); }, Enable::LiveData));
+
+    r.add(command(
+        cmd::CircuitOverseer, TxMCircuitOverseer, [&s] { editCircuitOverseer(s); },
+        Enable::LiveData));
+    r.add(command(cmd::EmergencyForms, TxMEmergencyForms, [&s] { emergencyForms(s); }));
+    r.add(command(cmd::SpecialNeedsCongregation, TxMListCongregation, [&s] { specialNeeds(s); }));
 
     app::Command caps = command(
         cmd::AutoCaps, TxMAutoCaps, [&s] { toggleAutoCaps(s.doc()); }, Enable::LiveData);

@@ -14,9 +14,11 @@
 
 #include "publishers/DeletePublisherModel.h"
 #include "publishers/GroupPickerModel.h"
+#include "publishers/ui/ContactDialogs.h"
 #include "publishers/ui/DateListsEdit.h"
 #include "publishers/ui/DeletePublisherDialog.h"
 #include "publishers/ui/GroupPickerDialog.h"
+#include "publishers/ui/HouseholdDialog.h"
 #include "store/GroupTable.h"
 #include "text/StringTable.h"
 #include "text/texts/PublishersTexts.h"
@@ -30,11 +32,7 @@ namespace {
 // never enabled.
 bool built(EditButton button) {
     switch (button) {
-        case EditButton::Household:
         case EditButton::Privileges:
-        case EditButton::ExtraInfo:
-        case EditButton::SpecialNeeds:
-        case EditButton::Contact:
             return false;
         default:
             return true;
@@ -311,6 +309,26 @@ void PublisherEditDialog::clicked(EditButton which) {
         case EditButton::Status:
             askStatus();
             break;
+        case EditButton::Household: {
+            HouseholdModel household = model_.householdDialog();
+            HouseholdDialog dialog(household, this);
+            dialog.exec();
+            break;
+        }
+        case EditButton::Contact: {
+            EmergencyContactModel contact = model_.contactDialog();
+            EmergencyContactDialog dialog(contact, this);
+            dialog.exec();
+            break;
+        }
+        case EditButton::ExtraInfo:
+        case EditButton::SpecialNeeds: {
+            ExtraInfoModel extra = model_.extraInfoDialog(
+                which == EditButton::SpecialNeeds ? ExtraFocus::Need : ExtraFocus::LongName);
+            ExtraInfoDialog dialog(extra, this);
+            dialog.exec();
+            break;
+        }
         case EditButton::Copy:
             model_.copyOrPaste();
             break;
