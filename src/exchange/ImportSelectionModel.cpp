@@ -85,7 +85,8 @@ void ImportSelectionModel::build() {
         for (int p = 1; p < doc_.store().recordCount() && !pos; ++p) {
             const PublisherRecord& r = doc_.store().at(p);
             if (r.listKind == ListActive && fieldText(r.lname) == fieldText(file.lname) &&
-                fieldText(r.fname) == fieldText(file.fname))
+                fieldText(r.fname) == fieldText(file.fname) &&
+                (mode_ != Mode::Xml || file.id == 0 || r.id == file.id))
                 pos = p;
         }
         if (!pos) continue;

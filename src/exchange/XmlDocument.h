@@ -57,6 +57,8 @@ public:
     bool outOfElem();
     bool findChildElem(std::string_view name = {});
     void resetPos() { parent_ = main_ = child_ = 0; }
+    // The next child search starts again at the main element's first child.
+    void resetChildPos() { child_ = 0; }
 
     // ---- reading -------------------------------------------------------
     std::string tagName() const { return nameOf(main_); }
