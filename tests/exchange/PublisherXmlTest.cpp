@@ -9,6 +9,7 @@
 #include "exchange/ExchangeFixture.h"
 #include "exchange/ImportSelectionModel.h"
 #include "exchange/PublisherXml.h"
+#include "exchange/XmlChooserModel.h"
 #include "store/ExportsFolder.h"
 #include "store/FixedText.h"
 #include "text/StringTable.h"
@@ -378,6 +379,58 @@ TEST(PublisherXmlImport, ReplacesALinkedPublisherAndCutsTexts) {
     const XmlImportOutcome added = importPublishers(live.doc, again, *list, {0}, linked, false);
     EXPECT_EQ(added.added, 1);
     EXPECT_EQ(live.doc.store().recordCount(), before + 1);
+}
+
+TEST(XmlChooser, ExportPicksTheListAndSelectsAllOrNone) {
+    Live live(kToday);
+    XmlChooserModel chooser(live.doc);
+    EXPECT_EQ(chooser.sideRows().size(), 3u);
+    EXPECT_EQ(chooser.choiceRows().size(), listPositions(live.doc, ListActive).size());
+    EXPECT_FALSE(chooser.okVisible());
+    chooser.selectAll();
+    EXPECT_TRUE(chooser.okVisible());
+    EXPECT_EQ(chooser.result(), listPositions(live.doc, ListActive));
+    chooser.chooseSide(2);
+    EXPECT_EQ(chooser.list(), XmlList::NonPublishers);
+    EXPECT_EQ(chooser.choiceRows().size(), listPositions(live.doc, ListBibleStudent).size());
+    EXPECT_EQ(chooser.selectedCount(), 0);
+    EXPECT_FALSE(chooser.tooMany());
+}
+
+TEST(XmlChooser, ImportMarksDuplicatesAndKeepsTheSumWithinTheLimit) {
+    Live live(kToday);
+    const int onFile = live.doc.store().countList(ListActive);
+    const int pos = listPositions(live.doc, ListActive)[0];
+    XmlPublisherList file;
+    file.count = 299;
+    file.pubs.push_back(
+        {1, fieldText(live.doc.store().at(pos).fname), fieldText(live.doc.store().at(pos).lname)});
+    for (int k = 0; k < 298; ++k) file.pubs.push_back({0, "N" + std::to_string(k), "New"});
+    const auto linked = linkedPublishers(live.doc, file);
+    XmlChooserModel chooser(live.doc, file, linked);
+    ASSERT_EQ(chooser.choiceRows().size(), 299u);
+    EXPECT_EQ(chooser.choiceRows()[0].substr(chooser.choiceRows()[0].size() - 2), " *");
+    EXPECT_EQ(chooser.choiceRows()[1], "New, N0");
+    chooser.setSelected(0, true);
+    EXPECT_TRUE(chooser.duplicatesVisible());
+    EXPECT_EQ(chooser.duplicatesLine(), text::tr(text::TxXmlDuplicates) + " (1)");
+    EXPECT_EQ(chooser.summaryLine(), text::tr(text::TxXmlActiveList) + " " +
+                                         std::to_string(onFile) +
+                                         " + 1 = " + std::to_string(onFile + 1));
+    chooser.setReplace(true);
+    EXPECT_EQ(chooser.summaryLine(), text::tr(text::TxXmlActiveList) + " " +
+                                         std::to_string(onFile) +
+                                         " + 0 = " + std::to_string(onFile));
+    // Up to the limit of 299 on the list.
+    for (int row = 1; row <= 299 - onFile; ++row) chooser.setSelected(row, true);
+    EXPECT_FALSE(chooser.tooMany());
+    EXPECT_TRUE(chooser.okVisible());
+    chooser.setSelected(300 - onFile, true);
+    EXPECT_TRUE(chooser.tooMany());
+    EXPECT_FALSE(chooser.okVisible());
+    chooser.setReplace(false);
+    chooser.setSelected(300 - onFile, false);
+    EXPECT_TRUE(chooser.tooMany());  // the duplicate counts again
 }
 
 }  // namespace
