@@ -8,6 +8,7 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/FolderSession.h"
+#include "cli/ImportListing.h"
 #include "cli/Json.h"
 #include "exchange/CollectionFileModel.h"
 #include "exchange/GroupExchangeFile.h"
@@ -77,23 +78,6 @@ int make(Context& context, const std::vector<std::string>& rest) {
     return mailFailure.empty() ? Ok : Failure;
 }
 
-// "all" or 1-based line numbers separated by commas.
-bool parseMerge(const std::string& text, int lines, std::vector<int>& chosen) {
-    chosen.clear();
-    if (text == "all") {
-        for (int i = 0; i < lines; ++i) chosen.push_back(i);
-        return true;
-    }
-    std::stringstream in(text);
-    std::string part;
-    while (std::getline(in, part, ',')) {
-        const auto n = parseWholeNumber(part, 1, lines);
-        if (!n) return false;
-        chosen.push_back(static_cast<int>(*n) - 1);
-    }
-    return !chosen.empty();
-}
-
 int import(Context& context, const std::vector<std::string>& rest) {
     std::string error;
     const auto args = Arguments::parse(context.command, rest, {{"--merge", true}}, true, error);
@@ -109,52 +93,10 @@ int import(Context& context, const std::vector<std::string>& rest) {
     if (!loadGroupFile(file, doc.reportMonth().reportMonth0, doc.reportMonth().parity(),
                        buildLanguageCode(), image, message))
         return context.fail(message);
-    const ImportImage kept = image;
+    const int month0 = image.month0;
     ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::GroupFile);
-    const int lines = static_cast<int>(model.lines().size());
-    if (merging) {
-        std::vector<int> chosen;
-        if (!parseMerge(*args->value("--merge"), lines, chosen))
-            return context.usage(text::arg(text::tr(text::TxCliBadMerge), std::to_string(lines)));
-        model.selectNone();
-        for (int line : chosen) model.select(line, true);
-        const int merged = model.merge();
-        if (doc.saveAll() != SaveOutcome::Saved)
-            return context.fail(
-                text::arg(text::tr(text::TxCliSaveFailed), session.folder().string()));
-        if (!context.options.json) {
-            context.out << text::arg(text::tr(text::TxCliMerged), std::to_string(merged)) << '\n';
-            return Ok;
-        }
-    }
-    if (context.options.json) {
-        JsonWriter json(context.out);
-        json.beginObject().field("file", file.string()).field("month", kept.month0 + 1);
-        json.key("lines").beginArray();
-        for (int i = 0; i < lines; ++i) {
-            const ImportItem& item = model.items()[static_cast<std::size_t>(i)];
-            const PublisherRecord& r = doc.store().at(model.storePositionOf(i));
-            json.beginObject(JsonWriter::Layout::Inline)
-                .field("index", item.index)
-                .field("id", static_cast<int>(r.id))
-                .field("displayName", model.lines()[static_cast<std::size_t>(i)])
-                .field("late", item.late)
-                .field("month", item.month0 + 1)
-                .field("replace", item.replace)
-                .field("remark", item.remark)
-                .endObject();
-        }
-        json.endArray().field("merged", merging).endObject().finish();
-        return Ok;
-    }
-    for (int i = 0; i < lines; ++i) {
-        const ImportItem& item = model.items()[static_cast<std::size_t>(i)];
-        context.out << text::arg(text::tr(text::TxCliGroupFileLine), std::to_string(i + 1),
-                                 model.lines()[static_cast<std::size_t>(i)],
-                                 item.replace ? "*" : "+")
-                    << '\n';
-    }
-    return Ok;
+    return listOrMergeImport(context, session, model, file.string(), month0,
+                             args->value("--merge"));
 }
 
 }  // namespace
