@@ -19,11 +19,16 @@ namespace velno {
 
 namespace {
 ReportListDialog::ImportAction makeGroupFile, importGroupFile;
+ReportListDialog::ImportAction importXmlReports;
 }  // namespace
 
 void ReportListDialog::setGroupFileActions(ImportAction make, ImportAction import) {
     makeGroupFile = std::move(make);
     importGroupFile = std::move(import);
+}
+
+void ReportListDialog::setXmlImportAction(ImportAction import) {
+    importXmlReports = std::move(import);
 }
 
 ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
@@ -70,6 +75,14 @@ ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
         if (!*actions[i]) continue;
         imports_[i]->setEnabled(true);
         connect(imports_[i], &QPushButton::clicked, this, [this, action = *actions[i]] {
+            action(this);
+            fillList();
+        });
+    }
+    if (importXmlReports) {
+        QPushButton* xml = imports_.back();
+        xml->setEnabled(true);
+        connect(xml, &QPushButton::clicked, this, [this, action = importXmlReports] {
             action(this);
             fillList();
         });

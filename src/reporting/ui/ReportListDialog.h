@@ -39,6 +39,8 @@ public:
     // sets them, and a button stays greyed while its action is not set.
     using ImportAction = std::function<void(QWidget* parent)>;
     static void setGroupFileActions(ImportAction make, ImportAction import);
+    // The "(.xml)" button's report import, likewise.
+    static void setXmlImportAction(ImportAction import);
     // The slip while one is open (tests drive it from here).
     ReportSlipDialog* openSlipDialog() const { return slip_; }
 
