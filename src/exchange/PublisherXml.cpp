@@ -133,7 +133,8 @@ void writeMonth(CVelnoDoc& doc, XmlDocument& x, const PublisherRecord& r, int mo
             hours = (sw & SharedOrUnderHour) ? "1" : "0";
         } else {
             // Four quarters or more are whole hours: only three have a text.
-            hours = std::to_string(r.hours[slot] + code / 4) + quarterText(code % 4);
+            hours = std::to_string(r.hours[slot] + code / 4);
+            hours += quarterText(code % 4);
         }
         x.addChildElem(kValueElements[0], newFormat ? 0 : r.placements[slot]);
         x.addChildElem(kValueElements[1], newFormat ? 0 : r.videos[slot]);

@@ -221,15 +221,20 @@ void XmlDocument::parse() {
         const char c = t[lt + 1];
         if (c == '/') {
             const std::size_t gt = t.find('>', lt);
-            const std::string name(nameAt(t, lt + 2));
+            const std::string_view name = nameAt(t, lt + 2);
             if (gt == std::string_view::npos) {
-                log("unterminated_tag_syntax", {{"offset", std::to_string(lt)}, {"tagname", name}});
+                log("unterminated_tag_syntax",
+                    {{"offset", std::to_string(lt)}, {"tagname", std::string(name)}});
                 break;
             }
-            auto match = std::find_if(open.rbegin(), open.rend(),
-                                      [&](const Open& o) { return nameOf(o.element) == name; });
+            auto match = std::find_if(open.rbegin(), open.rend(), [&](const Open& o) {
+                return nameAt(t, static_cast<std::size_t>(
+                                     elements_[static_cast<std::size_t>(o.element)].start) +
+                                     1) == name;
+            });
             if (match == open.rend()) {
-                log("lone_end_tag", {{"offset", std::to_string(lt)}, {"tagname", name}});
+                log("lone_end_tag",
+                    {{"offset", std::to_string(lt)}, {"tagname", std::string(name)}});
             } else {
                 const std::size_t keep = static_cast<std::size_t>(open.rend() - match);
                 while (open.size() > keep) unended(lt);
@@ -344,6 +349,11 @@ std::string XmlDocument::nameOf(int e) const {
     if (e <= 0) return {};
     return std::string(
         nameAt(text_, static_cast<std::size_t>(elements_[static_cast<std::size_t>(e)].start) + 1));
+}
+
+bool XmlDocument::nameIs(int e, std::string_view name) const {
+    return nameAt(text_, static_cast<std::size_t>(elements_[static_cast<std::size_t>(e)].start) +
+                             1) == name;
 }
 
 std::string XmlDocument::dataOf(int e) const {
@@ -484,7 +494,7 @@ int XmlDocument::lastChildOf(int parent) const {
 bool XmlDocument::findElem(std::string_view name) {
     int e = main_ ? elements_[static_cast<std::size_t>(main_)].next : firstOf(parent_);
     for (; e; e = elements_[static_cast<std::size_t>(e)].next) {
-        if (name.empty() || nameOf(e) == name) {
+        if (name.empty() || nameIs(e, name)) {
             main_ = e;
             child_ = 0;
             return true;
@@ -513,7 +523,7 @@ bool XmlDocument::findChildElem(std::string_view name) {
     if (!main_) return false;
     int e = child_ ? elements_[static_cast<std::size_t>(child_)].next : firstOf(main_);
     for (; e; e = elements_[static_cast<std::size_t>(e)].next) {
-        if (name.empty() || nameOf(e) == name) {
+        if (name.empty() || nameIs(e, name)) {
             child_ = e;
             return true;
         }

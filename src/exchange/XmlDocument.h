@@ -101,6 +101,7 @@ private:
     void log(std::string_view entry,
              std::initializer_list<std::pair<const char*, std::string>> attrs);
     std::string nameOf(int e) const;
+    bool nameIs(int e, std::string_view name) const;
     std::string dataOf(int e) const;
     std::string attribOf(int e, std::string_view name) const;
     int firstOf(int parent) const;

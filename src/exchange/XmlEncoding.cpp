@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "text/Cp1252.h"
 
@@ -220,6 +221,45 @@ std::string iconvName(int codePage) {
     return "CP" + std::to_string(codePage);
 }
 
+namespace {
+
+// UTF-8, the usual case, without iconv: ASCII runs are copied as they are.
+Conversion utf8ToInternal(std::string_view bytes) {
+    Conversion c;
+    c.ok = true;
+    c.text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            c.text.push_back(static_cast<char>(b));
+            ++i;
+            continue;
+        }
+        const std::size_t n = (b & 0xE0) == 0xC0 && b >= 0xC2   ? 1
+                              : (b & 0xF0) == 0xE0              ? 2
+                              : (b & 0xF8) == 0xF0 && b <= 0xF4 ? 3
+                                                                : 0;
+        char32_t cp = n == 1 ? (b & 0x1F) : n == 2 ? (b & 0x0F) : (b & 0x07);
+        bool valid = n > 0 && bytes.size() - i > n;
+        for (std::size_t k = 1; valid && k <= n; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        const auto byte = valid ? text::codePointToCp1252(cp) : std::nullopt;
+        if (byte) {
+            c.text.push_back(static_cast<char>(*byte));
+        } else {
+            c.text.push_back('?');
+            ++c.lost;
+        }
+        i += valid ? n + 1 : 1;
+    }
+    return c;
+}
+
+}  // namespace
+
 Conversion toInternal(std::string_view bytes, int codePage) {
     Conversion c;
     if (codePage == kInternalCodePage) {
@@ -227,6 +267,7 @@ Conversion toInternal(std::string_view bytes, int codePage) {
         c.ok = true;
         return c;
     }
+    if (codePage == kUtf8CodePage) return utf8ToInternal(bytes);
     const bool wide = codePage == kUtf16LeCodePage || codePage == kUtf16BeCodePage;
     Iconv cd("UTF-32LE", iconvName(codePage));
     if (!cd.ok()) return c;
@@ -252,8 +293,9 @@ Conversion toInternal(std::string_view bytes, int codePage) {
 
 Conversion fromInternal(std::string_view text, int codePage) {
     Conversion c;
-    if (codePage == kInternalCodePage) {
-        c.text = std::string(text);
+    if (codePage == kInternalCodePage || codePage == kUtf8CodePage) {
+        // Every Windows-1252 byte has a UTF-8 form: nothing is lost.
+        c.text = codePage == kUtf8CodePage ? text::cp1252ToUtf8(text) : std::string(text);
         c.ok = true;
         return c;
     }
