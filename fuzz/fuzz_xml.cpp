@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     xml::XmlDocument again;
     again.setDoc(x.doc());
-    if (again.elementCount() < x.elementCount() && x.result().size() < xml::XmlDocument::kResultLimit &&
+    if (again.elementCount() < x.elementCount() &&
+        x.result().size() < xml::XmlDocument::kResultLimit &&
         x.result().find("syntax") == std::string::npos &&
         x.result().find("unended") == std::string::npos &&
         x.result().find("lone") == std::string::npos)
