@@ -15,6 +15,7 @@
 #include "exchange/GroupExchangeFile.h"
 #include "exchange/ImportSelectionModel.h"
 #include "exchange/NameMapModel.h"
+#include "exchange/PublisherXml.h"
 #include "exchange/Restore.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
@@ -229,6 +230,68 @@ void BM_CsvImportList(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_CsvImportList)->Unit(benchmark::kMillisecond);
+std::vector<int> activePositions(const CVelnoDoc& doc, std::size_t limit = 100000) {
+    std::vector<int> out;
+    for (int pos = 1; pos < doc.store().recordCount() && out.size() < limit; ++pos)
+        if (doc.store().at(pos).listKind == ListActive) out.push_back(pos);
+    return out;
+}
+
+void BM_XmlExportActive(benchmark::State& state) {
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(fullFolder());
+    const auto active = activePositions(doc);
+    for (auto _ : state) {
+        std::filesystem::path path;
+        if (!exportPublisherXml(doc, XmlList::Active, active, path)) state.SkipWithError("write");
+    }
+    state.counters["publishers"] = static_cast<double>(active.size());
+}
+BENCHMARK(BM_XmlExportActive)->Unit(benchmark::kMillisecond);
+
+void BM_XmlLoadAndParse(benchmark::State& state) {
+    CVelnoDoc doc;
+    doc.setToday(kToday);
+    doc.loadStore(fullFolder());
+    std::filesystem::path path;
+    if (!exportPublisherXml(doc, XmlList::Active, activePositions(doc), path)) return;
+    for (auto _ : state) {
+        xml::XmlDocument x;
+        if (!x.load(path)) state.SkipWithError("load");
+        benchmark::DoNotOptimize(x.elementCount());
+    }
+}
+BENCHMARK(BM_XmlLoadAndParse)->Unit(benchmark::kMillisecond);
+
+void BM_XmlImport299(benchmark::State& state) {
+    CVelnoDoc source;
+    source.setToday(kToday);
+    source.loadStore(fullFolder());
+    const xml::XmlDocument file =
+        buildPublisherXml(source, XmlList::Active, activePositions(source, 299));
+    for (auto _ : state) {
+        state.PauseTiming();
+        CVelnoDoc doc;
+        doc.setToday(kToday);
+        doc.folder().setMemoryOnly(true);
+        initHeaderRecord(doc.store().header());
+        doc.store().setRecordCount(1);
+        doc.rebuildIndex();
+        xml::XmlDocument x = file;
+        state.ResumeTiming();
+        const auto list = checkPublisherXml(x);
+        if (!list) {
+            state.SkipWithError("check");
+            break;
+        }
+        std::vector<int> all(list->pubs.size());
+        for (std::size_t k = 0; k < all.size(); ++k) all[k] = static_cast<int>(k);
+        const auto out = importPublishers(doc, x, *list, all, linkedPublishers(doc, *list), false);
+        benchmark::DoNotOptimize(out.added);
+    }
+}
+BENCHMARK(BM_XmlImport299)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -31,7 +31,31 @@ def write(harness, seed, data):
         f.write(data)
 
 
+XML_PUB = ("<Pub><id>100</id><fname>A</fname><lname>B</lname><addr>Jl. &amp; 1</addr>"
+           "<May Year=\"2025\"><Plcmts>0</Plcmts><Videos>0</Videos><Hours>3\u00bd</Hours>"
+           "<R.V.s>0</R.V.s><BiSt.>1</BiSt.><Remark>Sakit</Remark><Pio>Aux</Pio></May></Pub>")
+XML_DOC = ("<PUBLIST><Agent Ver=\"9000\">Velno</Agent><Date>2025-05-05</Date><Count>1</Count>"
+           "<Active>" + XML_PUB + "</Active></PUBLIST>")
+
+
+def write_xml_seeds():
+    """The XML harness's seeds: each encoding the loader detects, and broken texts."""
+    write("fuzz_xml", "utf8-decl", ('<?xml version="1.0" encoding="UTF-8"?>' + XML_DOC).encode("utf-8"))
+    write("fuzz_xml", "utf8-bom", b"\xef\xbb\xbf" + XML_DOC.encode("utf-8"))
+    write("fuzz_xml", "utf16le", b"\xff\xfe" + XML_DOC.encode("utf-16-le"))
+    write("fuzz_xml", "utf16be", b"\xfe\xff" + XML_DOC.encode("utf-16-be"))
+    write("fuzz_xml", "cp1252", ('<?xml version="1.0" encoding="windows-1252"?>' + XML_DOC).encode("cp1252"))
+    write("fuzz_xml", "html-meta", b'<html><head><meta http-equiv="Content-Type" '
+          b'content="text/html; charset=iso-8859-5"></head><body>\xb0</body></html>')
+    write("fuzz_xml", "cdata-comment-doctype",
+          b'<!DOCTYPE r [<!ENTITY x "y">]><r><!-- c --><![CDATA[<a>]]>&#x20AC;&nbsp;</r>')
+    write("fuzz_xml", "broken-unended", XML_DOC[:len(XML_DOC) // 2].encode("utf-8"))
+    write("fuzz_xml", "broken-tags", b"<r></a><b x='1><<!-- <![CDATA[ </r><")
+    write("fuzz_xml", "utf16-odd", b"\xff\xfe<\x00r\x00>\x00\x00")
+
+
 def main():
+    write_xml_seeds()
     demo = sys.argv[1]
     files = [(n, open(os.path.join(demo, n), "rb").read())
              for n in LOAD_NAMES if os.path.exists(os.path.join(demo, n))]

@@ -1,11 +1,13 @@
-// velno-cli export: writes one of the program's exports into the data
-// folder's Exports and prints its path. The file is never opened.
+// velno-cli export: the exports of the "Ekspor atau Impor" menu, each
+// written into the data folder's Exports and named on the output; the
+// command line never opens a file.
 
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ExportXmlCommand.h"
 #include "text/StringTable.h"
 #include "text/texts/CliTexts.h"
 
@@ -18,8 +20,9 @@ int exportDelimited(Context& context, const std::string& action,
 
 int runExport(Context& context) {
     if (context.args.empty()) return context.usage(text::tr(text::TxCliExportWhich));
-    const std::string& action = context.args.front();
+    const std::string action = context.args.front();
     const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
+    if (action == "xml") return exportXml(context, rest);
     if (isDelimitedExport(action)) return exportDelimited(context, action, rest);
     return context.usage(text::tr(text::TxCliExportWhich));
 }

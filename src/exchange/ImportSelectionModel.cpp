@@ -90,9 +90,17 @@ void ImportSelectionModel::build() {
         if (doc_.store().at(p).listKind == ListActive) byName.emplace(key(doc_.store().at(p)), p);
     for (int k = 1; k <= count; ++k) {
         const PublisherRecord& file = image_.records[static_cast<std::size_t>(k - 1)];
-        const auto found = byName.find(key(file));
-        if (found == byName.end()) continue;
-        const int pos = found->second;
+        // A publisher file names its ids too: the names must be that record's.
+        int pos = 0;
+        if (mode_ == Mode::Xml && file.id != 0) {
+            const int p = doc_.store().storePosById(file.id);
+            if (p > 0 && doc_.store().at(p).listKind == ListActive &&
+                key(doc_.store().at(p)) == key(file))
+                pos = p;
+        } else if (const auto found = byName.find(key(file)); found != byName.end()) {
+            pos = found->second;
+        }
+        if (!pos) continue;
         const PublisherRecord& stored = doc_.store().at(pos);
         const std::string name = utf8(doc_.displayName(pos));
         auto compare = [&](int month0) {

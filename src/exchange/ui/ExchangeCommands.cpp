@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 
+#include <ctime>
+
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
@@ -15,9 +17,12 @@
 #include "exchange/ImportSelectionModel.h"
 #include "exchange/MonthlyExportModel.h"
 #include "exchange/NameMapModel.h"
+#include "exchange/PublisherXml.h"
+#include "exchange/XmlChooserModel.h"
 #include "exchange/ui/CsvMapDialogs.h"
 #include "exchange/ui/ExportDialogs.h"
 #include "exchange/ui/GroupFileDialogs.h"
+#include "exchange/ui/XmlChooserDialog.h"
 #include "reporting/ui/ReportListDialog.h"
 #include "session/SettingsFile.h"
 #include "store/CVelnoDoc.h"
@@ -115,7 +120,74 @@ void importCsvFile(CVelnoDoc& doc, QWidget* parent) {
         QFileDialog::getOpenFileName(parent, title, qs(doc.folder().path().string()), filter);
     if (file.isEmpty() || !file.endsWith(".csv", Qt::CaseInsensitive)) return;
     runCsvImport(doc, file.toStdString(), parent);
-}
+    QString chooseXmlFile(const CVelnoDoc& doc, QWidget* parent, const std::string& title) {
+        const QString filter = qs(text::tr(text::TxXmlFilter)) + " (*.xml)";
+        const QString file = QFileDialog::getOpenFileName(parent, qs(title),
+                                                          qs(doc.folder().path().string()), filter);
+        // A name not ending in ".xml" ends the command.
+        return file.endsWith(".xml", Qt::CaseInsensitive) ? file : QString();
+    }
+
+    void importXmlReports(CVelnoDoc & doc, QWidget * parent) {
+        const QString file =
+            chooseXmlFile(doc, parent,
+                          text::arg(text::tr(text::TxXmlChooseReports),
+                                    text::monthName(doc.reportMonth().reportMonth0)));
+        if (file.isEmpty()) return;
+        ImportImage image;
+        std::string message;
+        if (!loadXmlReports(doc, file.toStdString(), image, message)) {
+            doc.prompter().tell(message, Icon::Warning);
+            return;
+        }
+        ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::Xml);
+        ImportSelectionDialog dialog(model, parent);
+        dialog.exec();
+    }
+
+    void exportXml(ShellContext & s) {
+        CVelnoDoc& doc = s.doc();
+        XmlChooserModel model(doc);
+        XmlChooserDialog dialog(model, s.dialogParent());
+        if (dialog.exec() != QDialog::Accepted || model.result().empty()) return;
+        std::filesystem::path path;
+        if (const FileResult written = exportPublisherXml(doc, model.list(), model.result(), path);
+            !written) {
+            doc.reportWriteFailure(written);
+            return;
+        }
+        doc.prompter().tell(text::arg(text::tr(text::TxXmlCreated), path.string()),
+                            Icon::Information);
+    }
+
+    void importXml(ShellContext & s, const FolderChooser& chooser) {
+        CVelnoDoc& doc = s.doc();
+        const ReportMonth& rm = doc.reportMonth();
+        std::tm today{};
+        today.tm_year = rm.todayYear - 1900;
+        today.tm_mon = rm.todayMonth - 1;
+        today.tm_mday = rm.todayDay;
+        offerBackup(doc, today, [&s, chooser] {
+            backupOrRestore(s, BackupDialogModel::Mode::Backup, chooser);
+        });
+        const QString file =
+            chooseXmlFile(doc, s.dialogParent(), text::tr(text::TxXmlChooseImport));
+        if (file.isEmpty()) return;
+        xml::XmlDocument x;
+        XmlPublisherList list;
+        std::string message;
+        if (!loadPublisherXml(file.toStdString(), x, list, message)) {
+            doc.prompter().tell(message, Icon::Warning);
+            return;
+        }
+        XmlChooserModel model(doc, list, linkedPublishers(doc, list));
+        XmlChooserDialog dialog(model, s.dialogParent());
+        if (dialog.exec() != QDialog::Accepted || model.result().empty()) return;
+        const XmlImportOutcome out =
+            importPublishers(doc, x, list, model.result(), model.linked(), model.replace());
+        for (const auto& line : out.messages) doc.prompter().tell(line, Icon::Warning);
+        s.dataChanged();
+    }
 
 }  // namespace
 
@@ -168,6 +240,9 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
         cmd::Restore, TxMRestore,
         [&s, chooser] { backupOrRestore(s, BackupDialogModel::Mode::Restore, chooser); },
         Enable::LiveData));
+    r.add(command(cmd::ExportXml, TxMExportXml, [&s] { exportXml(s); }));
+    r.add(command(
+        cmd::ImportXml, TxMImportXml, [&s, chooser] { importXml(s, chooser); }, Enable::LiveData));
     s.doc().whenClosingSaved = backUpAtExit;
     static DesktopFileOpener opener;
     r.add(command(cmd::ExportMonthly, TxMExportMonthly, [&s] { exportMonthly(s, opener); }));
@@ -188,11 +263,14 @@ void registerExchangeCommands(app::CommandRegistry& r, ShellContext& s, FolderCh
         [&s, &mail](QWidget* parent) { makeGroupFile(s.doc(), mail, parent); },
         [&s](QWidget* parent) { importGroupFile(s.doc(), parent); });
     ReportListDialog::setCsvImportAction([&s](QWidget* parent) { importCsvFile(s.doc(), parent); });
+    ReportListDialog::setXmlImportAction(
+        [&s](QWidget* parent) { importXmlReports(s.doc(), parent); });
 }
 
 void unregisterExchangeCommands() {
     ReportListDialog::setGroupFileActions({}, {});
     ReportListDialog::setCsvImportAction({});
+    ReportListDialog::setXmlImportAction({});
 }
 
 }  // namespace velno

@@ -20,6 +20,7 @@ namespace velno {
 namespace {
 ReportListDialog::ImportAction makeGroupFile, importGroupFile;
 ReportListDialog::ImportAction importCsvFile;
+ReportListDialog::ImportAction importXmlReports;
 }  // namespace
 
 void ReportListDialog::setGroupFileActions(ImportAction make, ImportAction import) {
@@ -29,6 +30,10 @@ void ReportListDialog::setGroupFileActions(ImportAction make, ImportAction impor
 
 void ReportListDialog::setCsvImportAction(ImportAction import) {
     importCsvFile = std::move(import);
+}
+
+void ReportListDialog::setXmlImportAction(ImportAction import) {
+    importXmlReports = std::move(import);
 }
 
 ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
@@ -70,7 +75,8 @@ ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
         b->setAutoDefault(false);
         right->addWidget(b);
     }
-    const ImportAction* actions[] = {&makeGroupFile, &importGroupFile, &importCsvFile};
+    const ImportAction* actions[] = {&makeGroupFile, &importGroupFile, &importCsvFile,
+                                     &importXmlReports};
     for (int i = 0; i < static_cast<int>(std::size(actions)); ++i) {
         if (!*actions[i]) continue;
         imports_[i]->setEnabled(true);

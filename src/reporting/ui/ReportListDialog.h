@@ -41,6 +41,8 @@ public:
     static void setGroupFileActions(ImportAction make, ImportAction import);
     // What the "(.csv)" button does.
     static void setCsvImportAction(ImportAction import);
+    // The "(.xml)" button's report import, likewise.
+    static void setXmlImportAction(ImportAction import);
     // The slip while one is open (tests drive it from here).
     ReportSlipDialog* openSlipDialog() const { return slip_; }
 
