@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -66,6 +67,8 @@ enum class EditButton {
     Previous,
     Next,
     Delete,
+    PickConductor,   // "Pilih Pemandu PAR" (Bible students)
+    ClearConductor,  // "Hapus Pemandu PAR"
 };
 
 // What a box shows after an update.
@@ -94,6 +97,12 @@ struct PrivilegeChecks {
     bool missionary = false;
 };
 
+// The ReportMonth's service kind as the editor stores it: regular or
+// special pioneer, else auxiliary when the slot held it or the publisher is
+// a continuous auxiliary pioneer, else publisher.
+void storeServiceKind(PublisherRecord& record, int slot, bool regular, bool special,
+                      bool continuous);
+
 class PublisherEditModel {
 public:
     static constexpr int kNameLimit = 14;
@@ -108,6 +117,14 @@ public:
     // publisher list the editor came from (for "&Sblm", "&Brkt", the
     // CopySource and refilling), or null.
     PublisherEditModel(CVelnoDoc& doc, PublisherSelectModel* list, EditMode mode, int storePos = 0);
+
+    // The Bible-student editor ("Edit Pelajar Alkitab"): the same editor on
+    // a record of the Bible-student list, or on a new one (ids from 2000).
+    // A record of that list opened with the constructor is edited the same way.
+    static constexpr PublisherId kFirstStudentId = 2000;
+    static std::unique_ptr<PublisherEditModel> forBibleStudent(CVelnoDoc& doc, EditMode mode,
+                                                               int storePos = 0);
+    bool bibleStudent() const { return student_; }
 
     // The language code decides the AutoCaps exceptions.
     void setLanguageCode(std::string code) { language_ = std::move(code); }
@@ -159,6 +176,11 @@ public:
     int group() const { return copy_.group; }
     // The group picker of the group button reads the groups from here.
     const CVelnoDoc& document() const { return doc_; }
+    // The Bible student's conductor (UTF-8), empty for none, and the line
+    // "Pemandu Pelajaran Alkitab: name" shown while one is set.
+    std::string conductor() const;
+    bool conductorVisible() const { return student_ && !conductor().empty(); }
+    std::string conductorLine() const;
     // Privilege kinds 1..5 marked in this opening of the editor.
     const std::set<int>& privilegeMarks() const { return marks_; }
 
@@ -204,6 +226,13 @@ public:
     // storing pending edits.
     DeletePublisherModel deleteDialog() const;
     bool applyDelete(const DeleteChoice& choice);
+    // "Pilih Pemandu PAR" with the chosen publisher, and "Hapus Pemandu PAR".
+    void setConductor(int storePos);
+    void clearConductor();
+    // "&Hapus" on a Bible student: the Yes/No question, and Yes, which
+    // removes the record for good and closes the editor.
+    std::string deleteStudentQuestion() const;
+    bool deleteStudent();
 
     // The whole store sequence (used by the actions above).
     enum class Trigger { Ok, Step, Copy, Privileges };
@@ -255,6 +284,7 @@ private:
     std::optional<PublisherId> ownCopySource_;
     bool closed_ = false;
     SideListEdit side_ = SideListEdit::None;
+    bool student_ = false;
     int sideMonth_ = 0;
     int sideYear_ = 0;
 };
