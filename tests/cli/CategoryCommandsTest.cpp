@@ -95,8 +95,8 @@ TEST_F(CategoryCommands, AnElderIsDatedAndHisAppointmentEnded) {
     const int budi = addPublisher("Budi", "Santoso", {"--brother"});
     const int ana = addPublisher("Ana", "Adi", {"--sister"});
     const std::string id = std::to_string(budi);
-    CliResult r = cli({"privileges", "set", "--id", id, "--kind", "elder", "--start",
-                       "2015-03-15", "--on", "--special-servant"});
+    CliResult r = cli({"privileges", "set", "--id", id, "--kind", "elder", "--start", "2015-03-15",
+                       "--on", "--special-servant"});
     ASSERT_EQ(r.code, Ok) << r.err;
     {
         auto doc = load();
@@ -112,10 +112,10 @@ TEST_F(CategoryCommands, AnElderIsDatedAndHisAppointmentEnded) {
     EXPECT_EQ(shown["privileges"][1]["start"].string, "2015-03-15");
     EXPECT_TRUE(shown["specialServant"].boolean);
 
-    EXPECT_EQ(cli({"privileges", "set", "--id", id, "--kind", "elder", "--end", "2023-09-01",
-                   "--on"})
-                  .code,
-              Usage);
+    EXPECT_EQ(
+        cli({"privileges", "set", "--id", id, "--kind", "elder", "--end", "2023-09-01", "--on"})
+            .code,
+        Usage);
     r = cli({"privileges", "set", "--id", id, "--kind", "elder", "--end", "2023-09-01", "--off"});
     ASSERT_EQ(r.code, Ok) << r.err;
     {
@@ -125,9 +125,9 @@ TEST_F(CategoryCommands, AnElderIsDatedAndHisAppointmentEnded) {
         EXPECT_STREQ(row(*doc, budi, PrivilegeKind::Elder)->end, "09012023");
     }
     // A sister is no servant; a pioneer she can be.
-    EXPECT_EQ(cli({"privileges", "set", "--id", std::to_string(ana), "--kind", "servant", "--on"})
-                  .code,
-              Failure);
+    EXPECT_EQ(
+        cli({"privileges", "set", "--id", std::to_string(ana), "--kind", "servant", "--on"}).code,
+        Failure);
     r = cli({"privileges", "set", "--id", std::to_string(ana), "--kind", "regular", "--start",
              "2022-09-01", "--on"});
     ASSERT_EQ(r.code, Ok) << r.err;
