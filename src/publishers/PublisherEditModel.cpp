@@ -972,6 +972,22 @@ std::string PublisherEditModel::deleteStudentQuestion() const {
                      text::cp1252ToUtf8(pos ? doc_.displayName(pos) : std::string()));
 }
 
+bool PublisherEditModel::askAndDeleteStudent() {
+    if (doc_.prompter().ask(deleteStudentQuestion(), Buttons::YesNo, Answer::No, Icon::Question) !=
+        Answer::Yes)
+        return false;
+    return deleteStudent();
+}
+
+std::unique_ptr<PublisherSelectModel> PublisherEditModel::conductorPicker() const {
+    return std::make_unique<PublisherSelectModel>(doc_, SelectMode::Picker);
+}
+
+std::unique_ptr<ServicePrivilegesModel> PublisherEditModel::privilegesDialog() {
+    if (storeForPrivileges() != StoreStatus::Stored) return nullptr;
+    return std::make_unique<ServicePrivilegesModel>(doc_, storePos_);
+}
+
 bool PublisherEditModel::deleteStudent() {
     if (closed_ || !student_ || mode_ != EditMode::Edit) return false;
     const int pos = currentPosition();

@@ -22,6 +22,7 @@ namespace velno {
 
 class CVelnoDoc;
 class PublisherSelectModel;
+class ServicePrivilegesModel;
 
 enum class EditMode { Add, Edit };
 // Opened on a record of the inactive or the deleted list, the editor hides
@@ -233,6 +234,13 @@ public:
     // removes the record for good and closes the editor.
     std::string deleteStudentQuestion() const;
     bool deleteStudent();
+    // The question asked through the document's prompter, then the deletion.
+    bool askAndDeleteStudent();
+    // The dialogs these buttons open, on the same document: the conductor
+    // picker (the publisher list as a picker) and, after the store,
+    // the service-privileges dialog of this record (null when not stored).
+    std::unique_ptr<PublisherSelectModel> conductorPicker() const;
+    std::unique_ptr<ServicePrivilegesModel> privilegesDialog();
 
     // The whole store sequence (used by the actions above).
     enum class Trigger { Ok, Step, Copy, Privileges };

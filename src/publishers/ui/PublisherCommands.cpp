@@ -3,16 +3,20 @@
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
+#include "publishers/BibleStudentListModel.h"
+#include "publishers/CustomCategoryModel.h"
 #include "publishers/GroupEditorModel.h"
 #include "publishers/MovedListModel.h"
 #include "publishers/PioneerEnrolmentModel.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/RecordPlacement.h"
 #include "publishers/SideListModel.h"
+#include "publishers/ui/CategoryStudentDialogs.h"
 #include "publishers/ui/GroupDialogs.h"
 #include "publishers/ui/MonthChoiceDialog.h"
 #include "publishers/ui/MovedListDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
+#include "publishers/ui/PublisherEditDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/PublisherStatusDialog.h"
 #include "publishers/ui/SideListDialog.h"
@@ -41,6 +45,27 @@ void editPublishers(ShellContext& s) {
     }
     // Saving is the save step's business; a changed store redraws the report.
     if (model.close().redraw) s.dataChanged();
+}
+
+void customCategory(ShellContext& s) {
+    CustomCategoryModel model(s.doc());
+    CustomCategoryDialog dialog(model, s.dialogParent());
+    dialog.exec();
+    // The menus carry the name and the check mark.
+    if (s.doc().dirty) s.dataChanged();
+}
+
+void bibleStudents(ShellContext& s) {
+    BibleStudentListModel model(s.doc());
+    BibleStudentListDialog dialog(
+        model,
+        [](PublisherEditModel& editor, QWidget* parent) {
+            PublisherEditDialog edit(editor, parent);
+            edit.exec();
+        },
+        s.dialogParent());
+    dialog.exec();
+    if (model.close()) s.dataChanged();
 }
 
 void enrolPioneers(ShellContext& s, EnrolmentMode mode) {
@@ -104,6 +129,13 @@ void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
     r.add(command(
         cmd::RegularPioneers, TxMRegularPioneers,
         [&s] { enrolPioneers(s, EnrolmentMode::Regular); }, Enable::LiveData));
+
+    r.add(command(
+        cmd::BibleStudents, TxMBibleStudents, [&s] { bibleStudents(s); }, Enable::LiveData));
+    app::Command category = command(
+        cmd::CustomCategory, TxMCustomCategory, [&s] { customCategory(s); }, Enable::LiveData);
+    category.checked = app::Checked::CustomCategory;
+    r.add(std::move(category));
 
     app::Command caps = command(
         cmd::AutoCaps, TxMAutoCaps, [&s] { toggleAutoCaps(s.doc()); }, Enable::LiveData);
