@@ -136,21 +136,19 @@ int deleteStudent(Context& context, const std::vector<std::string>& args) {
     return report(context, prompter, outcome);
 }
 
+int addStudent(Context& context, const std::vector<std::string>& args) {
+    return addOrEdit(context, args, true);
+}
+
+int editStudent(Context& context, const std::vector<std::string>& args) {
+    return addOrEdit(context, args, false);
+}
+
 }  // namespace
 
 int runBibleStudent(Context& context) {
-    const std::string usage = text::tr(text::TxCliSummaryBibleStudent);
-    if (context.args.empty()) return context.usage(usage);
-    const std::string sub = context.args.front();
-    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
-    if (sub == "add") return addOrEdit(context, rest, true);
-    if (sub == "edit") return addOrEdit(context, rest, false);
-    if (sub == "delete") return deleteStudent(context, rest);
-    if (sub == "help" || sub == "--help") {
-        context.out << usage << '\n';
-        return Ok;
-    }
-    return context.usage(usage);
+    return runSubcommand(context, text::tr(text::TxCliSummaryBibleStudent),
+                         {{"add", addStudent}, {"edit", editStudent}, {"delete", deleteStudent}});
 }
 
 }  // namespace velno::cli

@@ -96,17 +96,8 @@ int assignCategory(Context& context, const std::vector<std::string>& args) {
 }  // namespace
 
 int runCategory(Context& context) {
-    const std::string usage = text::tr(text::TxCliSummaryCategory);
-    if (context.args.empty()) return context.usage(usage);
-    const std::string sub = context.args.front();
-    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
-    if (sub == "set") return setCategory(context, rest);
-    if (sub == "assign") return assignCategory(context, rest);
-    if (sub == "help" || sub == "--help") {
-        context.out << usage << '\n';
-        return Ok;
-    }
-    return context.usage(usage);
+    return runSubcommand(context, text::tr(text::TxCliSummaryCategory),
+                         {{"set", setCategory}, {"assign", assignCategory}});
 }
 
 }  // namespace velno::cli

@@ -168,17 +168,8 @@ int set(Context& context, const std::vector<std::string>& args) {
 }  // namespace
 
 int runPrivileges(Context& context) {
-    const std::string usage = text::tr(text::TxCliSummaryPrivileges);
-    if (context.args.empty()) return context.usage(usage);
-    const std::string sub = context.args.front();
-    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
-    if (sub == "show") return show(context, rest);
-    if (sub == "set") return set(context, rest);
-    if (sub == "help" || sub == "--help") {
-        context.out << usage << '\n';
-        return Ok;
-    }
-    return context.usage(usage);
+    return runSubcommand(context, text::tr(text::TxCliSummaryPrivileges),
+                         {{"show", show}, {"set", set}});
 }
 
 }  // namespace velno::cli

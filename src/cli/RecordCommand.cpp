@@ -34,6 +34,20 @@ int save(Context& context, FolderSession& session) {
         text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));
 }
 
+int runSubcommand(Context& context, const std::string& usage,
+                  std::initializer_list<std::pair<std::string_view, Subcommand>> subcommands) {
+    if (context.args.empty()) return context.usage(usage);
+    const std::string sub = context.args.front();
+    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
+    for (const auto& [name, run] : subcommands)
+        if (sub == name) return run(context, rest);
+    if (sub == "help" || sub == "--help") {
+        context.out << usage << '\n';
+        return Ok;
+    }
+    return context.usage(usage);
+}
+
 std::optional<DateParts> parseDateOption(std::string_view s) {
     auto number = [](std::string_view t) -> std::optional<int> {
         if (t.empty()) return std::nullopt;

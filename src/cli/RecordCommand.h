@@ -2,9 +2,12 @@
 // What the commands that change records share: the result line with the
 // dialog's messages, the save, and the date options.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cli/Command.h"
 #include "cli/RecordingPrompter.h"
@@ -26,6 +29,12 @@ struct Outcome {
 int report(Context& context, const RecordingPrompter& prompter, const Outcome& outcome);
 // Saves the folder; a failure is told and returns its exit code.
 int save(Context& context, FolderSession& session);
+
+// A command with subcommands: runs the one named first with the rest of the
+// arguments; "help" prints the usage, anything else is a usage error.
+using Subcommand = int (*)(Context&, const std::vector<std::string>&);
+int runSubcommand(Context& context, const std::string& usage,
+                  std::initializer_list<std::pair<std::string_view, Subcommand>> subcommands);
 
 // "YYYY-MM-DD" or "YYYY-MM" (no day).
 std::optional<DateParts> parseDateOption(std::string_view s);
