@@ -31,6 +31,15 @@ void showActive(QWidget& w) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
 }
 
+// Each part typed into its own list, as the focus moves on after "/".
+void typeDate(DateListsEdit* lists, const char* month, const char* day, const char* year) {
+    for (auto [part, typed] : {std::pair{DatePart::Month, month}, std::pair{DatePart::Day, day},
+                               std::pair{DatePart::Year, year}}) {
+        lists->list(part)->setFocus();
+        QTest::keyClicks(lists->list(part), typed);
+    }
+}
+
 // The first active brother of the demo congregation.
 int firstBrother(const CVelnoDoc& doc) {
     for (int pos : doc.store().subList(ListActive))
@@ -53,16 +62,14 @@ TEST(PrivilegesDialog, AnElderIsDatedByKeyboardAndTheEndListsFollowTheBox) {
     ServicePrivilegesDialog dialog(model);
     showActive(dialog);
     DateListsEdit* start = dialog.dateLists(1, PrivilegeDate::Start);
-    start->list(DatePart::Month)->setFocus();
-    QTest::keyClicks(start->list(DatePart::Month), "3/15/2015");
+    typeDate(start, "3", "15", "2015");
     EXPECT_FALSE(dialog.dateLists(1, PrivilegeDate::End)->isVisible());
     // Unchecking "Penatua" by keyboard shows the end lists.
     dialog.rowBox(1)->setFocus();
     QTest::keyClick(dialog.rowBox(1), Qt::Key_Space);
     EXPECT_TRUE(dialog.dateLists(1, PrivilegeDate::End)->isVisible());
     DateListsEdit* end = dialog.dateLists(1, PrivilegeDate::End);
-    end->list(DatePart::Month)->setFocus();
-    QTest::keyClicks(end->list(DatePart::Month), "9/01/2023");
+    typeDate(end, "9", "01", "2023");
     test::saveScreenshot(dialog, "dialog150-privileges");
     dialog.accept();
     EXPECT_FALSE(dialog.result().elder);
