@@ -6,11 +6,15 @@
 
 #include "FullCapacityDocument.h"
 #include "HouseholdData.h"
+#include "publishers/BibleStudentListModel.h"
+#include "publishers/CustomCategoryModel.h"
 #include "publishers/EmergencyContactModel.h"
 #include "publishers/ExtraInfoModel.h"
 #include "publishers/GroupAssignModel.h"
 #include "publishers/HouseholdModel.h"
 #include "publishers/MovedListModel.h"
+#include "publishers/PublisherEditModel.h"
+#include "publishers/ServicePrivilegesModel.h"
 #include "publishers/SideListModel.h"
 
 namespace {
@@ -56,6 +60,47 @@ void BM_AssignmentListsRebuild(benchmark::State& state) {
         static_cast<double>(model.candidates().size() + model.members().size());
 }
 BENCHMARK(BM_AssignmentListsRebuild)->Unit(benchmark::kMicrosecond);
+
+// Opening the dialogs of the custom category, the Bible students and the
+// service privileges: each model built on the full folder.
+void BM_CustomCategoryOpen(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    doc.settings().customCategoryName = "Paduan";
+    for (auto _ : state) {
+        CustomCategoryModel model(doc);
+        model.setName("Musik");
+        benchmark::DoNotOptimize(model.renameQuestion());
+    }
+}
+BENCHMARK(BM_CustomCategoryOpen)->Unit(benchmark::kMicrosecond);
+
+void BM_BibleStudentListOpen(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    for (auto _ : state) {
+        BibleStudentListModel model(doc);
+        benchmark::DoNotOptimize(model.rows().size());
+    }
+}
+BENCHMARK(BM_BibleStudentListOpen)->Unit(benchmark::kMicrosecond);
+
+void BM_BibleStudentEditorOpen(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    for (auto _ : state) {
+        auto editor = PublisherEditModel::forBibleStudent(doc, EditMode::Add);
+        benchmark::DoNotOptimize(editor->copy().id);
+    }
+}
+BENCHMARK(BM_BibleStudentEditorOpen)->Unit(benchmark::kMicrosecond);
+
+void BM_ServicePrivilegesOpen(benchmark::State& state) {
+    CVelnoDoc& doc = bench::fullDocument();
+    const int pos = doc.store().recordCount() - 1;
+    for (auto _ : state) {
+        ServicePrivilegesModel model(doc, pos);
+        benchmark::DoNotOptimize(model.checked(0));
+    }
+}
+BENCHMARK(BM_ServicePrivilegesOpen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/Json.h"
+#include "cli/RecordCommand.h"
 #include "cli/RecordingPrompter.h"
 #include "publishers/DeletePublisherModel.h"
 #include "publishers/PublisherEditModel.h"
@@ -134,27 +135,6 @@ std::string listText(int kind) {
     return text::tr(text::TxCliListDeleted);
 }
 
-// "YYYY-MM-DD" or "YYYY-MM" (no day).
-std::optional<DateParts> parseDateOption(std::string_view s) {
-    auto number = [](std::string_view t) -> std::optional<int> {
-        if (t.empty()) return std::nullopt;
-        int v = 0;
-        for (char c : t) {
-            if (c < '0' || c > '9') return std::nullopt;
-            v = v * 10 + (c - '0');
-        }
-        return v;
-    };
-    if (s.size() != 7 && s.size() != 10) return std::nullopt;
-    if (s[4] != '-' || (s.size() == 10 && s[7] != '-')) return std::nullopt;
-    const auto year = number(s.substr(0, 4));
-    const auto month = number(s.substr(5, 2));
-    const auto day = s.size() == 10 ? number(s.substr(8, 2)) : std::optional<int>(0);
-    if (!year || !month || !day || *month < 1 || *month > 12 || *day > 31) return std::nullopt;
-    if (s.size() == 10 && *day < 1) return std::nullopt;
-    return DateParts{*year, *month, *day};
-}
-
 std::optional<StatusChoice> statusChoice(std::string_view s) {
     if (s == "new") return StatusChoice::NewPublisher;
     if (s == "transfer") return StatusChoice::RegularTransfer;
@@ -162,36 +142,6 @@ std::optional<StatusChoice> statusChoice(std::string_view s) {
     if (s == "reactivated") return StatusChoice::Reactivated;
     if (s == "clear") return StatusChoice::Clear;
     return std::nullopt;
-}
-
-// What the command prints: the dialog's messages, then one result line.
-struct Outcome {
-    bool ok = false;
-    std::string line;  // UTF-8
-    PublisherId id = 0;
-};
-
-int report(Context& context, const RecordingPrompter& prompter, const Outcome& outcome) {
-    if (context.options.json) {
-        JsonWriter json(context.out);
-        json.beginObject().field("ok", outcome.ok);
-        if (outcome.id) json.field("id", outcome.id);
-        json.field("result", outcome.line);
-        json.key("messages").beginArray();
-        for (const auto& m : prompter.messages) json.value(m);
-        json.endArray().endObject().finish();
-    } else {
-        for (const auto& m : prompter.messages) context.out << m << '\n';
-        if (outcome.ok) context.out << outcome.line << '\n';
-    }
-    if (outcome.ok) return Ok;
-    return context.options.json ? static_cast<int>(Failure) : context.fail(outcome.line);
-}
-
-int save(Context& context, FolderSession& session) {
-    if (session.doc().saveAll() == SaveOutcome::Saved) return Ok;
-    return context.fail(
-        text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));
 }
 
 // ---- add and edit ----------------------------------------------------------

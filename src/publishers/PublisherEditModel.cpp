@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <vector>
 
 #include "publishers/MonthChoiceModel.h"
@@ -9,6 +10,7 @@
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/RecordPlacement.h"
 #include "publishers/RecordTextInput.h"
+#include "publishers/ServicePrivilegesModel.h"
 #include "store/CVelnoDoc.h"
 #include "store/Calendar.h"
 #include "store/FixedText.h"
@@ -67,21 +69,12 @@ std::string cut(std::string text, std::size_t limit) {
 }
 
 PrivilegeDateEntry* findEntry(CVelnoDoc& doc, PublisherId id, int kind) {
-    for (auto& e : doc.privilegeDates().entries)
-        if (e.id == id && e.kind == kind) return &e;
-    return nullptr;
+    return doc.privilegeDates().find(id, static_cast<std::uint16_t>(kind));
 }
 
 // A new row of (id, kind), or nothing when the table is full.
 PrivilegeDateEntry* addEntry(CVelnoDoc& doc, PublisherId id, int kind) {
-    auto& entries = doc.privilegeDates().entries;
-    if (entries.size() >= static_cast<std::size_t>(PrivilegeDates::kCapacity)) return nullptr;
-    PrivilegeDateEntry e{};
-    e.id = id;
-    e.kind = static_cast<std::uint16_t>(kind);
-    setFieldText(e.start, kBlankDate);
-    entries.push_back(e);
-    return &entries.back();
+    return doc.privilegeDates().add(id, static_cast<std::uint16_t>(kind));
 }
 
 }  // namespace
@@ -105,6 +98,18 @@ PublisherEditModel::PublisherEditModel(CVelnoDoc& doc, PublisherSelectModel* lis
         loadBlank();
     else
         load();
+}
+
+std::unique_ptr<PublisherEditModel> PublisherEditModel::forBibleStudent(CVelnoDoc& doc,
+                                                                        EditMode mode,
+                                                                        int storePos) {
+    auto m = std::make_unique<PublisherEditModel>(doc, nullptr, mode, storePos);
+    if (m->mode_ == EditMode::Add) {
+        m->student_ = true;
+        m->copy_.listKind = ListBibleStudent;
+        m->copy_.id = doc.store().freeId(kFirstStudentId);
+    }
+    return m;
 }
 
 // ---- loading --------------------------------------------------------------
@@ -133,6 +138,7 @@ void PublisherEditModel::load() {
     side_ = r.listKind == ListInactive  ? SideListEdit::Inactive
             : r.listKind == ListDeleted ? SideListEdit::Deleted
                                         : SideListEdit::None;
+    student_ = r.listKind == ListBibleStudent;
 
     texts_[index(EditField::FirstName)] = fieldText(r.fname);
     texts_[index(EditField::LastName)] = fieldText(r.lname);
@@ -246,7 +252,7 @@ void PublisherEditModel::writeSideDate() {
 // ---- texts ----------------------------------------------------------------
 
 std::string PublisherEditModel::title() const {
-    return text::tr(text::TxEditTitle);
+    return text::tr(student_ ? text::TxStudentEditTitle : text::TxEditTitle);
 }
 
 std::string PublisherEditModel::caption(EditField field) const {
@@ -349,6 +355,10 @@ std::string PublisherEditModel::buttonText(EditButton button) const {
             return text::tr(text::TxEditPrevious);
         case EditButton::Next:
             return text::tr(text::TxEditNext);
+        case EditButton::PickConductor:
+            return text::tr(text::TxStudentPickConductor);
+        case EditButton::ClearConductor:
+            return text::tr(text::TxStudentClearConductor);
         case EditButton::Delete:
             break;
     }
@@ -395,8 +405,28 @@ bool PublisherEditModel::visible(EditButton button) const {
                 break;
         }
     }
+    if (student_) {
+        switch (button) {
+            case EditButton::Status:
+            case EditButton::Previous:
+            case EditButton::Next:
+            case EditButton::Copy:
+            case EditButton::ClearCopy:
+            case EditButton::Privileges:
+                return false;
+            case EditButton::PickConductor:
+                return true;
+            case EditButton::ClearConductor:
+                return conductorVisible();
+            default:
+                break;
+        }
+    }
     const bool haveSource = haveCopySource();
     switch (button) {
+        case EditButton::PickConductor:
+        case EditButton::ClearConductor:
+            return student_;
         case EditButton::Household:
             return checked(EditCheck::HouseholdHead) || copy_.household != 0;
         case EditButton::Privileges:
@@ -445,6 +475,20 @@ bool PublisherEditModel::visible(EditCheck check) const {
                 return true;
         }
     }
+    if (student_) {
+        switch (check) {
+            case EditCheck::RegularPioneer:
+            case EditCheck::ContinuousAuxiliary:
+            case EditCheck::Elder:
+            case EditCheck::Servant:
+            case EditCheck::BaptizedBrother:
+            case EditCheck::SpecialPioneer:
+            case EditCheck::Anointed:
+                return false;
+            default:
+                break;
+        }
+    }
     if (check == EditCheck::CustomCategory)
         return doc_.settings().customCategoryEnabled != 0 &&
                !trimmed(doc_.settings().customCategoryName).empty();
@@ -458,6 +502,7 @@ bool PublisherEditModel::enabled(EditCheck check) const {
 }
 
 bool PublisherEditModel::dateVisible(EditDate date) const {
+    if (student_ && date != EditDate::Consent) return false;
     return date != EditDate::Consent || checked(EditCheck::Consent);
 }
 
@@ -654,7 +699,7 @@ void PublisherEditModel::writeControls() {
     if (checked(EditCheck::Isolated)) r.moreBits |= MoreBit::Isolated;
 
     // The pioneer boxes are hidden on the side lists: the kind stays.
-    if (side_ == SideListEdit::None) writeServiceKind();
+    if (side_ == SideListEdit::None && !student_) writeServiceKind();
 
     r.hope = checked(EditCheck::Anointed) ? 'A' : 'O';
     setFieldText(r.bapdate, dates_[index(EditDate::Baptism)].dateText());
@@ -662,17 +707,20 @@ void PublisherEditModel::writeControls() {
     writeSideDate();
 }
 
-void PublisherEditModel::writeServiceKind() {
-    PublisherRecord& r = copy_;
-    const int slot = doc_.reportMonth().slot();
+void storeServiceKind(PublisherRecord& r, int slot, bool regular, bool special, bool continuous) {
     std::uint8_t kind = ServicePublisher;
-    if (checked(EditCheck::RegularPioneer))
+    if (regular)
         kind = ServiceRegular;
-    else if (checked(EditCheck::SpecialPioneer))
+    else if (special)
         kind = ServiceSpecial;
-    else if (r.kindAt(slot) == ServiceAuxiliary || checked(EditCheck::ContinuousAuxiliary))
+    else if (r.kindAt(slot) == ServiceAuxiliary || continuous)
         kind = ServiceAuxiliary;
     r.serviceKind[slot] = static_cast<std::uint8_t>((r.serviceKind[slot] & ~0x03) | kind);
+}
+
+void PublisherEditModel::writeServiceKind() {
+    storeServiceKind(copy_, doc_.reportMonth().slot(), checked(EditCheck::RegularPioneer),
+                     checked(EditCheck::SpecialPioneer), checked(EditCheck::ContinuousAuxiliary));
 }
 
 bool PublisherEditModel::writeExtension() {
@@ -699,7 +747,10 @@ void PublisherEditModel::writePrivilegeMarks() {
     for (int kind : marks_) {
         PrivilegeDateEntry* e = findEntry(doc_, copy_.id, kind);
         if (!e) e = addEntry(doc_, copy_.id, kind);
-        if (e) setFieldText(e->start, kBlankDate);
+        if (e)
+            setFieldText(e->start, kBlankDate);
+        else
+            tellPrivilegeTableFull(doc_, fullName());
     }
 }
 
@@ -707,7 +758,10 @@ void PublisherEditModel::writeConsent() {
     if (checked(EditCheck::Consent)) {
         PrivilegeDateEntry* e = findEntry(doc_, copy_.id, PrivilegeKind::Consent);
         if (!e) e = addEntry(doc_, copy_.id, PrivilegeKind::Consent);
-        if (e) setFieldText(e->start, dates_[index(EditDate::Consent)].dateText());
+        if (e)
+            setFieldText(e->start, dates_[index(EditDate::Consent)].dateText());
+        else
+            tellPrivilegeTableFull(doc_, fullName());
         return;
     }
     for (auto& e : doc_.privilegeDates().entries) {
@@ -727,6 +781,12 @@ int PublisherEditModel::currentPosition() const {
 StoreStatus PublisherEditModel::store(Trigger trigger) {
     // 1. The last name must not be blank.
     if (trimmed(texts_[index(EditField::LastName)]).empty()) return StoreStatus::BlankLastName;
+    // A Bible student needs more than an initial; the editor stays open
+    // rather than dropping what was typed.
+    if (student_ && trimmed(texts_[index(EditField::LastName)]).size() < 2) {
+        doc_.prompter().tell(text::tr(text::TxStudentLastNameShort), Icon::Warning);
+        return StoreStatus::Refused;
+    }
     // Trimming moves characters to other positions, where one that passed
     // in the box may scramble to the terminator.
     for (EditField name : {EditField::FirstName, EditField::LastName}) {
@@ -745,7 +805,7 @@ StoreStatus PublisherEditModel::store(Trigger trigger) {
     }
 
     // 2. A new publisher's status comes first.
-    if (adding && trigger == Trigger::Ok && runStatusDialog) {
+    if (adding && trigger == Trigger::Ok && runStatusDialog && !student_) {
         PublisherStatusModel status(doc_.reportMonth(), fullName(), StatusFields{});
         if (auto fields = runStatusDialog(status)) applyStatus(*fields);
     }
@@ -759,7 +819,7 @@ StoreStatus PublisherEditModel::store(Trigger trigger) {
         // 5. Appended, then placed in order; the extension (4) is written
         // once the record is known to stay.
         if (store.storePosById(copy_.id) != 0 || copy_.id == 0)
-            copy_.id = store.freeId(RecordStore::kFirstFreeId);
+            copy_.id = store.freeId(student_ ? kFirstStudentId : RecordStore::kFirstFreeId);
         if (copy_.id == 0) return StoreStatus::Refused;
         copy_.extSlot = 0;
         store.append(copy_);
@@ -889,6 +949,8 @@ void PublisherEditModel::privilegesAccepted(const PrivilegeChecks& checks) {
     checks_[index(EditCheck::RegularPioneer)] = checks.regularPioneer;
     checks_[index(EditCheck::ContinuousAuxiliary)] = checks.continuousAuxiliary;
     checks_[index(EditCheck::SpecialPioneer)] = checks.specialPioneer;
+    // An appointment replaces the plain baptized brother, as checking its box would.
+    if (checks.servant || checks.elder) checks_[index(EditCheck::BaptizedBrother)] = false;
     auto setBit = [this](std::uint16_t bit, bool on) {
         copy_.categoryBits = on ? (copy_.categoryBits | bit) : (copy_.categoryBits & ~bit);
     };
@@ -922,6 +984,62 @@ bool PublisherEditModel::applyDelete(const DeleteChoice& choice) {
     if (list_) list_->refill();
     closed_ = true;
     return changed;
+}
+
+// ---- Bible students ---------------------------------------------------------------
+
+std::string PublisherEditModel::conductor() const {
+    return text::cp1252ToUtf8(trimmed(
+        fieldText(reinterpret_cast<const char*>(copy_.placements), sizeof copy_.placements)));
+}
+
+std::string PublisherEditModel::conductorLine() const {
+    return text::tr(text::TxStudentConductor) + ": " + conductor();
+}
+
+void PublisherEditModel::setConductor(int storePos) {
+    if (!student_ || storePos <= 0 || storePos >= doc_.store().recordCount()) return;
+    const std::string name = doc_.displayName(storePos);
+    char bytes[sizeof copy_.placements] = {};
+    name.copy(bytes, sizeof bytes - 1);
+    std::memcpy(copy_.placements, bytes, sizeof bytes);
+}
+
+void PublisherEditModel::clearConductor() {
+    std::memset(copy_.placements, 0, sizeof copy_.placements);
+}
+
+std::string PublisherEditModel::deleteStudentQuestion() const {
+    const int pos = currentPosition();
+    return text::arg(text::tr(text::TxConfirmDelete),
+                     text::cp1252ToUtf8(pos ? doc_.displayName(pos) : std::string()));
+}
+
+bool PublisherEditModel::askAndDeleteStudent() {
+    if (doc_.prompter().ask(deleteStudentQuestion(), Buttons::YesNo, Answer::No, Icon::Question) !=
+        Answer::Yes)
+        return false;
+    return deleteStudent();
+}
+
+std::unique_ptr<PublisherSelectModel> PublisherEditModel::conductorPicker() const {
+    return std::make_unique<PublisherSelectModel>(doc_, SelectMode::Picker);
+}
+
+std::unique_ptr<ServicePrivilegesModel> PublisherEditModel::privilegesDialog() {
+    if (storeForPrivileges() != StoreStatus::Stored) return nullptr;
+    return std::make_unique<ServicePrivilegesModel>(doc_, storePos_);
+}
+
+bool PublisherEditModel::deleteStudent() {
+    if (closed_ || !student_ || mode_ != EditMode::Edit) return false;
+    const int pos = currentPosition();
+    if (pos == 0) return false;
+    doc_.deleteRecord(pos);
+    doc_.rebuildIndex();
+    doc_.dirty = true;
+    closed_ = true;
+    return true;
 }
 
 }  // namespace velno

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -25,6 +26,7 @@ namespace velno {
 
 class CVelnoDoc;
 class PublisherSelectModel;
+class ServicePrivilegesModel;
 
 enum class EditMode { Add, Edit };
 // Opened on a record of the inactive or the deleted list, the editor hides
@@ -70,6 +72,8 @@ enum class EditButton {
     Previous,
     Next,
     Delete,
+    PickConductor,   // "Pilih Pemandu PAR" (Bible students)
+    ClearConductor,  // "Hapus Pemandu PAR"
 };
 
 // What a box shows after an update.
@@ -98,6 +102,12 @@ struct PrivilegeChecks {
     bool missionary = false;
 };
 
+// The ReportMonth's service kind as the editor stores it: regular or
+// special pioneer, else auxiliary when the slot held it or the publisher is
+// a continuous auxiliary pioneer, else publisher.
+void storeServiceKind(PublisherRecord& record, int slot, bool regular, bool special,
+                      bool continuous);
+
 class PublisherEditModel {
 public:
     static constexpr int kNameLimit = 14;
@@ -112,6 +122,14 @@ public:
     // publisher list the editor came from (for "&Sblm", "&Brkt", the
     // CopySource and refilling), or null.
     PublisherEditModel(CVelnoDoc& doc, PublisherSelectModel* list, EditMode mode, int storePos = 0);
+
+    // The Bible-student editor ("Edit Pelajar Alkitab"): the same editor on
+    // a record of the Bible-student list, or on a new one (ids from 2000).
+    // A record of that list opened with the constructor is edited the same way.
+    static constexpr PublisherId kFirstStudentId = 2000;
+    static std::unique_ptr<PublisherEditModel> forBibleStudent(CVelnoDoc& doc, EditMode mode,
+                                                               int storePos = 0);
+    bool bibleStudent() const { return student_; }
 
     // The language code decides the AutoCaps exceptions.
     void setLanguageCode(std::string code) { language_ = std::move(code); }
@@ -163,6 +181,11 @@ public:
     int group() const { return copy_.group; }
     // The group picker of the group button reads the groups from here.
     const CVelnoDoc& document() const { return doc_; }
+    // The Bible student's conductor (UTF-8), empty for none, and the line
+    // "Pemandu Pelajaran Alkitab: name" shown while one is set.
+    std::string conductor() const;
+    bool conductorVisible() const { return student_ && !conductor().empty(); }
+    std::string conductorLine() const;
     // Privilege kinds 1..5 marked in this opening of the editor.
     const std::set<int>& privilegeMarks() const { return marks_; }
 
@@ -209,6 +232,20 @@ public:
     // storing pending edits.
     DeletePublisherModel deleteDialog() const;
     bool applyDelete(const DeleteChoice& choice);
+    // "Pilih Pemandu PAR" with the chosen publisher, and "Hapus Pemandu PAR".
+    void setConductor(int storePos);
+    void clearConductor();
+    // "&Hapus" on a Bible student: the Yes/No question, and Yes, which
+    // removes the record for good and closes the editor.
+    std::string deleteStudentQuestion() const;
+    bool deleteStudent();
+    // The question asked through the document's prompter, then the deletion.
+    bool askAndDeleteStudent();
+    // The dialogs these buttons open, on the same document: the conductor
+    // picker (the publisher list as a picker) and, after the store,
+    // the service-privileges dialog of this record (null when not stored).
+    std::unique_ptr<PublisherSelectModel> conductorPicker() const;
+    std::unique_ptr<ServicePrivilegesModel> privilegesDialog();
 
     // The household button, "Kontak Ketiga", "&Nama Lengkap - Informasi
     // Lain " and "Kebutuhan khusus": their dialogs work on this editor's
@@ -269,6 +306,7 @@ private:
     std::optional<PublisherId> ownCopySource_;
     bool closed_ = false;
     SideListEdit side_ = SideListEdit::None;
+    bool student_ = false;
     int sideMonth_ = 0;
     int sideYear_ = 0;
 };

@@ -53,7 +53,7 @@ TEST(ShellEnabling, ArchiveViewDisablesExactlyTheDataChangingButtons) {
 TEST(ShellEnabling, CommandsNotBuiltStayVisibleAndDisabled) {
     test::ShellFixture shell;
     shell.open();
-    for (int id : {cmd::BibleStudents, cmd::FontsLowResolution}) {
+    for (int id : {cmd::FontsLowResolution}) {
         QAction* a = shell.window().action(id);
         ASSERT_NE(nullptr, a) << id;
         EXPECT_TRUE(a->isVisible()) << id;

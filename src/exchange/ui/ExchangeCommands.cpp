@@ -120,74 +120,72 @@ void importCsvFile(CVelnoDoc& doc, QWidget* parent) {
         QFileDialog::getOpenFileName(parent, title, qs(doc.folder().path().string()), filter);
     if (file.isEmpty() || !file.endsWith(".csv", Qt::CaseInsensitive)) return;
     runCsvImport(doc, file.toStdString(), parent);
-    QString chooseXmlFile(const CVelnoDoc& doc, QWidget* parent, const std::string& title) {
-        const QString filter = qs(text::tr(text::TxXmlFilter)) + " (*.xml)";
-        const QString file = QFileDialog::getOpenFileName(parent, qs(title),
-                                                          qs(doc.folder().path().string()), filter);
-        // A name not ending in ".xml" ends the command.
-        return file.endsWith(".xml", Qt::CaseInsensitive) ? file : QString();
-    }
+}
 
-    void importXmlReports(CVelnoDoc & doc, QWidget * parent) {
-        const QString file =
-            chooseXmlFile(doc, parent,
-                          text::arg(text::tr(text::TxXmlChooseReports),
-                                    text::monthName(doc.reportMonth().reportMonth0)));
-        if (file.isEmpty()) return;
-        ImportImage image;
-        std::string message;
-        if (!loadXmlReports(doc, file.toStdString(), image, message)) {
-            doc.prompter().tell(message, Icon::Warning);
-            return;
-        }
-        ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::Xml);
-        ImportSelectionDialog dialog(model, parent);
-        dialog.exec();
-    }
+QString chooseXmlFile(const CVelnoDoc& doc, QWidget* parent, const std::string& title) {
+    const QString filter = qs(text::tr(text::TxXmlFilter)) + " (*.xml)";
+    const QString file =
+        QFileDialog::getOpenFileName(parent, qs(title), qs(doc.folder().path().string()), filter);
+    // A name not ending in ".xml" ends the command.
+    return file.endsWith(".xml", Qt::CaseInsensitive) ? file : QString();
+}
 
-    void exportXml(ShellContext & s) {
-        CVelnoDoc& doc = s.doc();
-        XmlChooserModel model(doc);
-        XmlChooserDialog dialog(model, s.dialogParent());
-        if (dialog.exec() != QDialog::Accepted || model.result().empty()) return;
-        std::filesystem::path path;
-        if (const FileResult written = exportPublisherXml(doc, model.list(), model.result(), path);
-            !written) {
-            doc.reportWriteFailure(written);
-            return;
-        }
-        doc.prompter().tell(text::arg(text::tr(text::TxXmlCreated), path.string()),
-                            Icon::Information);
+void importXmlReports(CVelnoDoc& doc, QWidget* parent) {
+    const QString file = chooseXmlFile(doc, parent,
+                                       text::arg(text::tr(text::TxXmlChooseReports),
+                                                 text::monthName(doc.reportMonth().reportMonth0)));
+    if (file.isEmpty()) return;
+    ImportImage image;
+    std::string message;
+    if (!loadXmlReports(doc, file.toStdString(), image, message)) {
+        doc.prompter().tell(message, Icon::Warning);
+        return;
     }
+    ImportSelectionModel model(doc, std::move(image), ImportSelectionModel::Mode::Xml);
+    ImportSelectionDialog dialog(model, parent);
+    dialog.exec();
+}
 
-    void importXml(ShellContext & s, const FolderChooser& chooser) {
-        CVelnoDoc& doc = s.doc();
-        const ReportMonth& rm = doc.reportMonth();
-        std::tm today{};
-        today.tm_year = rm.todayYear - 1900;
-        today.tm_mon = rm.todayMonth - 1;
-        today.tm_mday = rm.todayDay;
-        offerBackup(doc, today, [&s, chooser] {
-            backupOrRestore(s, BackupDialogModel::Mode::Backup, chooser);
-        });
-        const QString file =
-            chooseXmlFile(doc, s.dialogParent(), text::tr(text::TxXmlChooseImport));
-        if (file.isEmpty()) return;
-        xml::XmlDocument x;
-        XmlPublisherList list;
-        std::string message;
-        if (!loadPublisherXml(file.toStdString(), x, list, message)) {
-            doc.prompter().tell(message, Icon::Warning);
-            return;
-        }
-        XmlChooserModel model(doc, list, linkedPublishers(doc, list));
-        XmlChooserDialog dialog(model, s.dialogParent());
-        if (dialog.exec() != QDialog::Accepted || model.result().empty()) return;
-        const XmlImportOutcome out =
-            importPublishers(doc, x, list, model.result(), model.linked(), model.replace());
-        for (const auto& line : out.messages) doc.prompter().tell(line, Icon::Warning);
-        s.dataChanged();
+void exportXml(ShellContext& s) {
+    CVelnoDoc& doc = s.doc();
+    XmlChooserModel model(doc);
+    XmlChooserDialog dialog(model, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted || model.result().empty()) return;
+    std::filesystem::path path;
+    if (const FileResult written = exportPublisherXml(doc, model.list(), model.result(), path);
+        !written) {
+        doc.reportWriteFailure(written);
+        return;
     }
+    doc.prompter().tell(text::arg(text::tr(text::TxXmlCreated), path.string()), Icon::Information);
+}
+
+void importXml(ShellContext& s, const FolderChooser& chooser) {
+    CVelnoDoc& doc = s.doc();
+    const ReportMonth& rm = doc.reportMonth();
+    std::tm today{};
+    today.tm_year = rm.todayYear - 1900;
+    today.tm_mon = rm.todayMonth - 1;
+    today.tm_mday = rm.todayDay;
+    offerBackup(doc, today,
+                [&s, chooser] { backupOrRestore(s, BackupDialogModel::Mode::Backup, chooser); });
+    const QString file = chooseXmlFile(doc, s.dialogParent(), text::tr(text::TxXmlChooseImport));
+    if (file.isEmpty()) return;
+    xml::XmlDocument x;
+    XmlPublisherList list;
+    std::string message;
+    if (!loadPublisherXml(file.toStdString(), x, list, message)) {
+        doc.prompter().tell(message, Icon::Warning);
+        return;
+    }
+    XmlChooserModel model(doc, list, linkedPublishers(doc, list));
+    XmlChooserDialog dialog(model, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted || model.result().empty()) return;
+    const XmlImportOutcome out =
+        importPublishers(doc, x, list, model.result(), model.linked(), model.replace());
+    for (const auto& line : out.messages) doc.prompter().tell(line, Icon::Warning);
+    s.dataChanged();
+}
 
 }  // namespace
 

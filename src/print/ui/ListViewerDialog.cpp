@@ -98,7 +98,10 @@ ListViewerDialog::ListViewerDialog(ListViewerModel& model, Actions actions, QWid
         if (actions_.clipboard) model_.copy(*actions_.clipboard);
     });
     connect(edit_, &QPushButton::clicked, this, [this] {
-        if (actions_.edit) actions_.edit();
+        const int row = rows_->currentRow();
+        const auto& rows = model_.list().rows;
+        if (!actions_.edit || row < 0 || row >= static_cast<int>(rows.size())) return;
+        actions_.edit(rows[row].pos);
         model_.setMode(model_.mode());
         refresh();
     });

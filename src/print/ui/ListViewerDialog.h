@@ -23,9 +23,9 @@ class ListViewerDialog : public QDialog {
 public:
     struct Actions {
         Clipboard* clipboard = nullptr;
-        std::function<void()> print;         // "&Cetak": the list on the report view
-        std::function<void()> printerSetup;  // "&Pengaturan Cetak"
-        std::function<void()> edit;          // mode 12's "Edit"
+        std::function<void()> print;             // "&Cetak": the list on the report view
+        std::function<void()> printerSetup;      // "&Pengaturan Cetak"
+        std::function<void(int storePos)> edit;  // mode 12's "Edit" on the selected row
     };
     ListViewerDialog(ListViewerModel& model, Actions actions, QWidget* parent);
 

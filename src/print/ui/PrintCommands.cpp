@@ -10,6 +10,7 @@
 #include "print/RecordCardViewerModel.h"
 #include "print/ui/ListViewerDialog.h"
 #include "print/ui/RecordCardDialogs.h"
+#include "publishers/ui/ServicePrivilegesDialog.h"
 #include "store/CVelnoDoc.h"
 #include "store/DesktopServices.h"
 #include "text/Cp1252.h"
@@ -62,6 +63,11 @@ void listViewer(app::CommandRegistry& r, ShellContext& s, ListMode mode) {
         s.print();
     };
     actions.printerSetup = [&r] { runCommand(r, app::cmd::PrintSetup); };
+    // Mode 12's "Edit": the privileges of the chosen row (never on a snapshot).
+    if (!s.doc().oldYearView)
+        actions.edit = [&s](int pos) {
+            if (editServicePrivileges(s.doc(), pos, s.dialogParent())) s.dataChanged();
+        };
     print::ListViewerDialog dialog(model, std::move(actions), s.dialogParent());
     dialog.exec();
 }

@@ -35,13 +35,23 @@ std::optional<DateKey> dateKeyOf(int key) {
 }  // namespace
 
 DateListsEdit::DateListsEdit(PublisherEditModel& model, EditDate date, QWidget* parent)
-    : QWidget(parent), model_(model), date_(date) {
+    : DateListsEdit(
+          DateListsAccess{
+              [&model, date]() -> const DateLists& { return model.date(date); },
+              [&model, date](DatePart part, int line) { model.setDateLine(date, part, line); },
+              [&model, date](DatePart part, char c) { return model.dateChar(date, part, c); },
+              [&model, date](DatePart part, DateKey key) { return model.dateKey(date, part, key); },
+              [&model, date](DatePart part) { model.dateFocusEntered(date, part); }},
+          parent) {}
+
+DateListsEdit::DateListsEdit(DateListsAccess access, QWidget* parent)
+    : QWidget(parent), access_(std::move(access)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     for (DatePart part : kParts) {
         auto* list = new QComboBox(this);
-        for (const auto& line : model_.date(date_).lines(part))
+        for (const auto& line : access_.lists().lines(part))
             list->addItem(QString::fromStdString(line));
         list->setMaxVisibleItems(13);
         list->installEventFilter(this);
@@ -49,7 +59,7 @@ DateListsEdit::DateListsEdit(PublisherEditModel& model, EditDate date, QWidget* 
         lists_[static_cast<int>(part)] = list;
         // A line chosen with the mouse from the drop-down.
         connect(list, &QComboBox::activated, this, [this, part](int line) {
-            model_.setDateLine(date_, part, line);
+            access_.setLine(part, line);
             showModel();
             emit changed();
         });
@@ -62,7 +72,7 @@ void DateListsEdit::showModel() {
     for (DatePart part : kParts) {
         QComboBox* list = lists_[static_cast<int>(part)];
         const QSignalBlocker block(list);
-        list->setCurrentIndex(model_.date(date_).line(part));
+        list->setCurrentIndex(access_.lists().line(part));
     }
 }
 
@@ -91,7 +101,7 @@ bool DateListsEdit::eventFilter(QObject* watched, QEvent* event) {
     const DatePart part = kParts[index];
 
     if (event->type() == QEvent::FocusIn) {
-        model_.dateFocusEntered(date_, part);
+        access_.focusEntered(part);
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
@@ -99,12 +109,12 @@ bool DateListsEdit::eventFilter(QObject* watched, QEvent* event) {
     // The drop-down keys (Alt+Down, F4) and Tab, Enter, Escape stay the list's.
     if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
     if (const auto dateKey = dateKeyOf(key->key())) {
-        apply(model_.dateKey(date_, part, *dateKey));
+        apply(access_.onKey(part, *dateKey));
         return true;
     }
     const QString typed = key->text();
     if (typed.size() == 1 && typed[0].unicode() < 0x80 && typed[0].isPrint()) {
-        apply(model_.dateChar(date_, part, typed[0].toLatin1()));
+        apply(access_.onChar(part, typed[0].toLatin1()));
         return true;
     }
     return false;

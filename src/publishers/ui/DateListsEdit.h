@@ -4,6 +4,7 @@
 // only show the lines it chose.
 
 #include <QWidget>
+#include <functional>
 
 #include "publishers/PublisherEditModel.h"
 
@@ -11,10 +12,20 @@ class QComboBox;
 
 namespace velno {
 
+// What the lists ask of the model that owns the date.
+struct DateListsAccess {
+    std::function<const DateLists&()> lists;
+    std::function<void(DatePart, int)> setLine;
+    std::function<DateKeyAction(DatePart, char)> onChar;
+    std::function<DateKeyAction(DatePart, DateKey)> onKey;
+    std::function<void(DatePart)> focusEntered;
+};
+
 class DateListsEdit : public QWidget {
     Q_OBJECT
 public:
     DateListsEdit(PublisherEditModel& model, EditDate date, QWidget* parent = nullptr);
+    DateListsEdit(DateListsAccess access, QWidget* parent = nullptr);
 
     QComboBox* list(DatePart part) const { return lists_[static_cast<int>(part)]; }
     // Re-reads the lines from the model.
@@ -32,8 +43,7 @@ protected:
 private:
     void apply(DateKeyAction action);
 
-    PublisherEditModel& model_;
-    EditDate date_;
+    DateListsAccess access_;
     QComboBox* lists_[3] = {};
 };
 

@@ -3,7 +3,9 @@
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
+#include "publishers/BibleStudentListModel.h"
 #include "publishers/CircuitOverseerModel.h"
+#include "publishers/CustomCategoryModel.h"
 #include "publishers/GroupEditorModel.h"
 #include "publishers/MovedListModel.h"
 #include "publishers/PioneerEnrolmentModel.h"
@@ -12,6 +14,7 @@
 #include "publishers/RecordPlacement.h"
 #include "publishers/SharedEntryChooserModel.h"
 #include "publishers/SideListModel.h"
+#include "publishers/ui/CategoryStudentDialogs.h"
 #include "publishers/ui/CircuitOverseerDialog.h"
 #include "publishers/ui/ContactDialogs.h"
 #include "publishers/ui/GroupDialogs.h"
@@ -19,6 +22,7 @@
 #include "publishers/ui/MovedListDialog.h"
 #include "publishers/ui/PioneerEnrolmentDialog.h"
 #include "publishers/ui/PublisherChooserDialog.h"
+#include "publishers/ui/PublisherEditDialog.h"
 #include "publishers/ui/PublisherSelectDialog.h"
 #include "publishers/ui/PublisherStatusDialog.h"
 #include "publishers/ui/SideListDialog.h"
@@ -48,6 +52,27 @@ void editPublishers(ShellContext& s) {
     }
     // Saving is the save step's business; a changed store redraws the report.
     if (model.close().redraw) s.dataChanged();
+}
+
+void customCategory(ShellContext& s) {
+    CustomCategoryModel model(s.doc());
+    CustomCategoryDialog dialog(model, s.dialogParent());
+    dialog.exec();
+    // The menus carry the name and the check mark.
+    if (s.doc().dirty) s.dataChanged();
+}
+
+void bibleStudents(ShellContext& s) {
+    BibleStudentListModel model(s.doc());
+    BibleStudentListDialog dialog(
+        model,
+        [](PublisherEditModel& editor, QWidget* parent) {
+            PublisherEditDialog edit(editor, parent);
+            edit.exec();
+        },
+        s.dialogParent());
+    dialog.exec();
+    if (model.close()) s.dataChanged();
 }
 
 void enrolPioneers(ShellContext& s, EnrolmentMode mode) {
@@ -143,21 +168,27 @@ void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
         Enable::LiveData));
     r.add(command(cmd::EmergencyForms, TxMEmergencyForms, [&s] { emergencyForms(s); }));
     r.add(command(cmd::SpecialNeedsCongregation, TxMListCongregation, [&s] { specialNeeds(s); }));
+        cmd::BibleStudents, TxMBibleStudents, [&s] {
+        bibleStudents(s); }, Enable::LiveData));
+        app::Command category = command(
+            cmd::CustomCategory, TxMCustomCategory, [&s] { customCategory(s); }, Enable::LiveData);
+        category.checked = app::Checked::CustomCategory;
+        r.add(std::move(category));
 
-    app::Command caps = command(
-        cmd::AutoCaps, TxMAutoCaps, [&s] { toggleAutoCaps(s.doc()); }, Enable::LiveData);
-    caps.checked = app::Checked::AutoCaps;
-    r.add(std::move(caps));
-    // No menu entry: reached by its id alone.
-    app::Command order = command(
-        cmd::SortByFirstName, 0,
-        [&s] {
-            toggleSortByFirstName(s.doc());
-            s.dataChanged();
-        },
-        Enable::LiveData);
-    order.checked = app::Checked::SortByFirstName;
-    r.add(std::move(order));
+        app::Command caps = command(
+            cmd::AutoCaps, TxMAutoCaps, [&s] { toggleAutoCaps(s.doc()); }, Enable::LiveData);
+        caps.checked = app::Checked::AutoCaps;
+        r.add(std::move(caps));
+        // No menu entry: reached by its id alone.
+        app::Command order = command(
+            cmd::SortByFirstName, 0,
+            [&s] {
+                toggleSortByFirstName(s.doc());
+                s.dataChanged();
+            },
+            Enable::LiveData);
+        order.checked = app::Checked::SortByFirstName;
+        r.add(std::move(order));
 }
 
 }  // namespace velno

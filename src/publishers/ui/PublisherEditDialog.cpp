@@ -14,11 +14,14 @@
 
 #include "publishers/DeletePublisherModel.h"
 #include "publishers/GroupPickerModel.h"
+#include "publishers/PublisherSelectModel.h"
 #include "publishers/ui/ContactDialogs.h"
 #include "publishers/ui/DateListsEdit.h"
 #include "publishers/ui/DeletePublisherDialog.h"
 #include "publishers/ui/GroupPickerDialog.h"
 #include "publishers/ui/HouseholdDialog.h"
+#include "publishers/ui/PublisherSelectDialog.h"
+#include "publishers/ui/ServicePrivilegesDialog.h"
 #include "store/GroupTable.h"
 #include "text/StringTable.h"
 #include "text/texts/PublishersTexts.h"
@@ -27,17 +30,6 @@
 namespace velno {
 
 namespace {
-
-// Buttons whose dialogs are not built yet: shown as the model says, but
-// never enabled.
-bool built(EditButton button) {
-    switch (button) {
-        case EditButton::Privileges:
-            return false;
-        default:
-            return true;
-    }
-}
 
 constexpr EditField kFields[] = {EditField::FirstName, EditField::LastName, EditField::Address,
                                  EditField::Phone,     EditField::Mobile,   EditField::Office,
@@ -86,7 +78,8 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
     for (EditDate date : {EditDate::Birth, EditDate::Baptism}) {
         auto* lists = new DateListsEdit(model_, date, this);
         dates_[static_cast<int>(date)] = lists;
-        top->addWidget(label(model_.caption(date)), 5, column);
+        dateLabels_[static_cast<int>(date)] = label(model_.caption(date));
+        top->addWidget(dateLabels_[static_cast<int>(date)], 5, column);
         top->addWidget(lists, 5, column + 1, Qt::AlignLeft);
         column += 2;
     }
@@ -134,6 +127,13 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
                          EditButton::SpecialNeeds, EditButton::Contact})
         more->addWidget(addButton(b));
     more->addStretch();
+    // A Bible student's conductor.
+    auto* conductor = new QHBoxLayout;
+    conductor_ = label({});
+    conductor->addWidget(addButton(EditButton::PickConductor));
+    conductor->addWidget(conductor_);
+    conductor->addWidget(addButton(EditButton::ClearConductor));
+    conductor->addStretch();
     auto* copy = new QHBoxLayout;
     copy->addWidget(addButton(EditButton::Copy));
     copy->addWidget(addButton(EditButton::ClearCopy));
@@ -153,6 +153,7 @@ PublisherEditDialog::PublisherEditDialog(PublisherEditModel& model, QWidget* par
     layout->addLayout(consent);
     layout->addSpacing(6);
     layout->addLayout(more);
+    layout->addLayout(conductor);
     layout->addLayout(copy);
     layout->addSpacing(6);
     layout->addLayout(bottom);
@@ -265,6 +266,10 @@ void PublisherEditDialog::showModel() {
         dates_[i]->showModel();
         dates_[i]->setVisible(model_.dateVisible(static_cast<EditDate>(i)));
     }
+    for (int i = 0; i < 2; ++i)
+        dateLabels_[i]->setVisible(model_.dateVisible(static_cast<EditDate>(i)));
+    conductor_->setText(qs(model_.conductorLine()));
+    conductor_->setVisible(model_.conductorVisible());
     sideDate_->setVisible(model_.sideDateVisible());
     {
         const QSignalBlocker blockMonth(sideMonth_);
@@ -279,7 +284,7 @@ void PublisherEditDialog::showModel() {
         QPushButton* button = buttons_[i];
         button->setText(qs(model_.buttonText(which)));
         button->setVisible(model_.visible(which));
-        button->setEnabled(built(which) && model_.enabled(which));
+        button->setEnabled(model_.enabled(which));
     }
     if (!statusAsker_) button(EditButton::Status)->setEnabled(false);
 }
@@ -350,6 +355,15 @@ void PublisherEditDialog::clicked(EditButton which) {
         case EditButton::Delete:
             deletePublisher();
             break;
+        case EditButton::Privileges:
+            editPrivileges();
+            break;
+        case EditButton::PickConductor:
+            chooseConductor();
+            break;
+        case EditButton::ClearConductor:
+            model_.clearConductor();
+            break;
         default:
             return;  // not built yet; the button is disabled
     }
@@ -371,7 +385,26 @@ void PublisherEditDialog::chooseGroup() {
     model_.setGroup(picker.ok());
 }
 
+void PublisherEditDialog::editPrivileges() {
+    // The editor stores first, so the dialog sees the current record.
+    auto privileges = model_.privilegesDialog();
+    if (!privileges) return;
+    ServicePrivilegesDialog dialog(*privileges, this);
+    if (dialog.exec() == QDialog::Accepted) model_.privilegesAccepted(dialog.result());
+}
+
+void PublisherEditDialog::chooseConductor() {
+    auto picker = model_.conductorPicker();
+    PublisherSelectDialog dialog(*picker, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const auto pos = picker->pick()) model_.setConductor(*pos);
+}
+
 void PublisherEditDialog::deletePublisher() {
+    if (model_.bibleStudent()) {
+        model_.askAndDeleteStudent();
+        return;
+    }
     DeletePublisherModel choice = model_.deleteDialog();
     DeletePublisherDialog dialog(choice, this);
     if (dialog.exec() != QDialog::Accepted) return;

@@ -39,6 +39,7 @@ public:
     QPushButton* button(EditButton button) const { return buttons_[static_cast<int>(button)]; }
     QLabel* specialServantMark() const { return specialServant_; }
     QLabel* missionaryMark() const { return missionary_; }
+    QLabel* conductorLine() const { return conductor_; }
     // The date of becoming inactive or of deletion (side-list records).
     QGroupBox* sideDateBox() const { return sideDate_; }
     QComboBox* sideMonthList() const { return sideMonth_; }
@@ -66,6 +67,8 @@ private:
     void clicked(EditButton button);
     void chooseGroup();
     void deletePublisher();
+    void editPrivileges();
+    void chooseConductor();
     void finishStore();
 
     void askStatus();
@@ -76,7 +79,9 @@ private:
     std::array<QLineEdit*, kEditFieldCount> boxes_{};
     std::array<QCheckBox*, kEditCheckCount> checks_{};
     std::array<DateListsEdit*, 3> dates_{};
-    std::array<QPushButton*, 14> buttons_{};
+    std::array<QPushButton*, 16> buttons_{};
+    std::array<QLabel*, 2> dateLabels_{};
+    QLabel* conductor_ = nullptr;
     QLabel* specialServant_ = nullptr;
     QLabel* missionary_ = nullptr;
     QGroupBox* sideDate_ = nullptr;

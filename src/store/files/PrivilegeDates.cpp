@@ -43,4 +43,24 @@ void PrivilegeDates::removeAllOf(PublisherId id) {
     std::erase_if(entries, [id](const PrivilegeDateEntry& e) { return e.id == id; });
 }
 
+PrivilegeDateEntry* PrivilegeDates::find(PublisherId id, std::uint16_t kind) {
+    for (auto& e : entries)
+        if (e.id == id && e.kind == kind) return &e;
+    return nullptr;
+}
+
+const PrivilegeDateEntry* PrivilegeDates::find(PublisherId id, std::uint16_t kind) const {
+    return const_cast<PrivilegeDates*>(this)->find(id, kind);
+}
+
+PrivilegeDateEntry* PrivilegeDates::add(PublisherId id, std::uint16_t kind) {
+    if (entries.size() >= static_cast<std::size_t>(kCapacity)) return nullptr;
+    PrivilegeDateEntry e{};
+    e.id = id;
+    e.kind = kind;
+    setFieldText(e.start, "        ");
+    entries.push_back(e);
+    return &entries.back();
+}
+
 }  // namespace velno

@@ -42,6 +42,11 @@ struct PrivilegeDates {
     // full start date, and consent entries whatever their date.
     FileResult writePrivilegeDates(const DataFolder& folder);
     void removeAllOf(PublisherId id);
+    // The first row of (id, kind), the one a save keeps; null when none.
+    PrivilegeDateEntry* find(PublisherId id, std::uint16_t kind);
+    const PrivilegeDateEntry* find(PublisherId id, std::uint16_t kind) const;
+    // A new row of (id, kind) with blank dates; null when the table is full.
+    PrivilegeDateEntry* add(PublisherId id, std::uint16_t kind);
 };
 
 }  // namespace velno

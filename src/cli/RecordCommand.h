@@ -1,0 +1,45 @@
+#pragma once
+// What the commands that change records share: the result line with the
+// dialog's messages, the save, and the date options.
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cli/Command.h"
+#include "cli/RecordingPrompter.h"
+#include "store/DateText.h"
+#include "store/PublisherRecord.h"
+
+namespace velno::cli {
+
+class FolderSession;
+
+// What the command prints: the dialog's messages, then one result line.
+struct Outcome {
+    bool ok = false;
+    std::string line;  // UTF-8
+    PublisherId id = 0;
+};
+
+// Prints the outcome (or its JSON) and returns the exit code.
+int report(Context& context, const RecordingPrompter& prompter, const Outcome& outcome);
+// Saves the folder; a failure is told and returns its exit code.
+int save(Context& context, FolderSession& session);
+
+// A command with subcommands: runs the one named first with the rest of the
+// arguments; "help" prints the usage, anything else is a usage error.
+using Subcommand = int (*)(Context&, const std::vector<std::string>&);
+int runSubcommand(Context& context, const std::string& usage,
+                  std::initializer_list<std::pair<std::string_view, Subcommand>> subcommands);
+
+// "YYYY-MM-DD" or "YYYY-MM" (no day).
+std::optional<DateParts> parseDateOption(std::string_view s);
+// A stored date in the form the options take: "YYYY-MM-DD", "YYYY-MM"
+// without a day, empty when it holds no month or year.
+std::string dateOptionText(std::string_view dateText);
+
+}  // namespace velno::cli
