@@ -328,10 +328,13 @@ void MainWindow::placeWindow() {
 
 bool MainWindow::showReport(int kind) {
     const print::ReportKindInfo* info = print::findReportKind(kind);
-    if (!info) return false;
+    return info && showReport(kind, info->perGroup);
+}
+
+bool MainWindow::showReport(int kind, bool askGroup) {
     int group = 0;
     auto choice = ReportGroupPickerModel::Choice::Show;
-    if (info->perGroup) {
+    if (askGroup) {
         ReportGroupPickerModel picker(doc_, view_.group, true);
         choice = pickReportGroup(picker, this);
         if (choice == ReportGroupPickerModel::Choice::Cancelled) return false;

@@ -132,6 +132,12 @@ void registerShellCommands(CommandRegistry& r, MainWindow& w) {
         }
         r.add(std::move(c));
     }
+    // The inactive contact list for the whole congregation or, asking for
+    // the group first, for one group.
+    r.add(reportCommand(cmd::ContactInactiveCongregation, TxMListInactivePublishers,
+                        kind::ContactInactive, show));
+    r.add(reportCommand(cmd::ContactInactiveGroup, TxMListGroup, kind::ContactInactive,
+                        [&w](int k) { w.showReport(k, true); }));
 
     // "&Huruf"
     const struct {

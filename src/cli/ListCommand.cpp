@@ -42,6 +42,16 @@ constexpr PrivilegeName kPrivileges[] = {
     {"missionaries", PrivilegeFilter::Missionaries},
 };
 
+struct NeedName {
+    std::string_view name;
+    std::uint16_t bit;
+};
+constexpr NeedName kNeeds[] = {
+    {"deaf", MoreBit::Deaf},
+    {"blind", MoreBit::Blind},
+    {"isolated", MoreBit::Isolated},
+};
+
 std::string periodChoices(ListMode mode) {
     std::string s;
     for (const ListPeriod p : periodsOf(mode))
@@ -109,6 +119,10 @@ void writeRow(JsonWriter& json, ListMode mode, const ListRow& row) {
             else
                 json.value(row.detail);
             break;
+        case ListMode::SpecialNeeds:
+        case ListMode::Custom:
+            json.field("group", row.group);
+            break;
     }
     json.endObject();
 }
@@ -143,7 +157,8 @@ int runList(Context& context) {
                                      {"--month", true},
                                      {"--period", true},
                                      {"--bracket", true},
-                                     {"--privilege", true}},
+                                     {"--privilege", true},
+                                     {"--need", true}},
                                     true, error);
     if (!a) return context.usage(error);
     if (a->words().size() != 1)
@@ -207,9 +222,27 @@ int runList(Context& context) {
             return context.usage(
                 text::arg(text::tr(text::TxCliBadChoice), "--privilege", choices, *p));
     }
+    if (const auto need = a->value("--need")) {
+        bool found = false;
+        std::string choices;
+        for (const auto& n : kNeeds) {
+            choices += (choices.empty() ? "" : "|") + std::string(n.name);
+            if (n.name == *need) {
+                query.need = n.bit;
+                found = true;
+            }
+        }
+        if (!found)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadChoice), "--need", choices, *need));
+    }
 
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
+    if (*mode == ListMode::Custom && !customCategoryDefined(session.doc())) {
+        context.err << text::tr(text::TxCliNoCustomCategory) << '\n';
+        return Failure;
+    }
     const PublisherList list = buildList(session.doc(), query);
 
     if (context.options.json) {

@@ -1,5 +1,7 @@
 #include "print/ListViewerModel.h"
 
+#include <algorithm>
+
 #include "print/PageFlow.h"
 #include "publishers/GroupOverseer.h"
 #include "reporting/Classification.h"
@@ -9,6 +11,7 @@
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/texts/AnalysisTexts.h"
+#include "text/texts/CommonTexts.h"
 #include "text/texts/PrintTexts.h"
 
 namespace velno::print {
@@ -72,17 +75,24 @@ int privilegeText(PrivilegeFilter p) {
 
 bool hasChooserOrFilter(ListMode mode) {
     return !periodsOf(mode).empty() || usesGroupFilter(mode) || mode == ListMode::NotReporting ||
-           mode == ListMode::Baptized || mode == ListMode::Privileges;
+           mode == ListMode::Baptized || mode == ListMode::Privileges ||
+           mode == ListMode::SpecialNeeds;
+}
+
+int needText(std::uint16_t bit) {
+    if (bit == MoreBit::Blind) return text::TxNeedBlind;
+    if (bit == MoreBit::Isolated) return text::TxNeedIsolated;
+    return text::TxNeedDeaf;
 }
 
 }  // namespace
 
 ListViewerModel::ListViewerModel(const CVelnoDoc& doc, ListMode mode) : doc_(doc) {
-    // The special-needs and custom-category lists are not among the
-    // modes PublisherLists builds yet.
-    for (int m = 0; m < kListModes; ++m) modes_.push_back(static_cast<ListMode>(m));
-    query_.mode = mode;
-    rebuild();
+    modes_ = availableListModes(doc);
+    // A list whose data are gone (the last special need removed) opens
+    // on the first list instead.
+    if (std::find(modes_.begin(), modes_.end(), mode) == modes_.end()) mode = modes_.front();
+    setMode(mode);
 }
 
 std::vector<std::string> ListViewerModel::modeTexts() const {
@@ -100,6 +110,8 @@ void ListViewerModel::setMode(ListMode mode) {
     query_.group = 0;
     query_.bracket = 0;
     query_.privilege = PrivilegeFilter::Servants;
+    const auto needs = specialNeedsPresent(doc_);
+    query_.need = needs.empty() ? MoreBit::Deaf : needs.front();
     rebuild();
 }
 
@@ -140,6 +152,9 @@ std::vector<std::string> ListViewerModel::filterChoices() const {
     } else if (query_.mode == ListMode::Privileges) {
         for (const PrivilegeFilter p : privilegeFilters(doc_))
             out.push_back(text::tr(privilegeText(p)));
+    } else if (query_.mode == ListMode::SpecialNeeds) {
+        for (const std::uint16_t bit : specialNeedsPresent(doc_))
+            out.push_back(text::tr(needText(bit)));
     } else if (usesGroupFilter(query_.mode)) {
         out.push_back(text::tr(text::TxCongregation));
         for (int g = 1; g <= doc_.groups().count(); ++g)
@@ -157,6 +172,8 @@ void ListViewerModel::setFilterChoice(int index) {
         query_.bracket = index;
     else if (query_.mode == ListMode::Privileges)
         query_.privilege = privilegeFilters(doc_)[index];
+    else if (query_.mode == ListMode::SpecialNeeds)
+        query_.need = specialNeedsPresent(doc_)[index];
     else
         query_.group = index;
     rebuild();

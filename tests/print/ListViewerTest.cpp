@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "print/ListViewerModel.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportViewState.h"
@@ -77,6 +79,54 @@ TEST(ListViewer, PrivilegeKindsOfferMissionariesOnlyWhenThereAreAnyAndEditNotInA
     f.doc.oldYearView = true;
     EXPECT_FALSE(ListViewerModel(f.doc, ListMode::Privileges).editVisible());
     EXPECT_FALSE(ListViewerModel(f.doc, ListMode::Irregular).editVisible());
+}
+
+TEST(ListViewer, SpecialNeedsAndCustomEntriesExistOnlyWithTheirData) {
+    Congregation f;
+    const auto hasMode = [&](ListMode mode) {
+        const auto modes = ListViewerModel(f.doc, ListMode::NotReporting).modes();
+        return std::find(modes.begin(), modes.end(), mode) != modes.end();
+    };
+    EXPECT_FALSE(hasMode(ListMode::SpecialNeeds));
+    EXPECT_FALSE(hasMode(ListMode::Custom));
+    // A need of an inactive publisher does not make the list.
+    f.add(103, "Dedi", "Pratama", ListInactive).moreBits |= MoreBit::Isolated;
+    f.sort();
+    EXPECT_FALSE(hasMode(ListMode::SpecialNeeds));
+
+    f.rec(101).moreBits |= MoreBit::Blind;
+    f.rec(102).moreBits |= MoreBit::Blind | MoreBit::Isolated;
+    f.doc.settings().customCategoryEnabled = 1;
+    EXPECT_FALSE(hasMode(ListMode::Custom)) << "no name, no category";
+    f.doc.settings().customCategoryName = "Pengantar";
+    ListViewerModel m(f.doc, ListMode::SpecialNeeds);
+    const auto modes = m.modes();
+    ASSERT_EQ(modes.size(), 17u);
+    EXPECT_EQ(modes[15], ListMode::SpecialNeeds);
+    EXPECT_EQ(modes[16], ListMode::Custom) << "the custom list follows the special needs";
+    EXPECT_EQ(m.modeTexts()[15], "Kebutuhan Khusus");
+    EXPECT_EQ(m.modeTexts()[16], "Pengantar");
+    // Only the categories someone has, in their fixed order.
+    EXPECT_EQ(m.filterChoices(), (std::vector<std::string>{"Tunanetra", "Terisolasi"}));
+    ASSERT_EQ(m.list().rows.size(), 2u);
+    EXPECT_EQ(m.title(), "Kebutuhan Khusus ( 2 )");
+    m.setFilterChoice(1);
+    ASSERT_EQ(m.list().rows.size(), 1u) << "the inactive publisher is not listed";
+    EXPECT_EQ(m.list().rows[0].id, 102);
+
+    f.rec(100).flags |= RecordFlag::CustomCategory;
+    f.rec(102).flags |= RecordFlag::CustomCategory;
+    m.setMode(ListMode::Custom);
+    EXPECT_EQ(m.filterChoices().size(), 3u) << "the custom list is filtered by group";
+    EXPECT_EQ(m.list().rows.size(), 2u);
+    m.setFilterChoice(2);
+    EXPECT_TRUE(m.list().rows.empty());
+
+    // Without a custom category, only the special needs follow entry 14.
+    f.doc.settings().customCategoryEnabled = 0;
+    const auto without = ListViewerModel(f.doc, ListMode::Custom);
+    EXPECT_EQ(without.modes().size(), 16u);
+    EXPECT_EQ(without.mode(), ListMode::NotReporting) << "a list that is gone opens the first";
 }
 
 TEST(ListViewer, PrintedListRepeatsItsHeaderOnEveryPage) {

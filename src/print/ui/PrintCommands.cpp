@@ -115,6 +115,19 @@ void registerPrintCommands(app::CommandRegistry& r, ShellContext& s) {
         const ListMode mode = l.mode;
         r.add(command(l.id, l.label, [&r, &s, mode] { listViewer(r, s, mode); }));
     }
+    // The special-needs list shows only while someone has a need; the
+    // custom category's list carries its name and is greyed until one is
+    // in use.
+    app::Command needs = command(cmd::ListSpecialNeeds, TxMListSpecialNeeds,
+                                 [&r, &s] { listViewer(r, s, ListMode::SpecialNeeds); });
+    needs.visible = app::Visible::SpecialNeedsList;
+    needs.caption = app::Caption::SpecialNeeds;
+    r.add(std::move(needs));
+    app::Command custom = command(
+        cmd::ListCustom, TxMListCustom, [&r, &s] { listViewer(r, s, ListMode::Custom); },
+        app::Enable::CustomCategory);
+    custom.caption = app::Caption::CustomCategory;
+    r.add(std::move(custom));
 }
 
 }  // namespace velno
