@@ -114,8 +114,8 @@ void MainWindow::registerCommands() {
     registerStoreCommands(registry_, *this);
     registerReportingCommands(registry_, *this);
     registerPublisherCommands(registry_, *this);
-    registerPrintCommands(registry_, *this);
     static XdgMailComposer mail;
+    registerPrintCommands(registry_, *this, mail);
     registerExchangeCommands(
         registry_, *this,
         [this](QWidget* parent, const QString& start) {

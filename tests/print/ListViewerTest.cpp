@@ -9,6 +9,7 @@
 #include "print/ReportViewState.h"
 #include "reporting/AnalyticsFixture.h"
 #include "store/DesktopServices.h"
+#include "store/ExtensionTable.h"
 
 namespace velno::print {
 namespace {
@@ -22,6 +23,31 @@ struct FakeClipboard : Clipboard {
     std::string text;
     void setText(const std::string& utf8) override { text = utf8; }
 };
+
+struct FakeMail : MailComposer {
+    std::vector<MailMessage> sent;
+    std::string answer;
+    std::string compose(const MailMessage& m) override {
+        sent.push_back(m);
+        return answer;
+    }
+};
+
+struct FakeDialer : Dialer {
+    std::vector<std::string> dialled;
+    std::string dial(const std::string& number) override {
+        dialled.push_back(number);
+        return {};
+    }
+};
+
+void setEmail(AnalyticsFixture& f, PublisherId id, const std::string& address) {
+    PublisherExtension& e = f.doc.extensions().current();
+    e = PublisherExtension{};
+    e.owner = id;
+    setFieldText(e.email, address);
+    f.rec(id).extSlot = static_cast<std::uint16_t>(f.doc.writeExtension());
+}
 
 struct Congregation : AnalyticsFixture {
     Congregation() {
@@ -127,6 +153,94 @@ TEST(ListViewer, SpecialNeedsAndCustomEntriesExistOnlyWithTheirData) {
     const auto without = ListViewerModel(f.doc, ListMode::Custom);
     EXPECT_EQ(without.modes().size(), 16u);
     EXPECT_EQ(without.mode(), ListMode::NotReporting) << "a list that is gone opens the first";
+}
+
+TEST(ListViewer, ReminderGoesToTheSelectedPublisherOrWithNoneToTheGroupsOverseer) {
+    Congregation f;
+    setEmail(f, 100, "ani@contoh.id");
+    setEmail(f, 102, "citra@contoh.id");
+    ListViewerModel m(f.doc, ListMode::NotReporting);
+    FakeMail mail;
+    FakeDialer dialer;
+    // No row, no group: nobody to write to.
+    auto b = m.buttons();
+    EXPECT_TRUE(b.contactVisible);
+    EXPECT_FALSE(b.contactEnabled);
+    EXPECT_FALSE(b.dialVisible || b.nextVisible) << "dialing is off";
+    EXPECT_EQ(m.contact(mail, dialer), "");
+    EXPECT_TRUE(mail.sent.empty());
+
+    m.select(1);  // Citra
+    b = m.buttons();
+    EXPECT_EQ(b.contact, "E-Mail - citra@contoh.id");
+    EXPECT_TRUE(b.contactEnabled);
+    EXPECT_EQ(m.contact(mail, dialer), "");
+    ASSERT_EQ(mail.sent.size(), 1u);
+    EXPECT_EQ(mail.sent[0].to, std::vector<std::string>{"citra@contoh.id"});
+    EXPECT_EQ(mail.sent[0].subject, "Tidak Ada Laporan untuk November ");
+    EXPECT_EQ(mail.sent[0].body, "Silahkan kirim laporan Sdr untuk November. \nTerima kasih.");
+    EXPECT_EQ(mail.sent[0].from, "VELNO") << "no secretary's address of four characters";
+    EXPECT_TRUE(dialer.dialled.empty());
+
+    // Group 1 chosen, no row: the overseer (Ani) gets the group's list.
+    f.doc.settings().secretaryEmail = "sek@contoh.id";
+    m.setFilterChoice(1);
+    EXPECT_EQ(m.selected(), -1);
+    EXPECT_EQ(m.buttons().contact, "E-Mail - ani@contoh.id");
+    mail.answer = "no mail program";
+    EXPECT_EQ(m.contact(mail, dialer), "no mail program") << "a failure is told";
+    ASSERT_EQ(mail.sent.size(), 2u);
+    EXPECT_EQ(mail.sent[1].body, m.clipboardText());
+    EXPECT_EQ(mail.sent[1].from, "sek@contoh.id");
+
+    // A target without an address names himself and cannot be pressed.
+    m.setFilterChoice(0);
+    const auto row = std::find_if(m.list().rows.begin(), m.list().rows.end(),
+                                  [](const ListRow& r) { return r.id == 100; });
+    setEmail(f, 100, "");
+    m.select(static_cast<int>(row - m.list().rows.begin()));
+    b = m.buttons();
+    EXPECT_EQ(b.contact, "Tidak ada Alamat E-mail untuk Ani Lubis");
+    EXPECT_FALSE(b.contactEnabled);
+
+    // The irregular list offers contacting only while dialing is on.
+    m.setMode(ListMode::Irregular);
+    EXPECT_FALSE(m.buttons().contactVisible);
+    f.doc.settings().dialing = 1;
+    EXPECT_TRUE(m.buttons().contactVisible);
+}
+
+TEST(ListViewer, DialingStepsThroughTheNumbersTheTargetHasAndDialsDigitsOnly) {
+    Congregation f;
+    f.doc.settings().dialing = 1;
+    setFieldText(f.rec(102).phone, "(021) 555-12");
+    ListViewerModel m(f.doc, ListMode::NotReporting);
+    FakeMail mail;
+    FakeDialer dialer;
+    m.select(1);  // Citra: home only, on the contact button
+    auto b = m.buttons();
+    EXPECT_EQ(b.contact, "Dial Citra Wijaya  -  (021) 555-12");
+    EXPECT_TRUE(b.contactVisible && b.contactEnabled);
+    EXPECT_FALSE(b.dialVisible || b.nextVisible);
+    EXPECT_EQ(m.contact(mail, dialer), "");
+    EXPECT_EQ(dialer.dialled, std::vector<std::string>{"02155512"});
+
+    // A mobile and an office number move dialing to button 5 and ">>>".
+    setFieldText(f.rec(102).phone2, "+62 812");
+    setFieldText(f.rec(102).phone3, "77-1");
+    b = m.buttons();
+    EXPECT_FALSE(b.contactVisible);
+    EXPECT_TRUE(b.dialVisible && b.nextVisible);
+    EXPECT_EQ(b.dial, "Dial Citra Wijaya  -  (021) 555-12");
+    m.nextNumber();
+    EXPECT_EQ(m.buttons().dial, "Dial Citra Wijaya  -  +62 812");
+    m.contact(mail, dialer);
+    m.nextNumber();
+    m.contact(mail, dialer);
+    m.nextNumber();
+    EXPECT_EQ(m.buttons().dial, "Dial Citra Wijaya  -  (021) 555-12") << "back to the first";
+    EXPECT_EQ(dialer.dialled, (std::vector<std::string>{"02155512", "62812", "771"}));
+    EXPECT_TRUE(mail.sent.empty());
 }
 
 TEST(ListViewer, PrintedListRepeatsItsHeaderOnEveryPage) {

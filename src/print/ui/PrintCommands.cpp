@@ -8,10 +8,12 @@
 
 #include "print/ListViewerModel.h"
 #include "print/RecordCardViewerModel.h"
+#include "print/ui/DesktopDialer.h"
 #include "print/ui/ListViewerDialog.h"
 #include "print/ui/RecordCardDialogs.h"
 #include "store/CVelnoDoc.h"
 #include "store/DesktopServices.h"
+#include "store/Prompter.h"
 #include "text/Cp1252.h"
 #include "text/texts/AppTexts.h"
 
@@ -52,11 +54,17 @@ void runCommand(const app::CommandRegistry& r, int id) {
     if (c && c->built()) c->handler();
 }
 
-void listViewer(app::CommandRegistry& r, ShellContext& s, ListMode mode) {
+void listViewer(app::CommandRegistry& r, ShellContext& s, MailComposer& mail, ListMode mode) {
     print::ListViewerModel model(s.doc(), mode);
     DesktopClipboard clipboard;
+    print::DesktopDialer dialer;
     print::ListViewerDialog::Actions actions;
     actions.clipboard = &clipboard;
+    actions.mail = &mail;
+    actions.dialer = &dialer;
+    actions.tell = [&s](const std::string& message) {
+        s.doc().prompter().tell(message, Icon::Warning);
+    };
     actions.print = [&s] {
         s.showDrawing(print::drawListToPrint);
         s.print();
@@ -74,7 +82,7 @@ void cardPreferences(ShellContext& s) {
 
 }  // namespace
 
-void registerPrintCommands(app::CommandRegistry& r, ShellContext& s) {
+void registerPrintCommands(app::CommandRegistry& r, ShellContext& s, MailComposer& mail) {
     using app::command;
     namespace cmd = app::cmd;
     using namespace text;
@@ -113,19 +121,20 @@ void registerPrintCommands(app::CommandRegistry& r, ShellContext& s) {
     };
     for (const auto& l : lists) {
         const ListMode mode = l.mode;
-        r.add(command(l.id, l.label, [&r, &s, mode] { listViewer(r, s, mode); }));
+        r.add(command(l.id, l.label, [&r, &s, &mail, mode] { listViewer(r, s, mail, mode); }));
     }
     // The special-needs list shows only while someone has a need; the
     // custom category's list carries its name and is greyed until one is
     // in use.
-    app::Command needs = command(cmd::ListSpecialNeeds, TxMListSpecialNeeds,
-                                 [&r, &s] { listViewer(r, s, ListMode::SpecialNeeds); });
+    app::Command needs = command(cmd::ListSpecialNeeds, TxMListSpecialNeeds, [&r, &s, &mail] {
+        listViewer(r, s, mail, ListMode::SpecialNeeds);
+    });
     needs.visible = app::Visible::SpecialNeedsList;
     needs.caption = app::Caption::SpecialNeeds;
     r.add(std::move(needs));
     app::Command custom = command(
-        cmd::ListCustom, TxMListCustom, [&r, &s] { listViewer(r, s, ListMode::Custom); },
-        app::Enable::CustomCategory);
+        cmd::ListCustom, TxMListCustom,
+        [&r, &s, &mail] { listViewer(r, s, mail, ListMode::Custom); }, app::Enable::CustomCategory);
     custom.caption = app::Caption::CustomCategory;
     r.add(std::move(custom));
 }
