@@ -76,7 +76,6 @@ void registerShellCommands(CommandRegistry& r, MainWindow& w) {
         {cmd::AvgBrothers, TxMAvgBrothers, kind::AveragesBaptisedBrothers},
         {cmd::AvgCustom, 0, kind::AveragesCustom},
         {cmd::Statistics, TxMStatistics, kind::Statistics},
-        {cmd::LabelsAll, TxMLabelsAll, kind::CardLabels},
         {cmd::HoursCongregation, TxMHoursCongregation, kind::HoursCongregation},
         {cmd::HoursGroup, TxMHoursGroup, kind::HoursGroup},
         {cmd::HoursRegular, TxMHoursRegular, kind::HoursRegularPioneers},

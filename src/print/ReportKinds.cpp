@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "print/AnalysisPages.h"
+#include "print/CardLabels.h"
 #include "print/CongregationLists.h"
 #include "print/GroupListPage.h"
 #include "print/HoursPages.h"
@@ -45,7 +46,7 @@ const ReportKindInfo kKinds[] = {
     {kind::AveragesCustom, "averages-custom", "averages, custom category", 32836, false,
      drawAverages<S::Custom>},
     {kind::Statistics, "statistics", "congregation statistics", 32802, false, drawStatistics},
-    {kind::CardLabels, "labels", "publisher card labels", 32821, false, nullptr},
+    {kind::CardLabels, "labels", "publisher card labels", 32821, false, drawCardLabels},
     {kind::HoursCongregation, "hours", "hours, congregation", 32807, false,
      drawHours<S::Congregation>},
     {kind::HoursGroup, "hours-group", "hours, one group", 32808, true, drawHours<S::Group>},

@@ -2,20 +2,27 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <tuple>
+
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
 
+#include "print/CardLabels.h"
 #include "print/ListViewerModel.h"
 #include "print/RecordCardViewerModel.h"
+#include "print/ui/CardLabelDialogs.h"
 #include "print/ui/DesktopDialer.h"
 #include "print/ui/ListViewerDialog.h"
 #include "print/ui/RecordCardDialogs.h"
+#include "publishers/PublisherChooserModel.h"
+#include "publishers/ui/PublisherChooserDialog.h"
 #include "store/CVelnoDoc.h"
 #include "store/DesktopServices.h"
 #include "store/Prompter.h"
 #include "text/Cp1252.h"
 #include "text/texts/AppTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno {
 
@@ -74,6 +81,28 @@ void listViewer(app::CommandRegistry& r, ShellContext& s, MailComposer& mail, Li
     dialog.exec();
 }
 
+// Card labels: every active publisher, or those chosen in dialog 126,
+// from the first free label that dialog 127 asks for.
+void cardLabels(ShellContext& s, bool choose) {
+    CVelnoDoc& doc = s.doc();
+    print::LabelJob job;
+    if (choose) {
+        PublisherChooserModel chooser(doc, text::TxLabelChooserTitle, ListActive,
+                                      PublisherChooserModel::LastEntry::Pioneers);
+        PublisherChooserDialog dialog(chooser, s.dialogParent());
+        if (dialog.exec() != QDialog::Accepted) return;
+        job.positions = chooser.result();
+        if (job.positions.empty()) return;
+    }
+    print::FirstLabelModel first(doc.profile());
+    print::FirstLabelDialog dialog(first, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted) return;
+    first.accept(doc.profile());
+    job.firstLabel = first.firstLabel();
+    print::setLabelsToPrint(std::move(job));
+    s.showReport(print::kind::CardLabels);
+}
+
 void cardPreferences(ShellContext& s) {
     print::CardPreferencesModel model(s.doc());
     print::CardPreferencesDialog dialog(model, s.dialogParent());
@@ -90,6 +119,13 @@ void registerPrintCommands(app::CommandRegistry& r, ShellContext& s, MailCompose
     r.add(command(cmd::RecordCards, TxMRecordCards, cards));
     r.add(command(cmd::PanelRecordCards, TxPanelRecordCards, cards));
     r.add(command(cmd::CardOptions, TxMCardOptions, [&s] { cardPreferences(s); }));
+    for (const auto& [id, label, choose] : {std::tuple{cmd::LabelsAll, TxMLabelsAll, false},
+                                            std::tuple{cmd::LabelsSome, TxMLabelsSome, true}}) {
+        app::Command c = command(
+            id, label, [&s, choose = choose] { cardLabels(s, choose); }, app::Enable::ReportBuilt);
+        c.arg = print::kind::CardLabels;
+        r.add(std::move(c));
+    }
 
     // The "&Lihat" lists and their ActionPanel buttons open the list viewer
     // on their list.
