@@ -52,6 +52,24 @@ constexpr NeedName kNeeds[] = {
     {"isolated", MoreBit::Isolated},
 };
 
+// An option naming one entry of a table of {name, value}: Ok with the
+// value set, or the usage error listing the names.
+template <typename Table, typename Value>
+int chooseByName(const Context& context, const Arguments& a, const char* option, const Table& table,
+                 Value& value) {
+    const auto given = a.value(option);
+    if (!given) return Ok;
+    std::string choices;
+    for (const auto& [name, entry] : table) {
+        choices += (choices.empty() ? "" : "|") + std::string(name);
+        if (name == *given) {
+            value = entry;
+            return Ok;
+        }
+    }
+    return context.usage(text::arg(text::tr(text::TxCliBadChoice), option, choices, *given));
+}
+
 std::string periodChoices(ListMode mode) {
     std::string s;
     for (const ListPeriod p : periodsOf(mode))
@@ -208,34 +226,10 @@ int runList(Context& context) {
                 text::arg(text::tr(text::TxCliBadNumber), "--bracket", "0", "8", *b));
         query.bracket = static_cast<int>(*n);
     }
-    if (const auto p = a->value("--privilege")) {
-        bool found = false;
-        std::string choices;
-        for (const auto& n : kPrivileges) {
-            choices += (choices.empty() ? "" : "|") + std::string(n.name);
-            if (n.name == *p) {
-                query.privilege = n.filter;
-                found = true;
-            }
-        }
-        if (!found)
-            return context.usage(
-                text::arg(text::tr(text::TxCliBadChoice), "--privilege", choices, *p));
-    }
-    if (const auto need = a->value("--need")) {
-        bool found = false;
-        std::string choices;
-        for (const auto& n : kNeeds) {
-            choices += (choices.empty() ? "" : "|") + std::string(n.name);
-            if (n.name == *need) {
-                query.need = n.bit;
-                found = true;
-            }
-        }
-        if (!found)
-            return context.usage(
-                text::arg(text::tr(text::TxCliBadChoice), "--need", choices, *need));
-    }
+    const int privilege = chooseByName(context, *a, "--privilege", kPrivileges, query.privilege);
+    if (privilege != Ok) return privilege;
+    const int need = chooseByName(context, *a, "--need", kNeeds, query.need);
+    if (need != Ok) return need;
 
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;

@@ -29,7 +29,8 @@ int runRemind(Context& context) {
                          {{"--id", true}, {"--group", true}, {"--dry-run", false}}, false, error);
     if (!args) return context.usage(error);
     const bool byId = args->value("--id").has_value();
-    if (byId == args->value("--group").has_value()) return context.usage(text::tr(text::TxCliRemindTarget));
+    if (byId == args->value("--group").has_value())
+        return context.usage(text::tr(text::TxCliRemindTarget));
     IdOption id;
     long long group = 0;
     if (byId) {

@@ -16,6 +16,7 @@ namespace velno::print {
 namespace {
 
 using velno::test::AnalyticsFixture;
+using velno::test::setEmail;
 
 struct Household : AnalyticsFixture {
     Household() {
@@ -29,15 +30,6 @@ struct Household : AnalyticsFixture {
         open();
     }
 };
-
-void setEmail(AnalyticsFixture& f, PublisherId id, const std::string& address) {
-    PublisherExtension& e = f.doc.extensions().current();
-    e = PublisherExtension{};
-    e.owner = id;
-    setFieldText(e.email, address);
-    f.rec(id).extSlot = static_cast<std::uint16_t>(f.doc.writeExtension());
-    ASSERT_NE(f.rec(id).extSlot, 0);
-}
 
 bool hasText(const RecordingCanvas& canvas, const std::string& text) {
     for (const TextRun& r : canvas.runs())

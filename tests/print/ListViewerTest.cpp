@@ -16,6 +16,7 @@ namespace {
 
 using velno::test::AnalyticsFixture;
 using velno::test::reportAt;
+using velno::test::setEmail;
 
 constexpr int kNov2024 = 298;
 
@@ -40,14 +41,6 @@ struct FakeDialer : Dialer {
         return {};
     }
 };
-
-void setEmail(AnalyticsFixture& f, PublisherId id, const std::string& address) {
-    PublisherExtension& e = f.doc.extensions().current();
-    e = PublisherExtension{};
-    e.owner = id;
-    setFieldText(e.email, address);
-    f.rec(id).extSlot = static_cast<std::uint16_t>(f.doc.writeExtension());
-}
 
 struct Congregation : AnalyticsFixture {
     Congregation() {

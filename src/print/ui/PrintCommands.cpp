@@ -16,7 +16,9 @@
 #include "print/ui/ListViewerDialog.h"
 #include "print/ui/RecordCardDialogs.h"
 #include "publishers/PublisherChooserModel.h"
+#include "publishers/PublisherEditModel.h"
 #include "publishers/ui/PublisherChooserDialog.h"
+#include "publishers/ui/PublisherEditDialog.h"
 #include "store/CVelnoDoc.h"
 #include "store/DesktopServices.h"
 #include "store/Prompter.h"
@@ -30,17 +32,19 @@ namespace {
 
 using app::ShellContext;
 
-void recordCards(app::CommandRegistry& r, ShellContext& s) {
+void recordCards(ShellContext& s) {
     CVelnoDoc& doc = s.doc();
     print::RecordCardViewerModel model(doc);
     print::RecordCardViewerDialog::Services services;
     services.doc = &doc;
     services.today = s.today();
-    // Editing goes through the publisher editor; a snapshot is not edited.
+    // Editing opens the publisher editor on the chosen card; a snapshot is
+    // not edited.
     if (!doc.oldYearView)
-        services.edit = [&r, &s] {
-            const app::Command* edit = r.find(app::cmd::EditPublishers);
-            if (edit && edit->built()) edit->handler();
+        services.edit = [&s](int pos) {
+            PublisherEditModel editor(s.doc(), nullptr, EditMode::Edit, pos);
+            PublisherEditDialog dialog(editor, s.dialogParent());
+            dialog.exec();
             s.dataChanged();
         };
     print::RecordCardViewerDialog dialog(model, std::move(services), s.dialogParent());
@@ -115,7 +119,7 @@ void registerPrintCommands(app::CommandRegistry& r, ShellContext& s, MailCompose
     using app::command;
     namespace cmd = app::cmd;
     using namespace text;
-    const auto cards = [&r, &s] { recordCards(r, s); };
+    const auto cards = [&s] { recordCards(s); };
     r.add(command(cmd::RecordCards, TxMRecordCards, cards));
     r.add(command(cmd::PanelRecordCards, TxPanelRecordCards, cards));
     r.add(command(cmd::CardOptions, TxMCardOptions, [&s] { cardPreferences(s); }));
