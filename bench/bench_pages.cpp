@@ -80,6 +80,15 @@ BENCHMARK(BM_PageOnRecordingCanvas)
     // Averages, hours pages, service-year totals and pioneer hours.
     ->DenseRange(5, 11)
     ->DenseRange(38, 48)
+    // The card labels and the congregation lists.
+    ->Arg(30)
+    ->DenseRange(50, 53)
+    ->DenseRange(60, 64)
+    ->DenseRange(80, 84)
+    ->Arg(100)
+    ->Arg(101)
+    ->Arg(103)
+    ->Arg(104)
     ->Unit(benchmark::kMillisecond);
 
 // One publisher's card (both service years) on the recording canvas.

@@ -114,8 +114,8 @@ void MainWindow::registerCommands() {
     registerStoreCommands(registry_, *this);
     registerReportingCommands(registry_, *this);
     registerPublisherCommands(registry_, *this);
-    registerPrintCommands(registry_, *this);
     static XdgMailComposer mail;
+    registerPrintCommands(registry_, *this, mail);
     registerExchangeCommands(
         registry_, *this,
         [this](QWidget* parent, const QString& start) {
@@ -328,10 +328,13 @@ void MainWindow::placeWindow() {
 
 bool MainWindow::showReport(int kind) {
     const print::ReportKindInfo* info = print::findReportKind(kind);
-    if (!info) return false;
+    return info && showReport(kind, info->perGroup);
+}
+
+bool MainWindow::showReport(int kind, bool askGroup) {
     int group = 0;
     auto choice = ReportGroupPickerModel::Choice::Show;
-    if (info->perGroup) {
+    if (askGroup) {
         ReportGroupPickerModel picker(doc_, view_.group, true);
         choice = pickReportGroup(picker, this);
         if (choice == ReportGroupPickerModel::Choice::Cancelled) return false;

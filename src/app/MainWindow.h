@@ -47,6 +47,9 @@ public:
     const print::ReportViewState& view() const override { return view_; }
     bool showReport(int kind) override;
     void setReportChoice(int specialNeed, std::vector<int> formHeads) override;
+    // A kind drawn for the whole congregation or, with `askGroup`, for the
+    // group the picker returns.
+    bool showReport(int kind, bool askGroup);
     void showDrawing(print::DrawReport drawing) override;
     void returnToPanel() override;
     // The report on show is drawn again (fonts, format or data changed).

@@ -76,7 +76,6 @@ void registerShellCommands(CommandRegistry& r, MainWindow& w) {
         {cmd::AvgBrothers, TxMAvgBrothers, kind::AveragesBaptisedBrothers},
         {cmd::AvgCustom, 0, kind::AveragesCustom},
         {cmd::Statistics, TxMStatistics, kind::Statistics},
-        {cmd::LabelsAll, TxMLabelsAll, kind::CardLabels},
         {cmd::HoursCongregation, TxMHoursCongregation, kind::HoursCongregation},
         {cmd::HoursGroup, TxMHoursGroup, kind::HoursGroup},
         {cmd::HoursRegular, TxMHoursRegular, kind::HoursRegularPioneers},
@@ -132,6 +131,12 @@ void registerShellCommands(CommandRegistry& r, MainWindow& w) {
         }
         r.add(std::move(c));
     }
+    // The inactive contact list for the whole congregation or, asking for
+    // the group first, for one group.
+    r.add(reportCommand(cmd::ContactInactiveCongregation, TxMListInactivePublishers,
+                        kind::ContactInactive, show));
+    r.add(reportCommand(cmd::ContactInactiveGroup, TxMListGroup, kind::ContactInactive,
+                        [&w](int k) { w.showReport(k, true); }));
 
     // "&Huruf"
     const struct {

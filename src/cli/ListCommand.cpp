@@ -48,6 +48,34 @@ void appendChoice(std::string& choices, std::string_view name) {
     choices += name;
 }
 
+struct NeedName {
+    std::string_view name;
+    std::uint16_t bit;
+};
+constexpr NeedName kNeeds[] = {
+    {"deaf", MoreBit::Deaf},
+    {"blind", MoreBit::Blind},
+    {"isolated", MoreBit::Isolated},
+};
+
+// An option naming one entry of a table of {name, value}: Ok with the
+// value set, or the usage error listing the names.
+template <typename Table, typename Value>
+int chooseByName(const Context& context, const Arguments& a, const char* option, const Table& table,
+                 Value& value) {
+    const auto given = a.value(option);
+    if (!given) return Ok;
+    std::string choices;
+    for (const auto& [name, entry] : table) {
+        appendChoice(choices, name);
+        if (name == *given) {
+            value = entry;
+            return Ok;
+        }
+    }
+    return context.usage(text::arg(text::tr(text::TxCliBadChoice), option, choices, *given));
+}
+
 std::string periodChoices(ListMode mode) {
     std::string s;
     for (const ListPeriod p : periodsOf(mode))
@@ -114,6 +142,10 @@ void writeRow(JsonWriter& json, ListMode mode, const ListRow& row) {
             else
                 json.value(row.detail);
             break;
+        case ListMode::SpecialNeeds:
+        case ListMode::Custom:
+            json.field("group", row.group);
+            break;
     }
     json.endObject();
 }
@@ -148,7 +180,8 @@ int runList(Context& context) {
                                      {"--month", true},
                                      {"--period", true},
                                      {"--bracket", true},
-                                     {"--privilege", true}},
+                                     {"--privilege", true},
+                                     {"--need", true}},
                                     true, error);
     if (!a) return context.usage(error);
     if (a->words().size() != 1)
@@ -198,23 +231,17 @@ int runList(Context& context) {
                 text::arg(text::tr(text::TxCliBadNumber), "--bracket", "0", "8", *b));
         query.bracket = static_cast<int>(*n);
     }
-    if (const auto p = a->value("--privilege")) {
-        bool found = false;
-        std::string choices;
-        for (const auto& n : kPrivileges) {
-            appendChoice(choices, n.name);
-            if (n.name == *p) {
-                query.privilege = n.filter;
-                found = true;
-            }
-        }
-        if (!found)
-            return context.usage(
-                text::arg(text::tr(text::TxCliBadChoice), "--privilege", choices, *p));
-    }
+    const int privilege = chooseByName(context, *a, "--privilege", kPrivileges, query.privilege);
+    if (privilege != Ok) return privilege;
+    const int need = chooseByName(context, *a, "--need", kNeeds, query.need);
+    if (need != Ok) return need;
 
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
+    if (*mode == ListMode::Custom && !customCategoryDefined(session.doc())) {
+        context.err << text::tr(text::TxCliNoCustomCategory) << '\n';
+        return Failure;
+    }
     const PublisherList list = buildList(session.doc(), query);
 
     if (context.options.json) {

@@ -13,6 +13,7 @@
 #include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "print/AttendanceRecordPage.h"
+#include "print/CardLabels.h"
 #include "print/PaperSize.h"
 #include "print/ProfileFontSettings.h"
 #include "print/RecordCardPrinting.h"
@@ -402,7 +403,9 @@ int runPrint(Context& context) {
                                         {"--letter", false},
                                         {"--list", false},
                                         {"--need", true},
-                                        {"--heads", true}},
+                                        {"--heads", true},
+                                        {"--ids", true},
+                                        {"--first-label", true}},
                                        true, error);
     if (!args) return context.usage(error);
     if (args->has("--list")) {
@@ -439,7 +442,10 @@ int runPrint(Context& context) {
         const bool grouped = args->value("--group").has_value() || args->has("--all-groups");
         if (info->perGroup && !grouped)
             return context.usage(text::arg(text::tr(text::TxPrintNeedsGroup), word));
-        if (!info->perGroup && grouped)
+        // The inactive contact list is drawn for the congregation or one group.
+        const bool optionalGroup =
+            info->kind == print::kind::ContactInactive && !args->has("--all-groups");
+        if (!info->perGroup && grouped && !optionalGroup)
             return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
         if (!info->built())
             return context.fail(text::arg(text::tr(text::TxPrintNotBuilt), word, info->title));
@@ -471,9 +477,44 @@ int runPrint(Context& context) {
         return context.usage(text::tr(text::TxPrintCardOptionsOnly));
     }
 
+    const bool labels = job.kind == print::kind::CardLabels;
+    print::LabelJob labelJob;
+    std::vector<long long> ids;
+    if (!labels && (args->value("--ids") || args->value("--first-label")))
+        return context.usage(text::tr(text::TxCliLabelOptionsOnly));
+    if (const auto list = args->value("--ids")) {
+        std::string_view rest = *list;
+        while (true) {
+            const auto comma = rest.find(',');
+            const auto n = parseWholeNumber(rest.substr(0, comma), 1, 65535);
+            if (!n) return context.usage(text::arg(text::tr(text::TxCliPrintBadIds), *list));
+            ids.push_back(*n);
+            if (comma == std::string_view::npos) break;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+    if (const auto f = args->value("--first-label")) {
+        const auto n = parseWholeNumber(*f, 1, print::kMaxLabelColumns * print::kMaxLabelRows);
+        if (!n)
+            return context.usage(
+                text::arg(text::tr(text::TxCliBadNumber), "--first-label", "1",
+                          std::to_string(print::kMaxLabelColumns * print::kMaxLabelRows), *f));
+        labelJob.firstLabel = static_cast<int>(*n);
+    }
+
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
+    if (labels) {
+        for (const long long wanted : ids) {
+            const int pos = doc.store().storePosById(static_cast<PublisherId>(wanted));
+            if (pos <= 0 || doc.store().at(pos).listKind != ListActive)
+                return context.fail(
+                    text::arg(text::tr(text::TxCliNoSuchIds), std::to_string(wanted)));
+            labelJob.positions.push_back(pos);
+        }
+        print::setLabelsToPrint(std::move(labelJob));
+    }
     if (card) {
         int pos = 0;
         if (const int code = id.find(context, doc, pos); code != Ok) return code;

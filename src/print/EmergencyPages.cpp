@@ -9,6 +9,7 @@
 #include "store/Households.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
+#include "text/texts/CommonTexts.h"
 #include "text/texts/PrintTexts.h"
 #include "text/texts/PublishersTexts.h"
 
@@ -142,7 +143,7 @@ std::vector<BlockLine> blockLines(ReportContext& ctx, const EmergencyBlock& b, i
         if (const std::string n = needText(doc, doc.store().at(m).specneed); !n.empty())
             needs.push_back("(" + nameOf(doc, m) + ") " + text::cp1252ToUtf8(n));
     if (!needs.empty()) {
-        std::string line = text::tr(text::TxSpecialNeedsTitle) + ":";
+        std::string line = text::tr(text::TxSpecialNeeds) + ":";
         for (std::size_t i = 0; i < needs.size(); ++i) line += (i ? "; " : " ") + needs[i];
         out.push_back({2, std::move(line)});
     }
@@ -270,7 +271,7 @@ void drawForm(ReportContext& ctx, int page, int headPos) {
             if (const std::string n = needText(doc, doc.store().at(m).specneed); !n.empty())
                 needs.push_back("(" + nameOf(doc, m) + ") " + text::cp1252ToUtf8(n));
     }
-    field(text::tr(text::TxSpecialNeedsTitle), needs, 2);
+    field(text::tr(text::TxSpecialNeeds), needs, 2);
 }
 
 int drawSpecialNeeds(ReportContext& ctx, int group) {
@@ -279,7 +280,7 @@ int drawSpecialNeeds(ReportContext& ctx, int group) {
     const int need = group > 0 ? 0 : ctx.specialNeed;
     const auto lines = specialNeedLines(doc, group, need);
     ListHeader header;
-    header.title = text::tr(text::TxSpecialNeedsTitle);
+    header.title = text::tr(text::TxSpecialNeeds);
     if (group > 0)
         header.subtitle = groupDisplayText(doc, group);
     else if (need > 0)

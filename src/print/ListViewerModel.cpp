@@ -1,14 +1,19 @@
 #include "print/ListViewerModel.h"
 
+#include <algorithm>
+
 #include "print/PageFlow.h"
 #include "publishers/GroupOverseer.h"
 #include "reporting/Classification.h"
 #include "store/CVelnoDoc.h"
 #include "store/DesktopServices.h"
+#include "store/PublisherEmail.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "text/texts/AnalysisTexts.h"
+#include "text/texts/CommonTexts.h"
+#include "text/texts/ExchangeTexts.h"
 #include "text/texts/PrintTexts.h"
 
 namespace velno::print {
@@ -72,17 +77,24 @@ int privilegeText(PrivilegeFilter p) {
 
 bool hasChooserOrFilter(ListMode mode) {
     return !periodsOf(mode).empty() || usesGroupFilter(mode) || mode == ListMode::NotReporting ||
-           mode == ListMode::Baptized || mode == ListMode::Privileges;
+           mode == ListMode::Baptized || mode == ListMode::Privileges ||
+           mode == ListMode::SpecialNeeds;
+}
+
+int needText(std::uint16_t bit) {
+    if (bit == MoreBit::Blind) return text::TxNeedBlind;
+    if (bit == MoreBit::Isolated) return text::TxNeedIsolated;
+    return text::TxNeedDeaf;
 }
 
 }  // namespace
 
 ListViewerModel::ListViewerModel(const CVelnoDoc& doc, ListMode mode) : doc_(doc) {
-    // The special-needs and custom-category lists are not among the
-    // modes PublisherLists builds yet.
-    for (int m = 0; m < kListModes; ++m) modes_.push_back(static_cast<ListMode>(m));
-    query_.mode = mode;
-    rebuild();
+    modes_ = availableListModes(doc);
+    // A list whose data are gone (the last special need removed) opens
+    // on the first list instead.
+    if (std::find(modes_.begin(), modes_.end(), mode) == modes_.end()) mode = modes_.front();
+    setMode(mode);
 }
 
 std::vector<std::string> ListViewerModel::modeTexts() const {
@@ -100,6 +112,8 @@ void ListViewerModel::setMode(ListMode mode) {
     query_.group = 0;
     query_.bracket = 0;
     query_.privilege = PrivilegeFilter::Servants;
+    const auto needs = specialNeedsPresent(doc_);
+    query_.need = needs.empty() ? MoreBit::Deaf : needs.front();
     rebuild();
 }
 
@@ -140,6 +154,9 @@ std::vector<std::string> ListViewerModel::filterChoices() const {
     } else if (query_.mode == ListMode::Privileges) {
         for (const PrivilegeFilter p : privilegeFilters(doc_))
             out.push_back(text::tr(privilegeText(p)));
+    } else if (query_.mode == ListMode::SpecialNeeds) {
+        for (const std::uint16_t bit : specialNeedsPresent(doc_))
+            out.push_back(text::tr(needText(bit)));
     } else if (usesGroupFilter(query_.mode)) {
         out.push_back(text::tr(text::TxCongregation));
         for (int g = 1; g <= doc_.groups().count(); ++g)
@@ -157,6 +174,8 @@ void ListViewerModel::setFilterChoice(int index) {
         query_.bracket = index;
     else if (query_.mode == ListMode::Privileges)
         query_.privilege = privilegeFilters(doc_)[index];
+    else if (query_.mode == ListMode::SpecialNeeds)
+        query_.need = specialNeedsPresent(doc_)[index];
     else
         query_.group = index;
     rebuild();
@@ -164,6 +183,90 @@ void ListViewerModel::setFilterChoice(int index) {
 
 void ListViewerModel::rebuild() {
     list_ = buildList(doc_, query_);
+    selected_ = -1;
+    number_ = 0;
+}
+
+bool ListViewerModel::dialing() const {
+    return doc_.settings().dialing != 0;
+}
+
+bool ListViewerModel::contactOffered() const {
+    return query_.mode == ListMode::NotReporting ||
+           (query_.mode == ListMode::Irregular && dialing());
+}
+
+int ListViewerModel::month0() const {
+    return query_.month0 >= 0 ? query_.month0 : doc_.reportMonth().reportMonth0;
+}
+
+void ListViewerModel::select(int row) {
+    selected_ = row >= 0 && row < static_cast<int>(list_.rows.size()) ? row : -1;
+    number_ = 0;
+}
+
+int ListViewerModel::targetPos() const {
+    if (selected_ >= 0) return list_.rows[selected_].pos;
+    return groupOverseerPos(doc_, query_.group);
+}
+
+ListViewerModel::ContactButtons ListViewerModel::buttons() const {
+    ContactButtons b;
+    if (!contactOffered()) return b;
+    b.contactVisible = true;
+    const int pos = targetPos();
+    const std::string name = pos > 0 ? text::cp1252ToUtf8(doc_.displayName(pos)) : std::string();
+    if (dialing()) {
+        const auto numbers = numbersOf(doc_, pos);
+        const bool other = std::any_of(numbers.begin(), numbers.end(),
+                                       [](PhoneKind k) { return k != PhoneKind::Home; });
+        const std::string home = pos > 0 ? phoneOf(doc_.store().at(pos), PhoneKind::Home) : "";
+        b.contact = text::arg(text::tr(text::TxDialTarget), name + "  -  " + home);
+        b.contactEnabled = pos > 0 && !home.empty();
+        // Another number moves the dialing to button 5 and ">>>".
+        if (other) {
+            b.contactVisible = false;
+            b.dialVisible = true;
+            b.nextVisible = numbers.size() > 1;
+            const PhoneKind current = numbers[number_ % numbers.size()];
+            b.dial = text::arg(text::tr(text::TxDialTarget),
+                               name + "  -  " + phoneOf(doc_.store().at(pos), current));
+        }
+        return b;
+    }
+    const std::string address = pos > 0 ? text::cp1252ToUtf8(publisherEmailAt(doc_, pos)) : "";
+    if (pos > 0 && address.empty()) {
+        b.contact = text::arg(text::tr(text::TxNoAddress), name);
+        return b;
+    }
+    b.contact = text::tr(text::TxEmailWord) + " - " + address;
+    b.contactEnabled = pos > 0;
+    return b;
+}
+
+void ListViewerModel::nextNumber() {
+    const auto count = numbersOf(doc_, targetPos()).size();
+    if (count > 0) number_ = (number_ + 1) % static_cast<int>(count);
+}
+
+MailMessage ListViewerModel::reminder() const {
+    // A group's overseer gets the group's list itself.
+    const std::string rows = clipboardText();
+    return reminderMail(doc_, targetPos(), month0(), selected_ < 0 ? &rows : nullptr);
+}
+
+std::string ListViewerModel::contact(MailComposer& mail, Dialer& dialer) const {
+    const int pos = targetPos();
+    if (!contactOffered() || pos <= 0) return {};
+    if (dialing()) {
+        const auto numbers = numbersOf(doc_, pos);
+        if (numbers.empty()) return {};
+        const PhoneKind kind = numbers[number_ % numbers.size()];
+        return dialNumber(dialer, phoneOf(doc_.store().at(pos), kind)).message;
+    }
+    const MailMessage message = reminder();
+    if (message.to.empty()) return {};
+    return mail.compose(message);
 }
 
 std::string ListViewerModel::title() const {

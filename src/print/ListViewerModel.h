@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "print/ListContact.h"
 #include "print/ReportContext.h"
 #include "reporting/PublisherLists.h"
 
 namespace velno {
 class CVelnoDoc;
 class Clipboard;
+class Dialer;
+class MailComposer;
 }  // namespace velno
 
 namespace velno::print {
@@ -47,14 +50,42 @@ public:
     // Mode 12's "Edit": not on a month-end snapshot.
     bool editVisible() const;
 
+    // Contacting, in the not-reporting list (and the irregular one while
+    // dialing is on): the selected row's publisher, or with none selected
+    // the chosen group's overseer.
+    void select(int row);  // -1: none
+    int selected() const { return selected_; }
+    int targetPos() const;
+    struct ContactButtons {
+        std::string contact;  // button 286
+        bool contactVisible = false;
+        bool contactEnabled = false;
+        std::string dial;  // button 5, when the target has more numbers
+        bool dialVisible = false;
+        bool nextVisible = false;  // ">>>"
+    };
+    ContactButtons buttons() const;
+    // ">>>": the next number the target has.
+    void nextNumber();
+    // The contact or dial button: dials the number shown, or composes the
+    // reminder. Returns what to tell the user, empty when nothing.
+    std::string contact(MailComposer& mail, Dialer& dialer) const;
+    // The mail the contact button composes (dialing off).
+    MailMessage reminder() const;
+
 private:
     void rebuild();
+    bool dialing() const;
+    bool contactOffered() const;
+    int month0() const;
 
     const CVelnoDoc& doc_;
     std::vector<ListMode> modes_;
     ListQuery query_;
     int filter_ = 0;
     PublisherList list_;
+    int selected_ = -1;
+    int number_ = 0;  // into numbersOf(targetPos())
 };
 
 // A list as printed: the list header on every page and the rows,

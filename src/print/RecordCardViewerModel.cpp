@@ -18,11 +18,19 @@ void RecordCardViewerModel::fill() {
     rows_.clear();
     for (const int pos : cardPositions(doc_, inactive_))
         rows_.push_back({pos, text::cp1252ToUtf8(doc_.displayName(pos))});
-    current_ = rows_.empty() ? -1 : 0;
+    setCurrent(rows_.empty() ? -1 : 0);
 }
 
 void RecordCardViewerModel::setCurrent(int row) {
     current_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+    currentId_ = current_ >= 0 ? doc_.store().at(rows_[current_].pos).id : 0;
+}
+
+void RecordCardViewerModel::reload() {
+    const PublisherId id = currentId_;
+    fill();
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (id != 0 && doc_.store().at(rows_[i].pos).id == id) setCurrent(static_cast<int>(i));
 }
 
 void RecordCardViewerModel::setInactive(bool on) {

@@ -10,6 +10,7 @@
 
 #include "print/RecordCardPage.h"
 #include "reporting/RecordCard.h"
+#include "store/PublisherRecord.h"
 
 namespace velno {
 class CVelnoDoc;
@@ -34,6 +35,11 @@ public:
     bool inactive() const { return inactive_; }
     // The list switches between the active and the inactive publishers.
     void setInactive(bool on);
+    // After an edit: the list again (a new name may move a publisher in the
+    // store), on the same publisher while he is still on it.
+    void reload();
+    // The store position of the chosen publisher, 0 with none.
+    int currentPos() const { return current_ >= 0 ? rows_[current_].pos : 0; }
     bool total() const { return total_; }
     void setTotal(bool on) { total_ = on; }
     // "&Edit" needs a publisher; "Total" prints without one.
@@ -56,6 +62,7 @@ private:
     const CVelnoDoc& doc_;
     std::vector<Row> rows_;
     int current_ = -1;
+    PublisherId currentId_ = 0;  // kept across a re-sort of the store
     bool previous_ = false;
     bool inactive_ = false;
     bool total_ = false;

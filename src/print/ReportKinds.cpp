@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "print/AnalysisPages.h"
+#include "print/CardLabels.h"
 #include "print/CongregationLists.h"
 #include "print/EmergencyPages.h"
 #include "print/GroupListPage.h"
@@ -46,7 +47,7 @@ const ReportKindInfo kKinds[] = {
     {kind::AveragesCustom, "averages-custom", "averages, custom category", 32836, false,
      drawAverages<S::Custom>},
     {kind::Statistics, "statistics", "congregation statistics", 32802, false, drawStatistics},
-    {kind::CardLabels, "labels", "publisher card labels", 32821, false, nullptr},
+    {kind::CardLabels, "labels", "publisher card labels", 32821, false, drawCardLabels},
     {kind::HoursCongregation, "hours", "hours, congregation", 32807, false,
      drawHours<S::Congregation>},
     {kind::HoursGroup, "hours-group", "hours, one group", 32808, true, drawHours<S::Group>},
@@ -99,12 +100,16 @@ const ReportKindInfo kKinds[] = {
     {kind::GroupListsVariant2, "group-lists-variant2",
      "group lists, active publishers with consent", 32901, false,
      drawGroupLists<GroupListVariant::Consent>},
-    {kind::ContactCongregation, "contacts", "contact list, congregation", 32846, false, nullptr},
-    {kind::ContactGroup, "contacts-group", "contact list, one group", 32847, true, nullptr},
+    {kind::ContactCongregation, "contacts", "contact list, congregation", 32846, false,
+     drawContactList<ListScope::Congregation>},
+    {kind::ContactGroup, "contacts-group", "contact list, one group", 32847, true,
+     drawContactList<ListScope::Group>},
     {kind::ContactAppointed, "contacts-appointed", "contact list, elders and ministerial servants",
-     32848, false, nullptr},
-    {kind::ContactPioneers, "contacts-pioneers", "contact list, pioneers", 32875, false, nullptr},
-    {kind::ContactInactive, "contacts-inactive", "contact list, inactive", 32882, false, nullptr},
+     32848, false, drawContactList<ListScope::Appointed>},
+    {kind::ContactPioneers, "contacts-pioneers", "contact list, pioneers", 32875, false,
+     drawContactList<ListScope::Pioneers>},
+    {kind::ContactInactive, "contacts-inactive", "contact list, inactive", 32882, false,
+     drawContactList<ListScope::Inactive>},
     {kind::EmergencyCongregation, "emergency", "emergency contact data, congregation", 32859, false,
      drawEmergencyCongregation},
     {kind::EmergencyGroup, "emergency-group", "emergency contact data, one group", 32860, true,
@@ -114,13 +119,14 @@ const ReportKindInfo kKinds[] = {
     {kind::EmergencyBlankForm, "emergency-blank-form", "blank emergency contact form", 0, false,
      drawEmergencyBlankForm},
     {kind::PhoneEmailCongregation, "phone-email", "telephone and e-mail list, congregation", 32871,
-     false, nullptr},
+     false, drawPhoneEmailList<ListScope::Congregation>},
     {kind::PhoneEmailGroup, "phone-email-group", "telephone and e-mail list, one group", 32872,
-     true, nullptr},
+     true, drawPhoneEmailList<ListScope::Group>},
     {kind::PhoneEmailAppointed, "phone-email-appointed",
-     "telephone and e-mail list, elders and ministerial servants", 32874, false, nullptr},
+     "telephone and e-mail list, elders and ministerial servants", 32874, false,
+     drawPhoneEmailList<ListScope::Appointed>},
     {kind::PhoneEmailPioneers, "phone-email-pioneers", "telephone and e-mail list, pioneers", 32873,
-     false, nullptr},
+     false, drawPhoneEmailList<ListScope::Pioneers>},
     {kind::SpecialNeedsCongregation, "special-needs", "special needs, congregation", 32915, false,
      drawSpecialNeedsCongregation},
     {kind::SpecialNeedsGroup, "special-needs-group", "special needs, one group", 32916, true,

@@ -13,24 +13,39 @@
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/texts/AnalysisTexts.h"
+#include "text/texts/CommonTexts.h"
 
 namespace velno {
 
 namespace {
 
 constexpr std::array<std::string_view, kListModes> kModeNames{
-    "notreporting",  "irregular", "new",        "reactivated", "inactive",
-    "moved",         "baptized",  "auxiliary",  "conductors",  "unbaptized",
-    "biblestudents", "form",      "privileges", "consent",     "noconsent",
+    "notreporting", "irregular", "new",        "reactivated",  "inactive",      "moved",
+    "baptized",     "auxiliary", "conductors", "unbaptized",   "biblestudents", "form",
+    "privileges",   "consent",   "noconsent",  "specialneeds", "custom",
 };
 
 constexpr std::array<int, kListModes> kChooserTexts{
-    text::TxListNotReporting, text::TxListIrregular,     text::TxListNew,
-    text::TxListReactivated,  text::TxListInactive,      text::TxListMoved,
-    text::TxListBaptized,     text::TxListAuxiliary,     text::TxListConductors,
-    text::TxListUnbaptized,   text::TxListBibleStudents, text::TxListForm,
-    text::TxListPrivileges,   text::TxListConsent,       text::TxListNoConsent,
+    text::TxListNotReporting,
+    text::TxListIrregular,
+    text::TxListNew,
+    text::TxListReactivated,
+    text::TxListInactive,
+    text::TxListMoved,
+    text::TxListBaptized,
+    text::TxListAuxiliary,
+    text::TxListConductors,
+    text::TxListUnbaptized,
+    text::TxListBibleStudents,
+    text::TxListForm,
+    text::TxListPrivileges,
+    text::TxListConsent,
+    text::TxListNoConsent,
+    text::TxSpecialNeeds,
+    0,  // the custom category's own name
 };
+
+constexpr std::uint16_t kNeedBits = MoreBit::Deaf | MoreBit::Blind | MoreBit::Isolated;
 
 // Inactive and Bible-student records may be kept out of every group.
 int effectiveGroup(const PublisherRecord& r) {
@@ -138,6 +153,30 @@ std::optional<ListMode> listModeByName(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<std::uint16_t> specialNeedsPresent(const CVelnoDoc& doc) {
+    std::uint16_t held = 0;
+    for (const std::uint16_t pos : doc.store().subList(ListActive))
+        held |= doc.store().at(pos).moreBits;
+    std::vector<std::uint16_t> out;
+    for (const std::uint16_t bit : {MoreBit::Deaf, MoreBit::Blind, MoreBit::Isolated})
+        if (held & bit) out.push_back(bit);
+    return out;
+}
+
+bool customCategoryDefined(const CVelnoDoc& doc) {
+    return doc.settings().customCategoryEnabled != 0 &&
+           !trimmed(doc.settings().customCategoryName).empty();
+}
+
+std::vector<ListMode> availableListModes(const CVelnoDoc& doc) {
+    std::vector<ListMode> out;
+    for (int m = 0; m <= static_cast<int>(ListMode::NoConsent); ++m)
+        out.push_back(static_cast<ListMode>(m));
+    if (!specialNeedsPresent(doc).empty()) out.push_back(ListMode::SpecialNeeds);
+    if (customCategoryDefined(doc)) out.push_back(ListMode::Custom);
+    return out;
+}
+
 std::vector<ListPeriod> periodsOf(ListMode mode) {
     using P = ListPeriod;
     switch (mode) {
@@ -164,6 +203,7 @@ bool usesGroupFilter(ListMode mode) {
         case ListMode::Form:
         case ListMode::Consent:
         case ListMode::NoConsent:
+        case ListMode::Custom:
             return true;
         default:
             return false;
@@ -171,6 +211,8 @@ bool usesGroupFilter(ListMode mode) {
 }
 
 std::string listChooserText(const CVelnoDoc& doc, ListMode mode) {
+    if (mode == ListMode::Custom)
+        return text::cp1252ToUtf8(trimmed(doc.settings().customCategoryName));
     const std::string& t = text::tr(kChooserTexts[static_cast<int>(mode)]);
     if (mode == ListMode::NotReporting)
         return text::arg(t, text::monthName(doc.reportMonth().reportMonth0));
@@ -332,6 +374,12 @@ PublisherList buildList(const CVelnoDoc& doc, const ListQuery& q) {
                 detailText = row.detail;
                 break;
             }
+            case ListMode::SpecialNeeds:
+                if (!(r.moreBits & q.need & kNeedBits)) continue;
+                break;
+            case ListMode::Custom:
+                if (!(r.flags & RecordFlag::CustomCategory)) continue;
+                break;
         }
         // The whole congregation shows each publisher's group after his name.
         const bool withGroup =

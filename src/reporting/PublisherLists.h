@@ -1,8 +1,9 @@
 #pragma once
-// The lists of the list viewer (modes 0-14): who has not reported, who is
+// The lists of the list viewer (modes 0-16): who has not reported, who is
 // irregular, new, reactivated, inactive, moved, baptized when, auxiliary
 // pioneers, conductors, unbaptized, Bible students, the report form,
-// privileges and consent. Rows are in the store's name order; texts UTF-8.
+// privileges, consent, special needs and the custom category. Rows are in the store's name order;
+// texts UTF-8.
 
 #include <optional>
 #include <string>
@@ -31,8 +32,10 @@ enum class ListMode {
     Privileges = 12,
     Consent = 13,
     NoConsent = 14,
+    SpecialNeeds = 15,
+    Custom = 16,
 };
-constexpr int kListModes = 15;
+constexpr int kListModes = 17;
 
 enum class ListPeriod {
     SixMonths,
@@ -61,6 +64,7 @@ struct ListQuery {
     ListPeriod period = ListPeriod::SixMonths;
     int bracket = 0;  // Baptized: index into kBaptizedListBrackets
     PrivilegeFilter privilege = PrivilegeFilter::Servants;
+    std::uint16_t need = MoreBit::Deaf;  // SpecialNeeds: one bit of `moreBits`
 };
 
 struct MissedMonth {
@@ -89,6 +93,14 @@ struct PublisherList {
     std::string title;  // "%s ( %d )" with the chooser text and the row count
     std::vector<ListRow> rows;
 };
+
+// The special-needs categories some active publisher has, in filter
+// order (deaf, blind, isolated); the list of mode 15 exists only with one.
+std::vector<std::uint16_t> specialNeedsPresent(const CVelnoDoc& doc);
+// The custom category is in use and has a name: mode 16 exists.
+bool customCategoryDefined(const CVelnoDoc& doc);
+// The modes the chooser offers, in its order.
+std::vector<ListMode> availableListModes(const CVelnoDoc& doc);
 
 // Which periods a mode offers (empty: none).
 std::vector<ListPeriod> periodsOf(ListMode mode);

@@ -14,6 +14,9 @@ struct MailMessage {
     std::string subject;                   // UTF-8
     std::string body;                      // UTF-8
     std::vector<std::string> attachments;  // absolute paths
+    // The sender's name the message goes out under, UTF-8; empty for the
+    // mail program's own choice. The account is the mail program's.
+    std::string from;
 };
 
 // Mail is composed in the user's mail program, never sent silently.

@@ -8,6 +8,7 @@
 
 #include "print/RecordCardPage.h"
 #include "print/RecordCardPrinting.h"
+#include "print/RecordCardViewerModel.h"
 #include "print/RecordingCanvas.h"
 #include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
@@ -348,3 +349,27 @@ TEST(RecordCardDrawing, AllCardsGoPageByPageAndStopWhenCancelled) {
 
 }  // namespace
 }  // namespace velno
+
+namespace velno::print {
+namespace {
+
+TEST(RecordCardViewerReload, KeepsTheChosenPublisherWhenAnEditMovesHimInTheList) {
+    test::AnalyticsFixture f;
+    f.add(100, "Ani", "Lubis");
+    f.add(101, "Budi", "Hasan");
+    f.add(102, "Citra", "Wijaya");
+    f.sort();
+    f.open();
+    RecordCardViewerModel m(f.doc);
+    m.setCurrent(0);
+    ASSERT_EQ(f.doc.store().at(m.currentPos()).id, 101);
+    setFieldText(f.rec(101).lname, "Zulkarnain");  // renamed in the editor
+    f.sort();
+    m.reload();
+    ASSERT_EQ(m.rows().size(), 3u);
+    EXPECT_EQ(f.doc.store().at(m.currentPos()).id, 101);
+    EXPECT_EQ(m.current(), 2) << "his new place in the name order";
+}
+
+}  // namespace
+}  // namespace velno::print

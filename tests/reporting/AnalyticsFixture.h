@@ -59,6 +59,15 @@ inline void reportAt(PublisherRecord& r, int stamp, int hours, int studies = 0,
     r.serviceKind[slot] = static_cast<std::uint8_t>(kind);
 }
 
+// The e-mail address of the record's extended information.
+inline void setEmail(AnalyticsFixture& f, PublisherId id, const std::string& address) {
+    PublisherExtension& e = f.doc.extensions().current();
+    e = PublisherExtension{};
+    e.owner = id;
+    setFieldText(e.email, address);
+    f.rec(id).extSlot = static_cast<std::uint16_t>(f.doc.writeExtension());
+}
+
 inline void kindAt(PublisherRecord& r, int stamp, int kind) {
     r.serviceKind[slotOf(stamp)] = static_cast<std::uint8_t>(kind);
 }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include <QApplication>
+
 #include <QFile>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -90,7 +94,7 @@ TEST_F(ReportViewState, PagesLieOneBelowTheOtherAndEscapeReturnsToThePanel) {
 TEST_F(ReportViewState, KindsWithoutPagesStayDisabledAndBuiltOnesShow) {
     // Every report command follows the kinds table: built kinds show their
     // report, the others stay visible and disabled.
-    int built = 0, pending = 0;
+    int built = 0;
     for (const Command& c : window().commands().commands()) {
         if (c.enable != Enable::ReportBuilt || c.visible != Visible::Always) continue;
         const print::ReportKindInfo* info = print::findReportKind(c.arg);
@@ -100,19 +104,27 @@ TEST_F(ReportViewState, KindsWithoutPagesStayDisabledAndBuiltOnesShow) {
         if (!a && !b) continue;  // reached by id alone
         const bool enabled = a ? a->isEnabled() : b->isEnabled();
         EXPECT_EQ(info->built(), enabled) << c.id;
-        if (!info->built()) {
-            ++pending;
-            continue;
-        }
+        if (!info->built()) continue;
         ++built;
         if (info->perGroup) continue;  // asks for the group first
+        // Some commands ask first (a group, the publishers, a need): the
+        // question is dismissed and that command shows nothing.
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                asked = true;
+                w->close();
+            }
+        });
         window().trigger(c.id);
-        EXPECT_EQ(print::ViewMode::Report, window().view().mode) << c.id;
-        EXPECT_EQ(c.arg, window().view().kind) << c.id;
+        QApplication::processEvents();
+        if (!asked) {
+            EXPECT_EQ(print::ViewMode::Report, window().view().mode) << c.id;
+            EXPECT_EQ(c.arg, window().view().kind) << c.id;
+        }
         window().returnToPanel();
     }
     EXPECT_GT(built, 0);
-    EXPECT_GT(pending, 0);
 }
 
 TEST_F(ReportViewState, ReportsLayOutTheTallyOfTheDataAsItIsWhenShown) {

@@ -121,6 +121,8 @@ bool isEnabled(const Command& c, const ShellState& s) {
             return !s.archiveView && s.lateReports;
         case Enable::DeletedList:
             return !s.archiveView && s.deletedList;
+        case Enable::CustomCategory:
+            return s.customCategory;
     }
     return false;
 }

@@ -42,13 +42,14 @@ ShellState shellStateOf(const CVelnoDoc& doc, const print::ReportViewState& view
 
 enum class Enable {
     Always,
-    LiveData,     // not while a snapshot is open: the command changes data
-    ArchiveView,  // only while a snapshot is open
-    ReportMode,   // only while a report is on show
-    ReportBuilt,  // the report kind `arg` has pages in this build
-    OldReport,    // the snapshot `arg` months back exists
-    LateReports,  // live data with late reports to clear
-    DeletedList,  // live data with records on the deleted list
+    LiveData,        // not while a snapshot is open: the command changes data
+    ArchiveView,     // only while a snapshot is open
+    ReportMode,      // only while a report is on show
+    ReportBuilt,     // the report kind `arg` has pages in this build
+    OldReport,       // the snapshot `arg` months back exists
+    LateReports,     // live data with late reports to clear
+    DeletedList,     // live data with records on the deleted list
+    CustomCategory,  // a custom category is in use
 };
 enum class Visible { Always, ArchiveView, CustomCategory, SpecialNeedsList };
 enum class Checked { Never, NoStartupNotice, AutoCaps, CustomCategory, SortByFirstName };

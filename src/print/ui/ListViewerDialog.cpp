@@ -67,6 +67,19 @@ ListViewerDialog::ListViewerDialog(ListViewerModel& model, Actions actions, QWid
     for (QPushButton* b : {print, setup, copy_, edit_}) buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(done);
+    // The contact, dial and next-number buttons sit under the list.
+    auto* contacts = new QHBoxLayout;
+    contact_ = new QPushButton(this);
+    contact_->setObjectName("control286");
+    dial_ = new QPushButton(this);
+    dial_->setObjectName("control5");
+    next_ = new QPushButton(qs(text::tr(text::TxNextNumber)), this);
+    next_->setObjectName("control6");
+    contacts->addWidget(contact_);
+    contacts->addWidget(dial_);
+    contacts->addWidget(next_);
+    contacts->addStretch();
+    layout->addLayout(contacts);
     layout->addLayout(buttons);
 
     const auto modes = model_.modes();
@@ -105,6 +118,16 @@ ListViewerDialog::ListViewerDialog(ListViewerModel& model, Actions actions, QWid
         model_.setMode(model_.mode());
         refresh();
     });
+    connect(rows_, &QListWidget::currentRowChanged, this, [this](int row) {
+        model_.select(row);
+        refreshButtons();
+    });
+    connect(contact_, &QPushButton::clicked, this, [this] { contact(); });
+    connect(dial_, &QPushButton::clicked, this, [this] { contact(); });
+    connect(next_, &QPushButton::clicked, this, [this] {
+        model_.nextNumber();
+        refreshButtons();
+    });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     setup->setVisible(static_cast<bool>(actions_.printerSetup));
     refresh();
@@ -113,12 +136,33 @@ ListViewerDialog::ListViewerDialog(ListViewerModel& model, Actions actions, QWid
 void ListViewerDialog::refresh() {
     fill(second_, model_.secondChoices(), model_.secondChoice());
     fill(filter_, model_.filterChoices(), model_.filterChoice());
-    rows_->clear();
-    for (const ListRow& row : model_.list().rows) rows_->addItem(qs(row.text));
+    {
+        const QSignalBlocker block(rows_);
+        rows_->clear();
+        for (const ListRow& row : model_.list().rows) rows_->addItem(qs(row.text));
+        rows_->setCurrentRow(model_.selected());
+    }
     setWindowTitle(qs(model_.title()));
     summary_->setText(qs(model_.summary()));
     copy_->setVisible(model_.copyVisible());
     edit_->setVisible(model_.editVisible() && static_cast<bool>(actions_.edit));
+    refreshButtons();
+}
+
+void ListViewerDialog::refreshButtons() {
+    const auto b = model_.buttons();
+    contact_->setText(qs(b.contact));
+    contact_->setVisible(b.contactVisible);
+    contact_->setEnabled(b.contactEnabled);
+    dial_->setText(qs(b.dial));
+    dial_->setVisible(b.dialVisible);
+    next_->setVisible(b.nextVisible);
+}
+
+void ListViewerDialog::contact() {
+    if (!actions_.mail || !actions_.dialer) return;
+    const std::string message = model_.contact(*actions_.mail, *actions_.dialer);
+    if (!message.empty() && actions_.tell) actions_.tell(message);
 }
 
 }  // namespace velno::print

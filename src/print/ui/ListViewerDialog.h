@@ -14,7 +14,9 @@ class QPushButton;
 
 namespace velno {
 class Clipboard;
-}
+class Dialer;
+class MailComposer;
+}  // namespace velno
 
 namespace velno::print {
 
@@ -26,11 +28,16 @@ public:
         std::function<void()> print;             // "&Cetak": the list on the report view
         std::function<void()> printerSetup;      // "&Pengaturan Cetak"
         std::function<void(int storePos)> edit;  // mode 12's "Edit" on the selected row
+        MailComposer* mail = nullptr;            // the reminder
+        Dialer* dialer = nullptr;
+        std::function<void(const std::string&)> tell;  // a failure to mail or dial
     };
     ListViewerDialog(ListViewerModel& model, Actions actions, QWidget* parent);
 
 private:
     void refresh();
+    void refreshButtons();
+    void contact();
 
     ListViewerModel& model_;
     Actions actions_;
@@ -41,6 +48,9 @@ private:
     QLabel* summary_;
     QPushButton* copy_;
     QPushButton* edit_;
+    QPushButton* contact_;
+    QPushButton* dial_;
+    QPushButton* next_;
 };
 
 }  // namespace velno::print

@@ -2,19 +2,30 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <tuple>
+
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/ShellContext.h"
 
+#include "print/CardLabels.h"
 #include "print/ListViewerModel.h"
 #include "print/RecordCardViewerModel.h"
+#include "print/ui/CardLabelDialogs.h"
+#include "print/ui/DesktopDialer.h"
 #include "print/ui/ListViewerDialog.h"
 #include "print/ui/RecordCardDialogs.h"
+#include "publishers/PublisherChooserModel.h"
+#include "publishers/PublisherEditModel.h"
+#include "publishers/ui/PublisherChooserDialog.h"
+#include "publishers/ui/PublisherEditDialog.h"
 #include "publishers/ui/ServicePrivilegesDialog.h"
 #include "store/CVelnoDoc.h"
 #include "store/DesktopServices.h"
+#include "store/Prompter.h"
 #include "text/Cp1252.h"
 #include "text/texts/AppTexts.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno {
 
@@ -22,17 +33,19 @@ namespace {
 
 using app::ShellContext;
 
-void recordCards(app::CommandRegistry& r, ShellContext& s) {
+void recordCards(ShellContext& s) {
     CVelnoDoc& doc = s.doc();
     print::RecordCardViewerModel model(doc);
     print::RecordCardViewerDialog::Services services;
     services.doc = &doc;
     services.today = s.today();
-    // Editing goes through the publisher editor; a snapshot is not edited.
+    // Editing opens the publisher editor on the chosen card; a snapshot is
+    // not edited.
     if (!doc.oldYearView)
-        services.edit = [&r, &s] {
-            const app::Command* edit = r.find(app::cmd::EditPublishers);
-            if (edit && edit->built()) edit->handler();
+        services.edit = [&s](int pos) {
+            PublisherEditModel editor(s.doc(), nullptr, EditMode::Edit, pos);
+            PublisherEditDialog dialog(editor, s.dialogParent());
+            dialog.exec();
             s.dataChanged();
         };
     print::RecordCardViewerDialog dialog(model, std::move(services), s.dialogParent());
@@ -53,11 +66,17 @@ void runCommand(const app::CommandRegistry& r, int id) {
     if (c && c->built()) c->handler();
 }
 
-void listViewer(app::CommandRegistry& r, ShellContext& s, ListMode mode) {
+void listViewer(app::CommandRegistry& r, ShellContext& s, MailComposer& mail, ListMode mode) {
     print::ListViewerModel model(s.doc(), mode);
     DesktopClipboard clipboard;
+    print::DesktopDialer dialer;
     print::ListViewerDialog::Actions actions;
     actions.clipboard = &clipboard;
+    actions.mail = &mail;
+    actions.dialer = &dialer;
+    actions.tell = [&s](const std::string& message) {
+        s.doc().prompter().tell(message, Icon::Warning);
+    };
     actions.print = [&s] {
         s.showDrawing(print::drawListToPrint);
         s.print();
@@ -72,6 +91,28 @@ void listViewer(app::CommandRegistry& r, ShellContext& s, ListMode mode) {
     dialog.exec();
 }
 
+// Card labels: every active publisher, or those chosen in dialog 126,
+// from the first free label that dialog 127 asks for.
+void cardLabels(ShellContext& s, bool choose) {
+    CVelnoDoc& doc = s.doc();
+    print::LabelJob job;
+    if (choose) {
+        PublisherChooserModel chooser(doc, text::TxLabelChooserTitle, ListActive,
+                                      PublisherChooserModel::LastEntry::Pioneers);
+        PublisherChooserDialog dialog(chooser, s.dialogParent());
+        if (dialog.exec() != QDialog::Accepted) return;
+        job.positions = chooser.result();
+        if (job.positions.empty()) return;
+    }
+    print::FirstLabelModel first(doc.profile());
+    print::FirstLabelDialog dialog(first, s.dialogParent());
+    if (dialog.exec() != QDialog::Accepted) return;
+    first.accept(doc.profile());
+    job.firstLabel = first.firstLabel();
+    print::setLabelsToPrint(std::move(job));
+    s.showReport(print::kind::CardLabels);
+}
+
 void cardPreferences(ShellContext& s) {
     print::CardPreferencesModel model(s.doc());
     print::CardPreferencesDialog dialog(model, s.dialogParent());
@@ -80,14 +121,21 @@ void cardPreferences(ShellContext& s) {
 
 }  // namespace
 
-void registerPrintCommands(app::CommandRegistry& r, ShellContext& s) {
+void registerPrintCommands(app::CommandRegistry& r, ShellContext& s, MailComposer& mail) {
     using app::command;
     namespace cmd = app::cmd;
     using namespace text;
-    const auto cards = [&r, &s] { recordCards(r, s); };
+    const auto cards = [&s] { recordCards(s); };
     r.add(command(cmd::RecordCards, TxMRecordCards, cards));
     r.add(command(cmd::PanelRecordCards, TxPanelRecordCards, cards));
     r.add(command(cmd::CardOptions, TxMCardOptions, [&s] { cardPreferences(s); }));
+    for (const auto& [id, label, choose] : {std::tuple{cmd::LabelsAll, TxMLabelsAll, false},
+                                            std::tuple{cmd::LabelsSome, TxMLabelsSome, true}}) {
+        app::Command c = command(
+            id, label, [&s, choose = choose] { cardLabels(s, choose); }, app::Enable::ReportBuilt);
+        c.arg = print::kind::CardLabels;
+        r.add(std::move(c));
+    }
 
     // The "&Lihat" lists and their ActionPanel buttons open the list viewer
     // on their list.
@@ -119,8 +167,22 @@ void registerPrintCommands(app::CommandRegistry& r, ShellContext& s) {
     };
     for (const auto& l : lists) {
         const ListMode mode = l.mode;
-        r.add(command(l.id, l.label, [&r, &s, mode] { listViewer(r, s, mode); }));
+        r.add(command(l.id, l.label, [&r, &s, &mail, mode] { listViewer(r, s, mail, mode); }));
     }
+    // The special-needs list shows only while someone has a need; the
+    // custom category's list carries its name and is greyed until one is
+    // in use.
+    app::Command needs = command(cmd::ListSpecialNeeds, TxMListSpecialNeeds, [&r, &s, &mail] {
+        listViewer(r, s, mail, ListMode::SpecialNeeds);
+    });
+    needs.visible = app::Visible::SpecialNeedsList;
+    needs.caption = app::Caption::SpecialNeeds;
+    r.add(std::move(needs));
+    app::Command custom = command(
+        cmd::ListCustom, TxMListCustom,
+        [&r, &s, &mail] { listViewer(r, s, mail, ListMode::Custom); }, app::Enable::CustomCategory);
+    custom.caption = app::Caption::CustomCategory;
+    r.add(std::move(custom));
 }
 
 }  // namespace velno

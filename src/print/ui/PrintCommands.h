@@ -1,6 +1,7 @@
 #pragma once
 // The commands of the record cards: the viewer (32771, ActionPanel 124)
-// and the card preferences (32888).
+// and the card preferences (32888); the lists of the list viewer, whose
+// reminders go through `mail`.
 
 namespace velno::app {
 class CommandRegistry;
@@ -9,6 +10,9 @@ class ShellContext;
 
 namespace velno {
 
-void registerPrintCommands(app::CommandRegistry& registry, app::ShellContext& shell);
+class MailComposer;
+
+void registerPrintCommands(app::CommandRegistry& registry, app::ShellContext& shell,
+                           MailComposer& mail);
 
 }  // namespace velno

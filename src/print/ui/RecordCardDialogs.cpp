@@ -161,8 +161,11 @@ RecordCardViewerDialog::RecordCardViewerDialog(RecordCardViewerModel& model, Ser
     connect(activePdf, &QPushButton::clicked, this, [this] { writeFile(false); });
     connect(inactivePdf, &QPushButton::clicked, this, [this] { writeFile(true); });
     connect(edit_, &QPushButton::clicked, this, [this] {
-        if (services_.edit) services_.edit();
-        drawPreview();
+        const int pos = model_.currentPos();
+        if (!services_.edit || pos == 0) return;
+        services_.edit(pos);
+        model_.reload();
+        refresh();
     });
     connect(prefs, &QPushButton::clicked, this, [this] { preferences(); });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);

@@ -38,7 +38,8 @@ public:
         CVelnoDoc* doc = nullptr;
         ReportFonts fonts;
         CalendarDate today;
-        std::function<void()> edit;  // the publisher editor; empty hides "&Edit"
+        // The publisher editor on a store position; empty hides "&Edit".
+        std::function<void(int pos)> edit;
     };
     RecordCardViewerDialog(RecordCardViewerModel& model, Services services, QWidget* parent);
 

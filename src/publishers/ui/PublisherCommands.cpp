@@ -168,27 +168,27 @@ void registerPublisherCommands(app::CommandRegistry& r, ShellContext& s) {
         Enable::LiveData));
     r.add(command(cmd::EmergencyForms, TxMEmergencyForms, [&s] { emergencyForms(s); }));
     r.add(command(cmd::SpecialNeedsCongregation, TxMListCongregation, [&s] { specialNeeds(s); }));
-        cmd::BibleStudents, TxMBibleStudents, [&s] {
-        bibleStudents(s); }, Enable::LiveData));
-        app::Command category = command(
-            cmd::CustomCategory, TxMCustomCategory, [&s] { customCategory(s); }, Enable::LiveData);
-        category.checked = app::Checked::CustomCategory;
-        r.add(std::move(category));
+    r.add(command(
+        cmd::BibleStudents, TxMBibleStudents, [&s] { bibleStudents(s); }, Enable::LiveData));
+    app::Command category = command(
+        cmd::CustomCategory, TxMCustomCategory, [&s] { customCategory(s); }, Enable::LiveData);
+    category.checked = app::Checked::CustomCategory;
+    r.add(std::move(category));
 
-        app::Command caps = command(
-            cmd::AutoCaps, TxMAutoCaps, [&s] { toggleAutoCaps(s.doc()); }, Enable::LiveData);
-        caps.checked = app::Checked::AutoCaps;
-        r.add(std::move(caps));
-        // No menu entry: reached by its id alone.
-        app::Command order = command(
-            cmd::SortByFirstName, 0,
-            [&s] {
-                toggleSortByFirstName(s.doc());
-                s.dataChanged();
-            },
-            Enable::LiveData);
-        order.checked = app::Checked::SortByFirstName;
-        r.add(std::move(order));
+    app::Command caps = command(
+        cmd::AutoCaps, TxMAutoCaps, [&s] { toggleAutoCaps(s.doc()); }, Enable::LiveData);
+    caps.checked = app::Checked::AutoCaps;
+    r.add(std::move(caps));
+    // No menu entry: reached by its id alone.
+    app::Command order = command(
+        cmd::SortByFirstName, 0,
+        [&s] {
+            toggleSortByFirstName(s.doc());
+            s.dataChanged();
+        },
+        Enable::LiveData);
+    order.checked = app::Checked::SortByFirstName;
+    r.add(std::move(order));
 }
 
 }  // namespace velno
