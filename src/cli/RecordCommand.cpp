@@ -73,7 +73,14 @@ std::string dateOptionText(std::string_view dateText) {
     if (t.size() < 8 || trimmed(t.substr(0, 2)).empty() || trimmed(t.substr(4, 4)).empty())
         return {};
     const std::string day(trimmed(t.substr(2, 2)));
-    return t.substr(4, 4) + "-" + t.substr(0, 2) + (day.empty() ? "" : "-" + t.substr(2, 2));
+    std::string iso = t.substr(4, 4);
+    iso += '-';
+    iso += t.substr(0, 2);
+    if (!day.empty()) {
+        iso += '-';
+        iso += t.substr(2, 2);
+    }
+    return iso;
 }
 
 }  // namespace velno::cli
