@@ -239,8 +239,7 @@ int runList(Context& context) {
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     if (*mode == ListMode::Custom && !customCategoryDefined(session.doc())) {
-        context.err << text::tr(text::TxCliNoCustomCategory) << '\n';
-        return Failure;
+        return context.fail(text::tr(text::TxCliNoCustomCategory));
     }
     const PublisherList list = buildList(session.doc(), query);
 
