@@ -190,7 +190,7 @@ int runList(Context& context) {
     const auto mode = listModeByName(a->words()[0]);
     if (!mode)
         return context.usage(
-            text::arg(text::tr(text::TxCliBadChoice), "list", kindChoices(), a->words()[0]));
+            text::arg(text::tr(text::TxCliListUnknownKind), a->words()[0], kindChoices()));
 
     ListQuery query;
     query.mode = *mode;
