@@ -51,20 +51,6 @@ std::string listName(const PublisherRecord& r) {
     }
 }
 
-// The list as the text output names it; JSON keeps the words of listName.
-std::string listLabel(const PublisherRecord& r) {
-    switch (r.listKind) {
-        case ListActive:
-            return text::tr(text::TxCliListActive);
-        case ListInactive:
-            return text::tr(text::TxCliListInactive);
-        case ListBibleStudent:
-            return text::tr(text::TxCliListBibleStudents);
-        default:
-            return listName(r);
-    }
-}
-
 std::string nameOf(const CVelnoDoc& doc, int pos) {
     return text::cp1252ToUtf8(doc.displayName(pos));
 }
@@ -92,7 +78,7 @@ int showHousehold(Context& context, const std::vector<std::string>& args) {
         context.out << doc.store().at(head).id << '\t' << nameOf(doc, head) << '\n';
         for (int m : members)
             context.out << "  " << doc.store().at(m).id << '\t' << nameOf(doc, m) << '\t'
-                        << listLabel(doc.store().at(m)) << '\n';
+                        << listText(doc.store().at(m).listKind) << '\n';
         return Ok;
     }
     JsonWriter json(context.out);
