@@ -20,6 +20,8 @@
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 #include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno::cli {
 namespace {
@@ -217,6 +219,16 @@ TEST(Cli, TextsSpeakTheInterfaceLanguage) {
     };
     for (const auto& [name, text] : texts)
         EXPECT_FALSE(soundsEnglish(text, word)) << name << ": \"" << word << "\" in " << text;
+    // What "check" lists of a load's repairs.
+    const std::pair<std::string_view, const char*> storeTexts[] = {
+#define VELNO_TEXT(name, id, str) {#name, str},
+#include "text/texts/store.def"
+#undef VELNO_TEXT
+    };
+    for (const auto& [name, text] : storeTexts) {
+        if (!name.starts_with("TxNote")) continue;
+        EXPECT_FALSE(soundsEnglish(text, word)) << name << ": \"" << word << "\" in " << text;
+    }
     // print --list titles every kind in the interface language too.
     for (const print::ReportKindInfo& info : print::reportKinds()) {
         const std::string title = print::reportKindTitle(info);
@@ -514,7 +526,9 @@ TEST(Cli, CheckReportsWhatTheLoadRepaired) {
     EXPECT_GE(damaged["notes"].items.size(), 2u);
 
     const Result text = cli({"--data", data, "--today", kToday, "check"});
-    EXPECT_NE(text.out.find("id already in use"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  - " + text::arg(text::tr(text::TxNoteDuplicateIds), "1") + "\n"),
+              std::string::npos)
+        << text.out;
     EXPECT_NE(text.out.find("informasi tambahan"), std::string::npos) << text.out;
 }
 
