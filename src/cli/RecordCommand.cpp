@@ -48,6 +48,22 @@ int runSubcommand(Context& context, const std::string& usage,
     return context.usage(usage);
 }
 
+std::string listText(int kind) {
+    switch (kind) {
+        case ListActive:
+            return text::tr(text::TxCliListActive);
+        case ListInactive:
+            return text::tr(text::TxCliListInactive);
+        case ListBibleStudent:
+            return text::tr(text::TxCliListBibleStudents);
+        case ListMoved:
+            return text::tr(text::TxCliListMoved);
+        default:
+            break;
+    }
+    return text::tr(text::TxCliListDeleted);
+}
+
 std::optional<DateParts> parseDateOption(std::string_view s) {
     auto number = [](std::string_view t) -> std::optional<int> {
         if (t.empty()) return std::nullopt;
