@@ -15,6 +15,7 @@
 
 #include "app/AppArguments.h"
 #include "app/AppIcon.h"
+#include "app/DesktopLook.h"
 #include "app/FirstStartDialog.h"
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
@@ -136,6 +137,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationDisplayName(qs(text::tr(text::TxAppName)));
     QApplication::setDesktopFileName("org.velno.Velno");
     QApplication::setWindowIcon(appIcon());
+    installDesktopLook();
     // Qt's own dialogs in the interface language where Qt has it.
     QTranslator qtTexts;
     loadQtTranslation(qtTexts, text::tr(text::LanguageCode));

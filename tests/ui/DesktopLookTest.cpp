@@ -1,0 +1,108 @@
+// Buttons as wide as their captions plus the style's margins, never
+// stretched by their layouts, and dialogs wide enough for their titles.
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "ShellFixture.h"
+#include "app/ActionPanel.h"
+#include "app/DesktopLook.h"
+#include "app/ShellLayout.h"
+#include "app/commands/CommandIds.h"
+#include "publishers/AddPublisherModel.h"
+#include "publishers/ui/AddPublisherDialog.h"
+#include "reporting/YearActivitySummaryModel.h"
+#include "reporting/ui/YearDialogs.h"
+
+namespace velno::app {
+namespace {
+
+// The room between the caption and each edge of the button.
+int roomBesideCaption(const QPushButton& button) {
+    const int text = button.fontMetrics().horizontalAdvance(QString(button.text()).remove('&'));
+    return (button.width() - text) / 2;
+}
+
+void expectCaptionWidth(const QPushButton& button) {
+    SCOPED_TRACE(button.text().toStdString());
+    EXPECT_NEAR(button.sizeHint().width(), button.width(), 2);
+    EXPECT_GE(roomBesideCaption(button), ButtonMarginStyle::captionMargin(button.fontMetrics()));
+}
+
+TEST(DesktopLook, LongCaptionsKeepAMarginAndNoButtonIsStretched) {
+    test::ShellFixture shell(40);
+    shell.open();
+
+    YearActivitySummaryModel summary(shell.doc());
+    YearActivitySummaryDialog summaryDialog(summary);
+    summaryDialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&summaryDialog));
+    expectCaptionWidth(*summaryDialog.periodButton());
+    // A wider window leaves the button as it is.
+    summaryDialog.resize(summaryDialog.width() + 300, summaryDialog.height());
+    QTest::qWait(10);
+    expectCaptionWidth(*summaryDialog.periodButton());
+
+    AddPublisherModel add(shell.doc());
+    AddPublisherDialog addDialog(add);
+    addDialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&addDialog));
+    // The widest of the three choices sets the dialog's width.
+    QPushButton* widest = nullptr;
+    for (AddChoice choice : {AddChoice::New, AddChoice::Reactivate, AddChoice::Promote}) {
+        QPushButton* b = addDialog.choiceButton(choice);
+        if (b->isVisible() && (!widest || b->sizeHint().width() > widest->sizeHint().width()))
+            widest = b;
+    }
+    ASSERT_NE(nullptr, widest);
+    expectCaptionWidth(*widest);
+}
+
+TEST(DesktopLook, PanelColumnsShareTheWidestCaptionsWidthWhateverTheWindow) {
+    test::ShellFixture shell(40);
+    shell.open();
+    auto* panel = shell.window().findChild<ActionPanel*>();
+    ASSERT_NE(nullptr, panel);
+    std::vector<QPushButton*> columnButtons;
+    for (const PanelColumn& column : panelColumns())
+        for (int id : column.buttons) columnButtons.push_back(panel->button(id));
+    ASSERT_FALSE(columnButtons.empty());
+    int widestHint = 0;
+    for (QPushButton* b : columnButtons) widestHint = std::max(widestHint, b->sizeHint().width());
+
+    for (int width : {900, 1500}) {
+        shell.window().resize(width, 800);
+        QTest::qWait(10);
+        for (QPushButton* b : columnButtons) {
+            SCOPED_TRACE(b->text().toStdString());
+            EXPECT_NEAR(widestHint, b->width(), 1);
+            EXPECT_GE(roomBesideCaption(*b), ButtonMarginStyle::captionMargin(b->fontMetrics()));
+        }
+        QPushButton* exit = panel->button(cmd::PanelExit);
+        ASSERT_NE(nullptr, exit);
+        expectCaptionWidth(*exit);
+    }
+}
+
+TEST(DesktopLook, DialogsAreWideEnoughForTheirTitles) {
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel("x"));
+    dialog.setWindowTitle("Pilih Kelompok Dinas Lapangan untuk Laporan Bulanan");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_GE(dialog.width(), TitleRoom::widthFor(dialog));
+
+    // A longer title while it is open widens it again.
+    dialog.setWindowTitle(dialog.windowTitle() + " dan Kartu Catatan Penyiar");
+    QTest::qWait(10);
+    EXPECT_GE(dialog.width(), TitleRoom::widthFor(dialog));
+}
+
+}  // namespace
+}  // namespace velno::app
