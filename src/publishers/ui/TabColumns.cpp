@@ -83,8 +83,8 @@ void TabColumnsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const int gap = columnGap(opt.fontMetrics) / 2;
     for (int f = 0; f < fields.size(); ++f) {
         const int left = area.left() + fieldStart(f);
-        const int right = f < static_cast<int>(stops_.size()) ? area.left() + stops_[f] - gap
-                                                             : area.right();
+        const int right =
+            f < static_cast<int>(stops_.size()) ? area.left() + stops_[f] - gap : area.right();
         const QRect cell(left, area.top(), std::max(0, right - left), area.height());
         painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                           opt.fontMetrics.elidedText(fields[f], Qt::ElideRight, cell.width()));
@@ -129,7 +129,8 @@ void TabHeadings::place(const QListWidget& list, const TabColumnsDelegate& colum
     const int start = list.contentsRect().left() + columns.textStart();
     int width = 0;
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const std::size_t field = std::min(i + static_cast<std::size_t>(firstField_), columns.stops().size());
+        const std::size_t field =
+            std::min(i + static_cast<std::size_t>(firstField_), columns.stops().size());
         const int stop = field == 0 ? 0 : columns.stops()[field - 1];
         labels_[i]->move(start + stop, 0);
         width = std::max(width, start + stop + labels_[i]->width());

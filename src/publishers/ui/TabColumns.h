@@ -4,8 +4,8 @@
 // apart for the widest field above them. Headings under or over the list
 // can be placed at the same stops.
 
-#include <QStyledItemDelegate>
 #include <QStringList>
+#include <QStyledItemDelegate>
 #include <QWidget>
 #include <vector>
 
