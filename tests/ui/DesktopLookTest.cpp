@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -16,7 +21,9 @@
 #include "app/commands/CommandIds.h"
 #include "publishers/AddPublisherModel.h"
 #include "publishers/ui/AddPublisherDialog.h"
+#include "reporting/ReportListModel.h"
 #include "reporting/YearActivitySummaryModel.h"
+#include "reporting/ui/ReportListDialog.h"
 #include "reporting/ui/YearDialogs.h"
 
 namespace velno::app {
@@ -102,6 +109,27 @@ TEST(DesktopLook, DialogsAreWideEnoughForTheirTitles) {
     dialog.setWindowTitle(dialog.windowTitle() + " dan Kartu Catatan Penyiar");
     QTest::qWait(10);
     EXPECT_GE(dialog.width(), TitleRoom::widthFor(dialog));
+}
+
+TEST(DesktopLook, ReportListTabsThroughItsRightColumnTopToBottom) {
+    test::ShellFixture shell(40);
+    shell.open();
+    ReportListModel model(shell.doc());
+    ReportListDialog dialog(model);
+    // The list first and OK after it (a slip is the everyday way on), then
+    // the choices and the right column in the order it stands.
+    std::vector<QWidget*> expected = {dialog.list(), dialog.okButton(), dialog.groupFilter(),
+                                      dialog.onlyNotReportedCheck()};
+    for (QPushButton* b : dialog.importButtons()) expected.push_back(b);
+    expected.push_back(dialog.closeCollectionButton());
+    expected.push_back(dialog.finishButton());
+    std::vector<QWidget*> chain;
+    QWidget* w = dialog.list();
+    do {
+        if (std::find(expected.begin(), expected.end(), w) != expected.end()) chain.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w && w != dialog.list());
+    EXPECT_EQ(expected, chain);
 }
 
 }  // namespace
