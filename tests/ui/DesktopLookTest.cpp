@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -20,7 +21,9 @@
 #include "app/ShellLayout.h"
 #include "app/commands/CommandIds.h"
 #include "publishers/AddPublisherModel.h"
+#include "publishers/CircuitOverseerModel.h"
 #include "publishers/ui/AddPublisherDialog.h"
+#include "publishers/ui/CircuitOverseerDialog.h"
 #include "reporting/ReportListModel.h"
 #include "reporting/YearActivitySummaryModel.h"
 #include "reporting/ui/ReportListDialog.h"
@@ -130,6 +133,24 @@ TEST(DesktopLook, ReportListTabsThroughItsRightColumnTopToBottom) {
         w = w->nextInFocusChain();
     } while (w && w != dialog.list());
     EXPECT_EQ(expected, chain);
+}
+
+TEST(DesktopLook, CircuitOverseersFieldsShowTheirWholeText) {
+    test::ShellFixture shell(40);
+    shell.open();
+    CircuitOverseerModel model(shell.doc());
+    CircuitOverseerDialog dialog(model);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    int filled = 0;
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        if (edit->text().isEmpty()) continue;
+        ++filled;
+        SCOPED_TRACE(edit->text().toStdString());
+        // The frame and the text margins take a few pixels each side.
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()), edit->width() - 8);
+    }
+    EXPECT_GE(filled, 3) << "the demo's overseer has a name, an address and an e-mail address";
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ CircuitOverseerDialog::CircuitOverseerDialog(CircuitOverseerModel& model, QWidge
         auto* edit = new QLineEdit(qs(model.text(field)), this);
         edit->setMaxLength(CircuitOverseerModel::limit(field));
         // Room for the whole text of a field, up to a comfortable line.
-        const int chars = std::min(CircuitOverseerModel::limit(field), 36);
+        const int chars = std::min(CircuitOverseerModel::limit(field), 44);
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * chars);
         connect(edit, &QLineEdit::textEdited, this, [edit, &model, field](const QString& t) {
             if (model.setText(field, t.toStdString())) return;
