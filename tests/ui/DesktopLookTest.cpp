@@ -44,14 +44,21 @@ void expectCaptionWidth(const QPushButton& button) {
     EXPECT_GE(roomBesideCaption(button), ButtonMarginStyle::captionMargin(button.fontMetrics()));
 }
 
-TEST(DesktopLook, LongCaptionsKeepAMarginAndNoButtonIsStretched) {
-    test::ShellFixture shell(40);
-    shell.open();
+// The demo congregation open behind the dialogs.
+class DesktopLookDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { shell.open(); }
+    static void showExposed(QWidget& w) {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    }
+    test::ShellFixture shell{40};
+};
 
+TEST_F(DesktopLookDialogs, LongCaptionsKeepAMarginAndNoButtonIsStretched) {
     YearActivitySummaryModel summary(shell.doc());
     YearActivitySummaryDialog summaryDialog(summary);
-    summaryDialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&summaryDialog));
+    showExposed(summaryDialog);
     expectCaptionWidth(*summaryDialog.periodButton());
     // A wider window leaves the button as it is.
     summaryDialog.resize(summaryDialog.width() + 300, summaryDialog.height());
@@ -60,8 +67,7 @@ TEST(DesktopLook, LongCaptionsKeepAMarginAndNoButtonIsStretched) {
 
     AddPublisherModel add(shell.doc());
     AddPublisherDialog addDialog(add);
-    addDialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&addDialog));
+    showExposed(addDialog);
     // The widest of the three choices sets the dialog's width.
     QPushButton* widest = nullptr;
     for (AddChoice choice : {AddChoice::New, AddChoice::Reactivate, AddChoice::Promote}) {
@@ -73,9 +79,7 @@ TEST(DesktopLook, LongCaptionsKeepAMarginAndNoButtonIsStretched) {
     expectCaptionWidth(*widest);
 }
 
-TEST(DesktopLook, PanelColumnsShareTheWidestCaptionsWidthWhateverTheWindow) {
-    test::ShellFixture shell(40);
-    shell.open();
+TEST_F(DesktopLookDialogs, PanelColumnsShareTheWidestCaptionsWidthWhateverTheWindow) {
     auto* panel = shell.window().findChild<ActionPanel*>();
     ASSERT_NE(nullptr, panel);
     std::vector<QPushButton*> columnButtons;
@@ -114,9 +118,7 @@ TEST(DesktopLook, DialogsAreWideEnoughForTheirTitles) {
     EXPECT_GE(dialog.width(), TitleRoom::widthFor(dialog));
 }
 
-TEST(DesktopLook, ReportListTabsThroughItsRightColumnTopToBottom) {
-    test::ShellFixture shell(40);
-    shell.open();
+TEST_F(DesktopLookDialogs, ReportListTabsThroughItsRightColumnTopToBottom) {
     ReportListModel model(shell.doc());
     ReportListDialog dialog(model);
     // The list first and OK after it (a slip is the everyday way on), then
@@ -135,13 +137,10 @@ TEST(DesktopLook, ReportListTabsThroughItsRightColumnTopToBottom) {
     EXPECT_EQ(expected, chain);
 }
 
-TEST(DesktopLook, CircuitOverseersFieldsShowTheirWholeText) {
-    test::ShellFixture shell(40);
-    shell.open();
+TEST_F(DesktopLookDialogs, CircuitOverseersFieldsShowTheirWholeText) {
     CircuitOverseerModel model(shell.doc());
     CircuitOverseerDialog dialog(model);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    showExposed(dialog);
     int filled = 0;
     for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
         if (edit->text().isEmpty()) continue;
