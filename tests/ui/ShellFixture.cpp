@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/DesktopLook.h"
 #include "demo/DemoCongregation.h"
 #include "session/StartInstance.h"
 
@@ -85,6 +87,10 @@ void saveScreenshot(QWidget& widget, const QString& name) {
 
 std::vector<std::string> textsCutOff(QWidget& widget) {
     std::vector<std::string> cut;
+    // A title bar too narrow for the title shows it cut short.
+    if (auto* dialog = qobject_cast<QDialog*>(&widget);
+        dialog && dialog->width() < app::TitleRoom::widthFor(*dialog))
+        cut.push_back("title: " + dialog->windowTitle().toStdString());
     for (QWidget* w : widget.findChildren<QWidget*>()) {
         if (!w->isVisible()) continue;
         QString text;
