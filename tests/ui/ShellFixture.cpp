@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -93,6 +94,15 @@ std::vector<std::string> textsCutOff(QWidget& widget) {
         cut.push_back("title: " + dialog->windowTitle().toStdString());
     for (QWidget* w : widget.findChildren<QWidget*>()) {
         if (!w->isVisible()) continue;
+        // A frame without a title and with nothing in it to read.
+        if (auto* box = qobject_cast<QGroupBox*>(w); box && box->title().isEmpty()) {
+            bool shows = false;
+            for (QWidget* inner : box->findChildren<QWidget*>()) {
+                auto* label = qobject_cast<QLabel*>(inner);
+                shows = shows || (inner->isVisible() && !(label && label->text().isEmpty()));
+            }
+            if (!shows) cut.push_back("empty frame " + box->objectName().toStdString());
+        }
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->wordWrap()) continue;
