@@ -45,7 +45,9 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
             b->setMinimumHeight(buttonHeight);
             // Enter presses the focused button as Space does.
             b->setAutoDefault(true);
-            v->addWidget(b);
+            // The width below, whatever room the column has.
+            b->setSizePolicy(QSizePolicy::Fixed, b->sizePolicy().verticalPolicy());
+            v->addWidget(b, 0, Qt::AlignHCenter);
             buttons_[id] = b;
             order_.push_back(id);
             connect(b, &QPushButton::clicked, this, [this, id] { emit commandTriggered(id); });
@@ -66,7 +68,6 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
     auto* exit = new QPushButton(qs(text::tr(text::TxPanelExit)), this);
     exit->setObjectName(QString("panel%1").arg(cmd::PanelExit));
     exit->setMinimumHeight(buttonHeight);
-    exit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10);
     exit->setAutoDefault(true);
     buttons_[cmd::PanelExit] = exit;
     connect(exit, &QPushButton::clicked, this, [this] { emit commandTriggered(cmd::PanelExit); });
@@ -76,11 +77,11 @@ ActionPanel::ActionPanel(const CommandRegistry& commands, QWidget* parent)
     order_.push_back(cmd::PanelExit);
     order_.push_back(kPanelReturnButton);
 
-    // One width for every button of the columns: the widest caption's.
-    int width = fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10;
+    // One width for every button of the columns: the widest caption's
+    // button, as the style sizes it (its margins included).
+    int width = 0;
     for (const PanelColumn& column : panelColumns())
-        for (int id : column.buttons)
-            width = std::max(width, buttons_[id]->sizeHint().width() + 12);
+        for (int id : column.buttons) width = std::max(width, buttons_[id]->sizeHint().width());
     for (const PanelColumn& column : panelColumns())
         for (int id : column.buttons) buttons_[id]->setMinimumWidth(width);
     for (auto& [id, b] : buttons_) b->installEventFilter(this);

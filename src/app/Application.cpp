@@ -15,6 +15,7 @@
 
 #include "app/AppArguments.h"
 #include "app/AppIcon.h"
+#include "app/DesktopLook.h"
 #include "app/FirstStartDialog.h"
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
@@ -137,6 +138,7 @@ int runApplication(int argc, char** argv) {
     // and the main window's title already begins with the program's name.
     QApplication::setDesktopFileName("org.velno.Velno");
     QApplication::setWindowIcon(appIcon());
+    installDesktopLook();
     // Qt's own dialogs in the interface language where Qt has it.
     QTranslator qtTexts;
     loadQtTranslation(qtTexts, text::tr(text::LanguageCode));

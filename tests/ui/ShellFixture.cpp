@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 
+#include "app/DesktopLook.h"
 #include "demo/DemoCongregation.h"
 #include "session/StartInstance.h"
 
@@ -85,8 +88,21 @@ void saveScreenshot(QWidget& widget, const QString& name) {
 
 std::vector<std::string> textsCutOff(QWidget& widget) {
     std::vector<std::string> cut;
+    // A title bar too narrow for the title shows it cut short.
+    if (auto* dialog = qobject_cast<QDialog*>(&widget);
+        dialog && dialog->width() < app::TitleRoom::widthFor(*dialog))
+        cut.push_back("title: " + dialog->windowTitle().toStdString());
     for (QWidget* w : widget.findChildren<QWidget*>()) {
         if (!w->isVisible()) continue;
+        // A frame without a title and with nothing in it to read.
+        if (auto* box = qobject_cast<QGroupBox*>(w); box && box->title().isEmpty()) {
+            bool shows = false;
+            for (QWidget* inner : box->findChildren<QWidget*>()) {
+                auto* label = qobject_cast<QLabel*>(inner);
+                shows = shows || (inner->isVisible() && !(label && label->text().isEmpty()));
+            }
+            if (!shows) cut.push_back("empty frame " + box->objectName().toStdString());
+        }
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->wordWrap()) continue;

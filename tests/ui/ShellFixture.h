@@ -51,7 +51,8 @@ QString artefactFolder();
 void saveScreenshot(QWidget& widget, const QString& name);
 
 // Visible labels and buttons given less room than their text needs (labels
-// that wrap their words are left out), by their texts.
+// that wrap their words are left out), by their texts; and a dialog's
+// title when the dialog is too narrow for it, and frames left empty.
 std::vector<std::string> textsCutOff(QWidget& widget);
 
 }  // namespace velno::test

@@ -61,6 +61,7 @@ BackupDialog::BackupDialog(BackupDialogModel& model, FolderChooser chooser, QWid
 
     prompt_ = new QLabel(this);
     prompt_->setWordWrap(true);
+    prompt_->setMinimumWidth(path_->minimumWidth());
     layout->addWidget(prompt_);
     auto* buttons = new QHBoxLayout;
     ok_ = new QPushButton(qs(text::tr(text::TxBackupOk)), this);
@@ -122,11 +123,16 @@ void BackupDialog::pressOk() {
 
 void BackupDialog::refresh() {
     const bool restore = model_.mode() == BackupDialogModel::Mode::Restore;
+    const bool pathShown = pathBox_->isVisibleTo(this), listShown = listBox_->isVisibleTo(this);
     spaceBox_->setVisible(model_.isVisible(C::SpaceGroup));
     space_->setText(qs(model_.spaceText()));
     pathBox_->setTitle(qs(model_.pathGroupText()));
     path_->setText(qs(model_.pathText()));
     browse_->setVisible(model_.isVisible(C::BrowseButton));
+    // Restoring from the catalogue leaves the box without a title, a path
+    // or a button: no empty frame above the choices.
+    pathBox_->setVisible(!pathBox_->title().isEmpty() || !path_->text().isEmpty() ||
+                         model_.isVisible(C::BrowseButton));
     listBox_->setVisible(restore && model_.isVisible(C::RestoreGroup));
     catalogue_->setVisible(model_.isVisible(C::CatalogueRadio));
     catalogue_->setEnabled(model_.isCatalogueRadioEnabled());
@@ -149,6 +155,13 @@ void BackupDialog::refresh() {
     prompt_->setText(qs(model_.promptText()));
     ok_->setVisible(model_.isVisible(C::Ok));
     cancel_->setText(qs(model_.cancelText()));
+    // Undoing the last restore hides both boxes: the dialog closes up
+    // around what is left, and opens out again when they return.
+    if (isVisible() &&
+        (pathShown != pathBox_->isVisibleTo(this) || listShown != listBox_->isVisibleTo(this))) {
+        layout()->activate();
+        adjustSize();
+    }
 }
 
 }  // namespace velno

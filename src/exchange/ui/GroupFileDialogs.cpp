@@ -49,10 +49,11 @@ CollectionFileDialog::CollectionFileDialog(CollectionFileModel& model, MailCompo
     save_ = new QPushButton(this);
     other_ = new QPushButton(qs(text::tr(text::TxOtherGroup)), this);
     done_ = new QPushButton(qs(text::tr(text::TxCollectionFinished)), this);
-    for (QPushButton* b : {mail_, save_, other_, done_}) {
-        b->setAutoDefault(false);
-        layout->addWidget(b);
-    }
+    for (QPushButton* b : {mail_, save_, other_, done_}) b->setAutoDefault(false);
+    // The three ways on share the column; closing sits apart, at its
+    // caption's width.
+    for (QPushButton* b : {mail_, save_, other_}) layout->addWidget(b);
+    layout->addWidget(done_, 0, Qt::AlignRight);
     done_->setDefault(true);
 
     connect(current_, &QRadioButton::toggled, this, [this](bool on) {
@@ -167,8 +168,11 @@ ImportSelectionDialog::ImportSelectionDialog(ImportSelectionModel& model, QWidge
     ok_ = new QPushButton(qs(text::tr(text::TxImportSelected)), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(qs(text::tr(text::TxBackupCancel)), this);
-    right->addWidget(ok_);
-    right->addWidget(cancel_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    right->addLayout(buttons);
     layout->addLayout(right);
 
     list_->selectAll();

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "publishers/ui/TabColumns.h"
 #include "store/DesktopServices.h"
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
@@ -140,6 +141,8 @@ void ListViewerDialog::refresh() {
         const QSignalBlocker block(rows_);
         rows_->clear();
         for (const ListRow& row : model_.list().rows) rows_->addItem(qs(row.text));
+        // A row's name, contact and further fields line up in columns.
+        fitTabColumns(rows_);
         rows_->setCurrentRow(model_.selected());
     }
     setWindowTitle(qs(model_.title()));

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -23,6 +24,7 @@
 #include "print/ui/QPrinterPrintTarget.h"
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
 #include "text/texts/PrintTexts.h"
 #include "text/ui/QtText.h"
 
@@ -76,6 +78,8 @@ CardPreferencesDialog::CardPreferencesDialog(CardPreferencesModel& model, QWidge
     layout->addWidget(onePerPage_);
     layout->addWidget(hideBirth_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Qt has no Indonesian of its own for these.
+    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text::tr(text::TxButtonCancel)));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         take();
@@ -119,6 +123,9 @@ RecordCardViewerDialog::RecordCardViewerDialog(RecordCardViewerModel& model, Ser
     previewLabel_ = new QLabel(this);
     previewLabel_->setObjectName("preview");
     previewLabel_->setMinimumSize(600, 420);
+    // The card is scaled to the room there is, so its right side is seen.
+    previewLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    previewLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(previewLabel_, 1);
 
     auto* right = new QVBoxLayout;
@@ -176,6 +183,9 @@ void RecordCardViewerDialog::refresh() {
     const QSignalBlocker block(list_);
     list_->clear();
     for (const auto& row : model_.rows()) list_->addItem(qs(row.name));
+    // The longest name whole, beside the scroll bar.
+    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                           list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     list_->setCurrentRow(model_.current());
     printThis_->setEnabled(model_.printEnabled());
     edit_->setEnabled(model_.editEnabled());
@@ -204,7 +214,19 @@ QImage RecordCardViewerDialog::preview() const {
 void RecordCardViewerDialog::drawPreview() {
     edit_->setEnabled(model_.editEnabled());
     printThis_->setEnabled(model_.printEnabled());
-    previewLabel_->setPixmap(QPixmap::fromImage(preview()));
+    card_ = preview();
+    showPreview();
+}
+
+void RecordCardViewerDialog::showPreview() {
+    if (card_.isNull()) return;
+    previewLabel_->setPixmap(QPixmap::fromImage(
+        card_.scaled(previewLabel_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void RecordCardViewerDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    showPreview();
 }
 
 void RecordCardViewerDialog::printJob(const CardJob& job) {

@@ -46,9 +46,13 @@ public:
     // The preview of the card on show (upper card position), for tests.
     QImage preview() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void refresh();
     void drawPreview();
+    void showPreview();
     void printJob(const CardJob& job);
     void printSome();
     void writeFile(bool inactive);
@@ -58,6 +62,7 @@ private:
     Services services_;
     QListWidget* list_;
     QLabel* previewLabel_;
+    QImage card_;
     QCheckBox* previous_;
     QCheckBox* inactive_;
     QCheckBox* total_;

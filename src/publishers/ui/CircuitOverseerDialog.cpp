@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "publishers/CircuitOverseerModel.h"
 #include "text/ui/QtText.h"
@@ -20,6 +21,9 @@ CircuitOverseerDialog::CircuitOverseerDialog(CircuitOverseerModel& model, QWidge
         const auto field = static_cast<OverseerField>(i);
         auto* edit = new QLineEdit(qs(model.text(field)), this);
         edit->setMaxLength(CircuitOverseerModel::limit(field));
+        // Room for the whole text of a field, up to a comfortable line.
+        const int chars = std::min(CircuitOverseerModel::limit(field), 44);
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * chars);
         connect(edit, &QLineEdit::textEdited, this, [edit, &model, field](const QString& t) {
             if (model.setText(field, t.toStdString())) return;
             const QSignalBlocker block(edit);

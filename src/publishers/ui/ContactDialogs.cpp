@@ -125,9 +125,10 @@ EmergencyContactDialog::EmergencyContactDialog(EmergencyContactModel& model, QWi
     stop_ = new QPushButton(qs(model_.stopSharingText()), this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(useExisting_);
+    // The sharing buttons keep their captions' width under the fields.
+    layout->addWidget(useExisting_, 0, Qt::AlignLeft);
     layout->addWidget(note_);
-    layout->addWidget(stop_);
+    layout->addWidget(stop_, 0, Qt::AlignLeft);
     layout->addWidget(okCancel(this));
     connectSharing(this, model_, useExisting_, stop_, [this] { showModel(); });
     showModel();
@@ -166,9 +167,9 @@ ExtraInfoDialog::ExtraInfoDialog(ExtraInfoModel& model, QWidget* parent)
     note_->setWordWrap(true);
     stop_ = new QPushButton(qs(model_.stopSharingText()), needs);
     needLayout->addWidget(boxes_[2]);
-    needLayout->addWidget(useExisting_);
+    needLayout->addWidget(useExisting_, 0, Qt::AlignLeft);
     needLayout->addWidget(note_);
-    needLayout->addWidget(stop_);
+    needLayout->addWidget(stop_, 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(needs);

@@ -17,6 +17,7 @@
 #include "publishers/GroupEditorModel.h"
 #include "publishers/PublisherSelectModel.h"
 #include "publishers/ui/PublisherSelectDialog.h"
+#include "publishers/ui/TabColumns.h"
 #include "store/CVelnoDoc.h"
 #include "text/ui/QtText.h"
 
@@ -69,13 +70,14 @@ GroupAssignDialog::GroupAssignDialog(GroupAssignModel& model, QWidget* parent)
     grid->addWidget(members_, 1, 0, 4, 1);
     grid->addWidget(name_, 1, 1);
     grid->addWidget(target_, 2, 1);
-    grid->addWidget(assign_, 3, 1);
+    // The middle column's buttons keep their captions' width.
+    grid->addWidget(assign_, 3, 1, Qt::AlignHCenter);
     grid->addWidget(candidates_, 1, 2, 4, 1);
     grid->addWidget(count_, 5, 0);
     grid->addWidget(inactiveCount_, 6, 0);
     grid->addWidget(unassigned_, 5, 2);
     grid->addWidget(inactive_, 6, 2);
-    grid->addWidget(done, 6, 1);
+    grid->addWidget(done, 6, 1, Qt::AlignHCenter);
     resize(720, 440);
 
     connect(groups_, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -228,9 +230,10 @@ GroupEditorDialog::GroupEditorDialog(CVelnoDoc& doc, GroupEditorModel& model, QW
         if (assigned) model_.markChanged();
         return ok;
     };
-    auto* heads = new QHBoxLayout;
-    heads->addSpacing(40);
-    for (const auto& h : model_.headings()) heads->addWidget(new QLabel(qs(h), this));
+    QStringList headings;
+    for (const auto& h : model_.headings()) headings << qs(h);
+    // The headings stand under the overseer's column and those after it.
+    headings_ = new TabHeadings(headings, 1, this);
     lines_ = new QListWidget(this);
     hint_ = new QLabel(qs(model_.hintText()), this);
     assigned_ = new QPushButton(qs(model_.assignedText()), this);
@@ -246,7 +249,7 @@ GroupEditorDialog::GroupEditorDialog(CVelnoDoc& doc, GroupEditorModel& model, QW
     buttons->addWidget(done);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lines_);
-    layout->addLayout(heads);
+    layout->addWidget(headings_);
     layout->addLayout(buttons);
     resize(760, 460);
 
@@ -277,7 +280,13 @@ GroupEditorDialog::GroupEditorDialog(CVelnoDoc& doc, GroupEditorModel& model, QW
 void GroupEditorDialog::showModel() {
     showing_ = true;
     lines_->clear();
-    for (const auto& l : model_.lines()) lines_->addItem(qs(l).replace('\t', "   "));
+    for (const auto& l : model_.lines()) lines_->addItem(qs(l));
+    // The columns start no nearer than the list's tab stops (dialog units
+    // are a quarter of the average character's width).
+    std::vector<int> stops;
+    for (int units : {24, 110, 195, 285, 335})
+        stops.push_back(units * lines_->fontMetrics().averageCharWidth() / 4);
+    headings_->place(*lines_, fitTabColumns(lines_, stops));
     lines_->setCurrentRow(model_.selectedRow());
     showing_ = false;
     hint_->setVisible(model_.hintVisible());

@@ -18,6 +18,7 @@ namespace velno {
 class CVelnoDoc;
 class GroupAssignModel;
 class GroupDialogModel;
+class TabHeadings;
 class GroupEditorModel;
 
 class GroupAssignDialog : public QDialog {
@@ -87,6 +88,7 @@ public:
     QPushButton* editButton() const { return edit_; }
     QPushButton* assignedButton() const { return assigned_; }
     QLabel* hint() const { return hint_; }
+    TabHeadings* headings() const { return headings_; }
 
     // Runs the group dialog; tests drive it without a window.
     std::function<bool(GroupDialogModel&, QWidget*)> editGroup;
@@ -97,6 +99,7 @@ private:
     CVelnoDoc& doc_;
     GroupEditorModel& model_;
     QListWidget* lines_;
+    TabHeadings* headings_;
     QLabel* hint_;
     QPushButton* edit_;
     QPushButton* assigned_;

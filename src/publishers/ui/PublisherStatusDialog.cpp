@@ -37,10 +37,15 @@ PublisherStatusDialog::PublisherStatusDialog(PublisherStatusModel& model, QWidge
     auto* lists = new QHBoxLayout;
     months_ = new QListWidget(this);
     for (const auto& m : model_.monthRows()) months_->addItem(qs(m));
-    const int row = months_->fontMetrics().height() + 4;
-    months_->setFixedSize(months_->fontMetrics().horizontalAdvance("Desember") + 30, row * 7);
     years_ = new QListWidget(this);
-    years_->setFixedSize(years_->fontMetrics().horizontalAdvance("00000") + 30, row * 2 + 8);
+    // Whole lines only: seven months and two years, none cut at an edge.
+    const int row = months_->sizeHintForRow(0);
+    for (QListWidget* list : {months_, years_})
+        list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    months_->setFixedSize(months_->fontMetrics().horizontalAdvance("Desember") + 30,
+                          row * 7 + 2 * months_->frameWidth());
+    years_->setFixedSize(years_->fontMetrics().horizontalAdvance("00000") + 30,
+                         row * 2 + 2 * years_->frameWidth());
     lists->addWidget(months_);
     lists->addWidget(years_, 0, Qt::AlignTop);
     layout->addLayout(lists, 0, 1);

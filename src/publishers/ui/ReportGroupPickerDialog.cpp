@@ -12,8 +12,6 @@ ReportGroupPickerDialog::ReportGroupPickerDialog(ReportGroupPickerModel& model, 
     : QDialog(parent), model_(model) {
     setObjectName("dialog122");
     setWindowTitle(qs(model_.title()));
-    // Wide enough for the title beside the title bar's buttons.
-    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + fontMetrics().height() * 8);
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
     for (const auto& row : model_.rows()) list_->addItem(qs(row));

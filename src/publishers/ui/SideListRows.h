@@ -6,15 +6,18 @@
 #include <vector>
 
 #include "publishers/SideListModel.h"
+#include "publishers/ui/TabColumns.h"
 #include "text/ui/QtText.h"
 
 namespace velno {
 
-// Refills `list` without reporting the change back; tabs become blanks.
+// Refills `list` without reporting the change back; the fields after a
+// tab line up in columns.
 inline void fillSideList(QListWidget* list, const std::vector<SideListRow>& rows, int row) {
     const QSignalBlocker block(list);
     list->clear();
-    for (const SideListRow& r : rows) list->addItem(qs(r.text).replace('\t', "    "));
+    for (const SideListRow& r : rows) list->addItem(qs(r.text));
+    fitTabColumns(list);
     if (row >= 0) list->setCurrentRow(row);
 }
 

@@ -97,7 +97,14 @@ ReportListDialog::ReportListDialog(ReportListModel& model, QWidget* parent)
     setTabOrder(list_, ok_);
     setTabOrder(ok_, groups_);
     setTabOrder(groups_, onlyNotReported_);
-    setTabOrder(onlyNotReported_, closeCollection_);
+    // The imports in their place in the column, between the choices and
+    // closing.
+    QWidget* previous = onlyNotReported_;
+    for (QPushButton* b : imports_) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    setTabOrder(previous, closeCollection_);
     setTabOrder(closeCollection_, finish_);
 
     connect(groups_, &QComboBox::currentIndexChanged, this, [this](int index) {

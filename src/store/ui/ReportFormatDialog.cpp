@@ -21,6 +21,8 @@ ReportFormatDialog::ReportFormatDialog(ReportFormatModel& model, QWidget* parent
     setObjectName("dialog123");
     setWindowTitle(qs(model_.title()));
     auto* grid = new QGridLayout(this);
+    // The longest check box's text apart from the lists.
+    grid->setHorizontalSpacing(fontMetrics().height());
 
     auto* checkColumn = new QVBoxLayout;
     for (int i = 0; i < ReportFormatModel::kCheckCount; ++i) {
@@ -42,8 +44,12 @@ ReportFormatDialog::ReportFormatDialog(ReportFormatModel& model, QWidget* parent
     for (int m = 0; m < ReportFormatModel::kMarginCount; ++m) {
         const auto margin = static_cast<ReportFormatModel::Margin>(m);
         auto* column = new QVBoxLayout;
-        auto* caption = new QLabel(qs(model_.marginCaption(margin)), this);
-        caption->setWordWrap(true);
+        // Two lines, the unit in brackets on the second, rather than words
+        // wrapped wherever the narrow list ends.
+        QString captionText = qs(model_.marginCaption(margin));
+        if (const qsizetype bracket = captionText.indexOf('('); bracket > 0)
+            captionText = captionText.left(bracket).trimmed() + '\n' + captionText.mid(bracket);
+        auto* caption = new QLabel(captionText, this);
         auto* list = new QListWidget(this);
         list->addItems(rows);
         list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
