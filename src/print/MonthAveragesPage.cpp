@@ -64,7 +64,11 @@ int drawAveragesPage(ReportContext& ctx, const PublisherSelection& selection) {
         table.cell(Name, y, row.name);
         table.cell(Reported, y, row.reportedText);
         table.cell(Studies, y, row.studiesText);
-        table.cell(Auxiliary, y, row.auxText);
+        // No auxiliary month in six leaves the cell blank.
+        if (row.auxText.empty())
+            table.blankCell(Auxiliary, y);
+        else
+            table.cell(Auxiliary, y, row.auxText);
         table.cell(Hours, y, row.hoursText);
     }
 
