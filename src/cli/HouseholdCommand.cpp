@@ -10,6 +10,7 @@
 #include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/Json.h"
+#include "cli/RecordCommand.h"
 #include "publishers/CircuitOverseerModel.h"
 #include "publishers/PublisherEditModel.h"
 #include "publishers/SharedEntries.h"
@@ -23,13 +24,6 @@
 namespace velno::cli {
 
 namespace {
-
-int save(Context& context, FolderSession& session) {
-    const SaveOutcome outcome = session.doc().saveAll();
-    if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::NothingToSave) return Ok;
-    return context.fail(
-        text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));
-}
 
 // An id option other than --id: Ok with the store position, or the exit code.
 int recordOption(const Context& context, const Arguments& a, std::string_view name,
@@ -84,7 +78,7 @@ int showHousehold(Context& context, const std::vector<std::string>& args) {
         context.out << doc.store().at(head).id << '\t' << nameOf(doc, head) << '\n';
         for (int m : members)
             context.out << "  " << doc.store().at(m).id << '\t' << nameOf(doc, m) << '\t'
-                        << listName(doc.store().at(m)) << '\n';
+                        << listText(doc.store().at(m).listKind) << '\n';
         return Ok;
     }
     JsonWriter json(context.out);
@@ -167,6 +161,13 @@ int removeFromHousehold(Context& context, const std::vector<std::string>& args) 
     return save(context, session);
 }
 
+// "CMD help" prints the usage, as the commands with subcommands do.
+bool printedHelp(const Context& context, text::TextId usage) {
+    if (context.args.size() != 1 || context.args[0] != "help") return false;
+    context.out << text::tr(usage) << '\n';
+    return true;
+}
+
 // Answers "Clear Fields?" with No: the texts stay as the publisher's own.
 class KeepTexts : public Prompter {
 public:
@@ -217,16 +218,13 @@ void writeContact(Context& context, const CVelnoDoc& doc, const PublisherRecord&
 }  // namespace
 
 int runHousehold(Context& context) {
-    if (context.args.empty()) return context.usage(text::tr(text::TxCliHouseholdUsage));
-    const std::string sub = context.args[0];
-    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
-    if (sub == "show") return showHousehold(context, rest);
-    if (sub == "add") return addToHousehold(context, rest);
-    if (sub == "remove") return removeFromHousehold(context, rest);
-    return context.usage(text::tr(text::TxCliHouseholdUsage));
+    return runSubcommand(
+        context, text::tr(text::TxCliHouseholdUsage),
+        {{"show", showHousehold}, {"add", addToHousehold}, {"remove", removeFromHousehold}});
 }
 
 int runContact(Context& context) {
+    if (printedHelp(context, text::TxCliContactUsage)) return Ok;
     if (context.args.empty() || (context.args[0] != "show" && context.args[0] != "set"))
         return context.usage(text::tr(text::TxCliContactUsage));
     const bool set = context.args[0] == "set";
@@ -301,6 +299,7 @@ int runContact(Context& context) {
 }
 
 int runExtra(Context& context) {
+    if (printedHelp(context, text::TxCliExtraUsage)) return Ok;
     if (context.args.empty() || context.args[0] != "set")
         return context.usage(text::tr(text::TxCliExtraUsage));
     const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
@@ -352,6 +351,7 @@ int runExtra(Context& context) {
 }
 
 int runOverseer(Context& context) {
+    if (printedHelp(context, text::TxCliOverseerUsage)) return Ok;
     if (context.args.empty() || context.args[0] != "set")
         return context.usage(text::tr(text::TxCliOverseerUsage));
     const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
