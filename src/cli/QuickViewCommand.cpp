@@ -79,7 +79,8 @@ int runQuickView(Context& context) {
             context.out << '\n';
             if (!caption.empty()) context.out << caption << '\n';
         }
-        context.out << "  " << line.label << ' ' << line.value << '\n';
+        // A figure the quick view leaves blank by its rule reads "-".
+        context.out << "  " << line.label << ' ' << (line.value.empty() ? "-" : line.value) << '\n';
     }
     return Ok;
 }

@@ -51,35 +51,55 @@ void drawRow(ReportContext& ctx, PageFlow& flow, const AnalysisRow& row) {
     if (!markText.empty())
         c.text(marks, y, fitText(c, markText, inchesX(ctx, kReportedCentre - 0.35) - marks));
     // A publisher who did not report has no figures this month.
-    if (!row.reported) return;
+    if (!row.reported) {
+        c.blankValue(inchesX(ctx, kStudiesRight), y, Align::Right);
+        c.blankValue(inchesX(ctx, kHoursRight), y, Align::Right);
+        return;
+    }
     c.text(inchesX(ctx, kReportedCentre), y, text::tr(text::TxTickMark), Align::Center);
     c.text(inchesX(ctx, kStudiesRight), y, text::formatPrintf("%4d", row.studies), Align::Right);
     if (row.auxiliary)
         c.text(inchesX(ctx, kAuxiliaryCentre), y, text::tr(text::TxTickMark), Align::Center);
+    // Hours are the pioneers' only.
     if (row.hours)
         c.text(inchesX(ctx, kHoursRight), y, text::formatPrintf("%4d", *row.hours), Align::Right);
+    else
+        c.blankValue(inchesX(ctx, kHoursRight), y, Align::Right);
+}
+
+void drawSectionHeading(ReportContext& ctx, PageFlow& flow, const std::string& heading) {
+    Canvas& c = ctx.canvas;
+    const int y = flow.line(FontRole::Heading);
+    c.text(contentLeft(ctx), y, fitText(c, heading, inchesX(ctx, 7.0)));
 }
 
 void drawSections(ReportContext& ctx, PageFlow& flow, const AnalysisData& data) {
     Canvas& c = ctx.canvas;
     drawRowHeads(ctx, flow);
+    // The block whose rows have begun: a page break inside it repeats its
+    // heading, marked as continued.
+    const AnalysisSection* open = nullptr;
     // Continuation pages name the report again above the heads.
     flow.onNewPage = [&] {
         const int y = flow.line(FontRole::Small);
         c.text(contentLeft(ctx), y, fitText(c, data.title, contentRight(ctx) - contentLeft(ctx)));
         drawRowHeads(ctx, flow);
+        if (open) drawSectionHeading(ctx, flow, open->heading + " " + text::tr(text::TxContinued));
     };
     const int rowHeight = flow.spacing(FontRole::Text);
     for (const AnalysisSection& section : data.sections) {
+        open = nullptr;
         if (!section.heading.empty()) {
             // A heading never stays alone at the foot of a page.
             const int headingHeight = flow.spacing(FontRole::Heading);
             flow.keep(rowHeight / 2 + headingHeight + rowHeight);
             if (flow.y() > flow.bodyTop(flow.page())) flow.skip(rowHeight / 2);
-            const int y = flow.line(FontRole::Heading);
-            c.text(contentLeft(ctx), y, fitText(c, section.heading, inchesX(ctx, 7.0)));
+            drawSectionHeading(ctx, flow, section.heading);
         }
-        for (const AnalysisRow& row : section.rows) drawRow(ctx, flow, row);
+        for (const AnalysisRow& row : section.rows) {
+            drawRow(ctx, flow, row);
+            if (!section.heading.empty()) open = &section;
+        }
     }
     flow.onNewPage = nullptr;
 }
@@ -112,9 +132,14 @@ void drawCategoryTable(ReportContext& ctx, PageFlow& flow, const AnalysisData& d
                Align::Right);
         c.text(inchesX(ctx, kStudiesRight), y, text::formatPrintf("%6.1f", row.averageStudies),
                Align::Right);
+        // The publishers' row has no hours.
         if (row.averageHours)
             c.text(inchesX(ctx, kHoursRight), y, text::formatPrintf("%6.1f", *row.averageHours),
                    Align::Right);
+        else
+            c.blankValue(inchesX(ctx, kHoursRight), y, Align::Right);
+        if (!row.average3 || !row.average6)
+            c.blankValue(inchesX(ctx, kAveragesSlash), y, Align::Center);
         if (row.average3 && row.average6) {
             // Aligned on the slash.
             const std::string pair =
@@ -175,7 +200,7 @@ int drawAnalysis(ReportContext& ctx, int group, AnalysisOrder order, bool summar
     drawBranchReportBox(ctx, flow);
     flow.skip(gap);
     drawAttendanceSection(ctx, flow, FontRole::Heading);
-    return flow.page();
+    return drawPageNumbers(ctx, flow);
 }
 
 }  // namespace
@@ -213,7 +238,11 @@ void drawBranchReportBox(ReportContext& ctx, PageFlow& flow) {
         y = flow.line(total ? FontRole::Heading : FontRole::Text);
         c.text(label, y, row.label);
         c.text(countRight, y, text::formatPrintf("%4d", row.count), Align::Right);
-        if (row.hours) c.text(hoursRight, y, text::formatPrintf("%6d", *row.hours), Align::Right);
+        // The publishers' row has no hours.
+        if (row.hours)
+            c.text(hoursRight, y, text::formatPrintf("%6d", *row.hours), Align::Right);
+        else
+            c.blankValue(hoursRight, y, Align::Right);
         c.text(studiesRight, y, text::formatPrintf("%4d", row.studies), Align::Right);
     }
     flow.skip(pad);

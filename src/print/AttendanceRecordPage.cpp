@@ -50,7 +50,10 @@ public:
             const int y = flow_.line(FontRole::Text);
             c_.text(left_ + pad_, y, text::monthName(m.month0));
             // A month not collected yet, or no longer held, stays blank.
-            if (!m.shown) continue;
+            if (!m.shown) {
+                for (int k = 1; k < kColumns; ++k) c_.blankValue(right(k), y, Align::Right);
+                continue;
+            }
             c_.text(right(1), y, std::to_string(m.meetings), Align::Right);
             c_.text(right(2), y, std::to_string(m.total), Align::Right);
             c_.text(right(3), y, m.averageText, Align::Right);

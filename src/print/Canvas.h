@@ -48,6 +48,14 @@ public:
     virtual void fillRect(int left, int top, int right, int bottom, int grey) = 0;
     // A square box, crossed when checked.
     virtual void checkBox(int left, int top, int size, bool checked);
+    // A value the report leaves blank by its rule, at the place its text
+    // would take. Pages show nothing; text output puts a dash there, so
+    // that a reader of plain columns can tell a blank from a shifted value.
+    virtual void blankValue(int x, int y, Align align) {
+        (void)x;
+        (void)y;
+        (void)align;
+    }
 
     // Drawing outside the band is dropped (page bands while printing). The
     // band is given in the coordinates of the drawing calls.

@@ -59,6 +59,7 @@ int drawHoursPage(ReportContext& ctx, const PublisherSelection& selection) {
             const HoursCell& cell = row.cells[static_cast<std::size_t>(k)];
             if (cell.kind == HoursCell::Hours) table.cell(1 + k, y, cell.text);
             if (cell.kind == HoursCell::Tick) table.cell(1 + k, y, tick);
+            if (cell.kind == HoursCell::Blank) table.blankCell(1 + k, y);
         }
         table.cell(kAverageColumn, y, row.averageText);
     }

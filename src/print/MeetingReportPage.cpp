@@ -73,6 +73,8 @@ void drawSixMonthTable(ReportContext& ctx, PageFlow& flow, const SixMonthAttenda
                    text::formatPrintf("%d", row.averages[k]), Align::Right);
         if (!row.sixMonthsText.empty())
             c.text(inchesX(ctx, kSixMonthsRight), y, row.sixMonthsText, Align::Right);
+        else
+            c.blankValue(inchesX(ctx, kSixMonthsRight), y, Align::Right);
     }
 }
 

@@ -22,9 +22,9 @@ std::vector<TableColumn> columns() {
         // The part after a slash gets room for its widest figure: one digit
         // of months, "99.9" studies, "999.9" hours.
         {50, 270, CellStyle::Text, text::tr(text::TxNameHead), {}, 0},
-        {280, 350, CellStyle::Pair, text::tr(text::TxReportedHead), threeSix, 335},
+        {275, 350, CellStyle::Pair, text::tr(text::TxReportedHead), threeSix, 335},
         {370, 495, CellStyle::Pair, text::tr(text::TxAverageStudiesHead), threeSix, 455},
-        {520, 585, CellStyle::Pair, text::tr(text::TxCategoryAuxiliary), threeSix, 570},
+        {505, 585, CellStyle::Pair, text::tr(text::TxCategoryAuxiliary), threeSix, 570},
         {610, 740, CellStyle::Pair, text::tr(text::TxAverageHoursHead), threeSix, 685},
     };
 }
@@ -64,7 +64,11 @@ int drawAveragesPage(ReportContext& ctx, const PublisherSelection& selection) {
         table.cell(Name, y, row.name);
         table.cell(Reported, y, row.reportedText);
         table.cell(Studies, y, row.studiesText);
-        table.cell(Auxiliary, y, row.auxText);
+        // No auxiliary month in six leaves the cell blank.
+        if (row.auxText.empty())
+            table.blankCell(Auxiliary, y);
+        else
+            table.cell(Auxiliary, y, row.auxText);
         table.cell(Hours, y, row.hoursText);
     }
 

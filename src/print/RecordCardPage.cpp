@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "print/HoursCell.h"
 #include "print/PageFlow.h"
 #include "store/CVelnoDoc.h"
 #include "text/Format.h"
@@ -242,6 +243,18 @@ void drawCardTable(ReportContext& ctx, const RecordCard& card, const CardTable& 
     const int cellPad = (row - c.textHeight()) / 2;
     const int box = c.textHeight() * 3 / 4;
     auto centre = [&](int column) { return (edges[column] + edges[column + 1]) / 2; };
+    // The hours column lines up on the units digit, so that a quarter-hour
+    // fraction or a decimal sits to the right of it; two digits stay
+    // centred.
+    const int hoursColumn = old ? 3 : 4;
+    const int hoursUnits = centre(hoursColumn) + c.textWidth("00") / 2;
+    // A value of a row: hours at their units digit, the rest centred.
+    auto value = [&](int column, int y, const std::string& text) {
+        if (column == hoursColumn)
+            drawHoursCell(c, hoursUnits, y, text);
+        else
+            c.text(centre(column), y, text, Align::Center);
+    };
     auto boxAt = [&](int column, int y, bool checked) {
         c.checkBox(centre(column) - box / 2, y + (row - box) / 2, box, checked);
     };
@@ -253,8 +266,7 @@ void drawCardTable(ReportContext& ctx, const RecordCard& card, const CardTable& 
         if (r.blank) continue;
         if (old) {
             for (int k = 0; k < 5; ++k)
-                if (!r.items[k].empty())
-                    c.text(centre(k + 1), y + cellPad, r.items[k], Align::Center);
+                if (!r.items[k].empty()) value(k + 1, y + cellPad, r.items[k]);
         } else if (card.summary) {
             if (r.sharedCount)
                 c.text(centre(1), y + cellPad, std::to_string(r.sharedCount), Align::Center);
@@ -262,13 +274,13 @@ void drawCardTable(ReportContext& ctx, const RecordCard& card, const CardTable& 
                 c.text(centre(2), y + cellPad, std::to_string(*r.studies), Align::Center);
             if (r.auxCount)
                 c.text(centre(3), y + cellPad, std::to_string(r.auxCount), Align::Center);
-            if (r.hours) c.text(centre(4), y + cellPad, std::to_string(*r.hours), Align::Center);
+            if (r.hours) value(4, y + cellPad, std::to_string(*r.hours));
         } else {
             boxAt(1, y, r.shared);
             if (r.studies)
                 c.text(centre(2), y + cellPad, std::to_string(*r.studies), Align::Center);
             boxAt(3, y, r.aux);
-            if (r.hours) c.text(centre(4), y + cellPad, std::to_string(*r.hours), Align::Center);
+            if (r.hours) value(4, y + cellPad, std::to_string(*r.hours));
         }
         if (!r.remark.empty()) c.text(remarkX, y + cellPad, fitText(c, r.remark, remarkWidth));
     }
@@ -282,16 +294,13 @@ void drawCardTable(ReportContext& ctx, const RecordCard& card, const CardTable& 
                text::tr(printing ? text::TxCardAverage : text::TxCardAverageShort));
         c.setFont(cardFont(ctx, kCellPoints, false));
         for (int k = 0; k < 5; ++k) {
-            if (!table.totals[k].empty())
-                c.text(centre(k + 1), totalY, table.totals[k], Align::Center);
-            if (!table.averages[k].empty())
-                c.text(centre(k + 1), avgY, table.averages[k], Align::Center);
+            if (!table.totals[k].empty()) value(k + 1, totalY, table.totals[k]);
+            if (!table.averages[k].empty()) value(k + 1, avgY, table.averages[k]);
         }
     } else {
         c.setFont(cardFont(ctx, kCellPoints, false));
         for (int k = 0; k < 4; ++k)
-            if (!table.newTotals[k].empty())
-                c.text(centre(k + 1), totalY, table.newTotals[k], Align::Center);
+            if (!table.newTotals[k].empty()) value(k + 1, totalY, table.newTotals[k]);
     }
 }
 

@@ -55,6 +55,10 @@ void RecordingCanvas::fillRect(int left, int top, int right, int bottom, int) {
     rects_.push_back({left - dx_, top - dy_, right - dx_, bottom - dy_, true});
 }
 
+void RecordingCanvas::blankValue(int x, int y, Align align) {
+    if (showBlanks_) text(x, y, "-", align);
+}
+
 void RecordingCanvas::setClip(int left, int top, int right, int bottom) {
     clipped_ = true;
     clipLeft_ = left;
@@ -82,6 +86,20 @@ std::vector<std::string> RecordingCanvas::textsInOrder() const {
 
 std::string RecordingCanvas::toText(int columnWidth) const {
     if (columnWidth <= 0) columnWidth = std::max(1, dpiX_ / 12);  // 12 columns an inch
+    // The column a run starts in, from the x it was aligned on.
+    const auto startColumn = [columnWidth](const TextRun& r) {
+        const int chars = static_cast<int>(text::utf8Characters(r.text));
+        const int anchor = std::max(0, r.anchorX) / columnWidth;
+        switch (r.align) {
+            case Align::Right:
+                return std::max(0, anchor - chars);
+            case Align::Center:
+                return std::max(0, anchor - chars / 2);
+            case Align::Left:
+                break;
+        }
+        return std::max(0, r.x / columnWidth);
+    };
     std::map<int, std::vector<const TextRun*>> rows;
     for (const auto& r : runs_) rows[r.y].push_back(&r);
     std::string out;
@@ -90,17 +108,22 @@ std::string RecordingCanvas::toText(int columnWidth) const {
                          [](const TextRun* a, const TextRun* b) { return a->x < b->x; });
         std::string line;
         int column = 0;
+        const TextRun* before = nullptr;
         for (const auto* r : row) {
-            const int want = std::max(0, r->x / columnWidth);
+            const int want = startColumn(*r);
+            // Runs drawn edge to edge (hours and their fraction) stay
+            // together; any other that would touch or overlap gets a blank.
+            const bool abutting = before && before->x + before->width == r->x;
             if (want > column) {
                 line.append(static_cast<std::size_t>(want - column), ' ');
                 column = want;
-            } else if (!line.empty()) {
+            } else if (!line.empty() && !(abutting && want == column)) {
                 line.push_back(' ');
                 ++column;
             }
             line += r->text;
             column += static_cast<int>(text::utf8Characters(r->text));
+            before = r;
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out += line;

@@ -48,6 +48,9 @@ public:
     void line(int x1, int y1, int x2, int y2, int width) override;
     void rect(int left, int top, int right, int bottom, int width) override;
     void fillRect(int left, int top, int right, int bottom, int grey) override;
+    // Records a dash when blanks are shown (text output), else nothing.
+    void blankValue(int x, int y, Align align) override;
+    void showBlanks(bool show) { showBlanks_ = show; }
 
     void setClip(int left, int top, int right, int bottom) override;
     void clearClip() override { clipped_ = false; }
@@ -66,7 +69,9 @@ public:
     void clear();
 
     // The texts in reading order, one line per distinct top; runs on one
-    // line are placed at columns of `columnWidth` device units.
+    // line are placed at columns of `columnWidth` device units, each by the
+    // x its caller aligned it on: right-aligned texts end in the column of
+    // that x, so figures end under their heads whatever their fonts.
     std::string toText(int columnWidth = 0) const;
     // All texts joined by newlines in reading order (for searching).
     std::vector<std::string> textsInOrder() const;
@@ -77,6 +82,7 @@ private:
 
     int dpiX_, dpiY_;
     bool printer_;
+    bool showBlanks_ = false;
     LogicalFont font_;
     bool clipped_ = false;
     int clipLeft_ = 0, clipTop_ = 0, clipRight_ = 0, clipBottom_ = 0;

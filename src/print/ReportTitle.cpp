@@ -1,5 +1,8 @@
 #include "print/ReportTitle.h"
 
+#include "text/Format.h"
+#include "text/texts/PrintTexts.h"
+
 namespace velno::print {
 
 int contentLeft(const ReportContext& ctx) {
@@ -25,6 +28,20 @@ void drawReportTitle(ReportContext& ctx, PageFlow& flow, const std::string& titl
     // The stamp sits on the rule's right end, below it, clear of the title.
     drawDateStamp(ctx, right, ruleY + ctx.inchY() / 32);
     flow.skip(ctx.inchY() / 4);
+}
+
+int drawPageNumbers(ReportContext& ctx, const PageFlow& flow) {
+    const int pages = flow.page();
+    if (pages < 2) return pages;
+    // Below the body, centred on the content.
+    ctx.useFont(FontRole::Small);
+    const int centre = (contentLeft(ctx) + contentRight(ctx)) / 2;
+    for (int page = 1; page <= pages; ++page)
+        ctx.canvas.text(
+            centre, flow.bodyBottom(page) + ctx.inchY() / 4,
+            text::arg(text::tr(text::TxPageOf), std::to_string(page), std::to_string(pages)),
+            Align::Center);
+    return pages;
 }
 
 }  // namespace velno::print

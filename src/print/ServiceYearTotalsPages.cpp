@@ -19,7 +19,7 @@ std::vector<TableColumn> columns() {
         {320, 410, CellStyle::Number, text::tr(text::TxReportedHead), months, 0},
         {420, 500, CellStyle::Number, text::tr(text::TxStudiesHead), {}, 0},
         {510, 580, CellStyle::Number, text::tr(text::TxCategoryAuxiliary), months, 0},
-        {680, 750, CellStyle::Hours, text::tr(text::TxHoursHead), {}, 735},
+        {600, 680, CellStyle::Hours, text::tr(text::TxHoursHead), {}, 665},
     };
 }
 

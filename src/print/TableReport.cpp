@@ -3,9 +3,6 @@
 #include <algorithm>
 
 #include "print/ReportTitle.h"
-#include "text/Format.h"
-#include "text/texts/AnalysisTexts.h"
-#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 
@@ -18,17 +15,6 @@ std::string_view trimSpaces(std::string_view s) {
 }
 
 }  // namespace
-
-std::pair<std::string_view, std::string_view> splitFraction(std::string_view hours) {
-    for (const int id : {text::TxQuarterOne, text::TxQuarterTwo, text::TxQuarterThree}) {
-        const std::string& fraction = text::tr(id);
-        if (!fraction.empty() && hours.size() >= fraction.size() &&
-            hours.substr(hours.size() - fraction.size()) == fraction)
-            return {hours.substr(0, hours.size() - fraction.size()),
-                    hours.substr(hours.size() - fraction.size())};
-    }
-    return {hours, {}};
-}
 
 TableReport::TableReport(ReportContext& ctx, std::vector<TableColumn> columns)
     : ctx_(ctx), columns_(std::move(columns)), flow_(ctx) {
@@ -70,7 +56,7 @@ void TableReport::drawHead() {
                     c.text(x(col.split), y, shown, Align::Center);
                     break;
                 case CellStyle::Hours:
-                    c.text((x(col.left) + x(col.right)) / 2, y, shown, Align::Center);
+                    c.text(x(col.split), y, shown, Align::Right);
                     break;
             }
         }
@@ -118,14 +104,31 @@ void TableReport::cell(int column, int y, std::string_view text, FontRole role) 
             c.text(x(col.right), y, trimSpaces(text.substr(slash + 1)), Align::Right);
             break;
         }
-        case CellStyle::Hours: {
-            const auto [whole, fraction] = splitFraction(trimSpaces(text));
-            if (!whole.empty()) c.text(x(col.split), y, whole, Align::Right);
-            if (!fraction.empty()) c.text(x(col.split), y, fraction);
+        case CellStyle::Hours:
+            drawHoursCell(c, x(col.split), y, text);
             break;
-        }
     }
     if (role != FontRole::Text) ctx_.useFont(FontRole::Text);
+}
+
+void TableReport::blankCell(int column, int y) {
+    Canvas& c = ctx_.canvas;
+    if (!c.showsLines(y, y + textLine_)) return;
+    const TableColumn& col = columns_[static_cast<std::size_t>(column)];
+    switch (col.style) {
+        case CellStyle::Text:
+            c.blankValue(x(col.left), y, Align::Left);
+            break;
+        case CellStyle::Number:
+            c.blankValue(x(col.right), y, Align::Right);
+            break;
+        case CellStyle::Pair:
+            c.blankValue(x(col.split), y, Align::Center);
+            break;
+        case CellStyle::Hours:
+            c.blankValue(x(col.split), y, Align::Right);
+            break;
+    }
 }
 
 void TableReport::span(int y, std::string_view text, FontRole role) {
@@ -145,18 +148,7 @@ int TableReport::finish() {
         started_ = true;
         drawHead();
     }
-    const int pages = flow_.page();
-    if (pages > 1) {
-        // Page numbers sit below the body, centred on the table.
-        ctx_.useFont(FontRole::Small);
-        const int centre = (contentLeft(ctx_) + contentRight(ctx_)) / 2;
-        for (int page = 1; page <= pages; ++page)
-            ctx_.canvas.text(
-                centre, flow_.bodyBottom(page) + ctx_.inchY() / 4,
-                text::arg(text::tr(text::TxPageOf), std::to_string(page), std::to_string(pages)),
-                Align::Center);
-    }
-    return pages;
+    return drawPageNumbers(ctx_, flow_);
 }
 
 }  // namespace velno::print

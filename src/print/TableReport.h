@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "print/HoursCell.h"
 #include "print/PageFlow.h"
 
 namespace velno::print {
@@ -19,7 +20,8 @@ enum class CellStyle {
     Text,    // left-aligned, cut to the column's width
     Number,  // right-aligned at the column's right edge
     Pair,    // "a / b" or "%6.1f/%4.1f": aligned on the slash at `split`, heads centred on it
-    Hours,   // whole hours (or a mark) right-aligned at `split`, a fraction after it
+    Hours,   // whole hours (or a mark) right-aligned at `split`, a fraction after it;
+             // the heads end at `split` too, over the units digits
 };
 
 struct TableColumn {
@@ -30,9 +32,6 @@ struct TableColumn {
     std::string subhead;  // second heading line (may be empty)
     int split = 0;        // Pair and Hours: hundredths of an inch from the left edge
 };
-
-// Splits printed hours such as "12¾" into "12" and "¾".
-std::pair<std::string_view, std::string_view> splitFraction(std::string_view hours);
 
 class TableReport {
 public:
@@ -48,6 +47,8 @@ public:
     int lineHeight() const { return textLine_; }
 
     void cell(int column, int y, std::string_view text, FontRole role = FontRole::Text);
+    // A cell the report leaves blank by its rule (see Canvas::blankValue).
+    void blankCell(int column, int y);
     // Text over the whole width of the table from its left edge.
     void span(int y, std::string_view text, FontRole role = FontRole::Text);
     // A rule across the table at y.

@@ -1,6 +1,7 @@
 #pragma once
 // Printing into text: every page is drawn on a recording canvas at screen
-// resolution and kept as its text runs in reading order.
+// resolution and kept as its text runs in reading order; values blank by
+// the report's rule show as "-".
 
 #include <string>
 #include <vector>
@@ -12,7 +13,9 @@ namespace velno::print {
 
 class TextPrintTarget : public PrintTarget {
 public:
-    explicit TextPrintTarget(bool a4 = false, int dpi = 96) : canvas_(dpi, dpi, false), a4_(a4) {}
+    explicit TextPrintTarget(bool a4 = false, int dpi = 96) : canvas_(dpi, dpi, false), a4_(a4) {
+        canvas_.showBlanks(true);
+    }
 
     Canvas& canvas() override { return canvas_; }
     void newPage() override;

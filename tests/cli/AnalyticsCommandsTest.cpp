@@ -164,6 +164,10 @@ TEST_F(AnalyticsCommands, QuickViewAndStats) {
     EXPECT_EQ(q["month"]["avgHoursRegular"].real, 50.0);
     EXPECT_EQ(q["serviceYear"]["newPublishers"].number, 1);
     EXPECT_EQ(q["customCategory"].type, Json::Type::Null);
+    // As text the blank average reads "-"; the others keep their figures.
+    const Result text = cli(dir.path(), {"quickview"});
+    EXPECT_NE(text.out.find("  Rata2 Jam (Pnyr): -\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  Rata2 Jam (PB): 50.0\n"), std::string::npos) << text.out;
 
     const Json s = json(dir.path(), {"stats"});
     EXPECT_EQ(s["active"].number, 3);

@@ -102,6 +102,52 @@ TEST(PrintCommand, AnalysisAsTextPageByPage) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), r.out);
 }
 
+// The words of a line of text output with the column each ends in.
+std::vector<std::pair<std::string, std::size_t>> wordEnds(const std::string& line) {
+    std::vector<std::pair<std::string, std::size_t>> words;
+    std::size_t at = 0;
+    while ((at = line.find_first_not_of(' ', at)) != std::string::npos) {
+        const std::size_t end = std::min(line.find(' ', at), line.size());
+        words.emplace_back(line.substr(at, end - at), end);
+        at = end;
+    }
+    return words;
+}
+
+TEST(PrintCommand, SummaryTextBranchBoxFiguresEndUnderTheirHeads) {
+    const Result r = print({"3"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    while (std::getline(lines, line) && line.find("ke Kantor Cabang") == std::string::npos) {
+        // The category table: the publishers have no hours and no 3- and
+        // 6-month averages, shown as blanks; the pioneers' averages read
+        // "a/b" with nothing between.
+        if (line.rfind("       Pnyr ", 0) == 0) {
+            EXPECT_EQ(std::count(line.begin(), line.end(), '-'), 2) << line;
+        }
+        if (line.rfind("       PB ", 0) == 0) {
+            EXPECT_TRUE(std::regex_search(line, std::regex(" [0-9]+\\.[0-9]/[0-9]+\\.[0-9]$")))
+                << line;
+        }
+    }
+    ASSERT_TRUE(std::getline(lines, line));
+    const auto heads = wordEnds(line);
+    ASSERT_EQ(heads.size(), 3u) << line;
+    EXPECT_EQ(heads[0].first, "Berdinas");
+    for (const std::string label : {"Pnyr", "PE", "PB", "Total"}) {
+        ASSERT_TRUE(std::getline(lines, line));
+        const auto words = wordEnds(line);
+        ASSERT_EQ(words.size(), 4u) << line;
+        EXPECT_EQ(words[0].first, label);
+        for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(words[k + 1].second, heads[k].second) << line;
+        // The publishers' hours are blank by rule.
+        if (label == "Pnyr") {
+            EXPECT_EQ(words[2].first, "-");
+        }
+    }
+}
+
 TEST(PrintCommand, KindByItsShortName) {
     const Result byNumber = print({"3"});
     ASSERT_EQ(byNumber.code, 0) << byNumber.err;

@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <set>
+#include <tuple>
 
 #include "print/AnalysisPages.h"
 #include "print/PageReading.h"
 #include "print/ReportViewState.h"
 #include "print/TextPrintTarget.h"
 #include "reporting/AnalyticsFixture.h"
+#include "reporting/CongregationAnalysis.h"
 #include "reporting/TallyMonth.h"
 #include "text/Format.h"
 
@@ -272,6 +275,16 @@ struct LargeCongregation : AnalyticsFixture {
     }
 };
 
+const std::string kContinued = " (lanjutan)";
+
+bool endsWith(const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+bool isPageNumber(const test::PageLine& line) {
+    return line.runs.size() == 1 && line.runs[0].text.rfind("Halaman ", 0) == 0;
+}
+
 TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
     LargeCongregation f(150);
     const auto isRow = [](const test::PageLine& line) {
@@ -292,6 +305,7 @@ TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
         std::vector<int> lastY(page.pages + 1, 0);
         for (const auto& line : page.lines) {
             ASSERT_LE(line.page, page.pages);
+            if (isPageNumber(line)) continue;  // the foot, below the body
             EXPECT_GE(line.y, flow.bodyTop(line.page));
             EXPECT_LE(line.y + line.runs[0].height, flow.bodyBottom(line.page));
             lastY[line.page] = std::max(lastY[line.page], line.y);
@@ -302,7 +316,8 @@ TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
         for (int p = 2; p <= page.pages; ++p) {
             int first = 0;
             while (page.lines[first].page != p) ++first;
-            if (!isRow(page.lines[first + 2])) continue;
+            const bool continued = endsWith(page.lines[first + 2].runs[0].text, kContinued);
+            if (!isRow(page.lines[first + (continued ? 3 : 2)])) continue;
             // Rows go on: the page starts with the title and the column
             // heads, and the page before is full (the next row, or a heading
             // with its first row, would not have fit).
@@ -315,6 +330,86 @@ TEST(AnalysisPage, PageBreaksKeepEveryRowInsideTheBody) {
     }
     // A4 pages are an inch longer and hold more rows.
     EXPECT_GE(firstPageRows[1], firstPageRows[0] + 5);
+}
+
+// Every page of a report of several pages carries "Halaman p dari n" below
+// its body, once; a report of one page carries none.
+void expectPageNumbers(const DrawnReport& page, const PageFlow& flow, int kind) {
+    std::vector<int> numbered(static_cast<std::size_t>(page.pages) + 1, 0);
+    for (const auto& line : page.lines) {
+        if (!isPageNumber(line)) continue;
+        ++numbered[static_cast<std::size_t>(line.page)];
+        EXPECT_EQ(line.runs[0].text,
+                  "Halaman " + std::to_string(line.page) + " dari " + std::to_string(page.pages))
+            << kind;
+        EXPECT_GT(line.y, flow.bodyBottom(line.page)) << kind;
+        EXPECT_LE(line.y + line.runs[0].height, line.page * page.pageHeight) << kind;
+    }
+    for (int p = 1; p <= page.pages; ++p)
+        EXPECT_EQ(numbered[static_cast<std::size_t>(p)], page.pages > 1 ? 1 : 0)
+            << kind << " " << p;
+}
+
+TEST(AnalysisPage, EveryAnalysisNumbersItsPages) {
+    LargeCongregation f(300);
+    ReportFonts fonts;
+    RecordingCanvas probe(96, 96);
+    ReportContext ctx{f.doc, probe, fonts};
+    const PageFlow flow(ctx);
+    for (const auto& [kind, draw, group] :
+         {std::tuple{1, &drawAnalysisPioneersGroups, 0}, std::tuple{110, &drawAnalysisAtoZ, 0},
+          std::tuple{2, &drawGroupAnalysis, 2}}) {
+        const DrawnReport page(f.doc, draw, group);
+        ASSERT_GT(page.pages, 1) << kind;
+        expectPageNumbers(page, flow, kind);
+    }
+    // One page, no number.
+    Congregation small;
+    const DrawnReport one(small.doc, drawAnalysisPioneersGroups);
+    ASSERT_EQ(one.pages, 1);
+    expectPageNumbers(one, flow, 1);
+}
+
+TEST(AnalysisPage, AGroupCarriedOverRepeatsItsHeadingAsContinued) {
+    LargeCongregation f(150);
+    const AnalysisData data = congregationAnalysis(f.doc, 0, AnalysisOrder::PioneersGroups, false);
+    std::map<std::string, const AnalysisSection*> sectionOf;
+    for (const AnalysisSection& section : data.sections)
+        for (const AnalysisRow& row : section.rows) sectionOf[row.name] = &section;
+    const DrawnReport page(f.doc, drawAnalysisPioneersGroups);
+    ASSERT_GT(page.pages, 2);
+
+    // Walk the rows: where a row's block already had rows on the page
+    // before, the line above the page's first row is the block's heading
+    // marked "(lanjutan)"; where the block begins, its plain heading.
+    const AnalysisSection* previous = nullptr;
+    int previousPage = 0, continuedPages = 0;
+    for (std::size_t i = 0; i < page.lines.size(); ++i) {
+        const auto row = sectionOf.find(page.lines[i].runs[0].text);
+        if (row == sectionOf.end()) continue;
+        const AnalysisSection* section = row->second;
+        if (page.lines[i].page != previousPage) {
+            ASSERT_GT(i, 0u);
+            const std::string& above = page.lines[i - 1].runs[0].text;
+            if (section == previous) {
+                EXPECT_EQ(above, section->heading + kContinued) << page.lines[i].page;
+                ++continuedPages;
+            } else {
+                EXPECT_EQ(above, section->heading) << page.lines[i].page;
+            }
+        }
+        previous = section;
+        previousPage = page.lines[i].page;
+    }
+    EXPECT_GT(continuedPages, 0);
+    // The mark appears nowhere else: not above a block's first rows, not
+    // after the publisher rows have ended.
+    int marks = 0;
+    for (const auto& line : page.lines) marks += endsWith(line.runs[0].text, kContinued) ? 1 : 0;
+    EXPECT_EQ(marks, continuedPages);
+    // The A to Z order has no blocks to continue.
+    const DrawnReport atoZ(f.doc, drawAnalysisAtoZ);
+    for (const auto& line : atoZ.lines) EXPECT_FALSE(endsWith(line.runs[0].text, kContinued));
 }
 
 TEST(AnalysisPage, PrintedAsTextPageByPage) {

@@ -108,6 +108,49 @@ TEST(FitText, CutsALongTextWithAFewMeasurements) {
     EXPECT_EQ("a\xC3\xA9", fitText(c, "a\xC3\xA9\xC3\xA9", 21));
 }
 
+// Text output in columns of 10 device units: plain characters of a 20-unit
+// font are 10 wide, bold ones 11.
+TEST(TextOutput, AlignedTextsKeepTheirAnchorColumnsWhateverTheirFont) {
+    RecordingCanvas c(96, 96);
+    LogicalFont text, bold;
+    text.height = -20;
+    bold.height = -20;
+    bold.weight = 700;
+    // A bold head and plain figures right-aligned at the same x end in the
+    // same column, though the bold characters are wider.
+    c.setFont(bold);
+    c.text(100, 0, "Jam", Align::Right);
+    c.text(200, 0, "Total", Align::Right);
+    c.setFont(text);
+    c.text(100, 30, "7", Align::Right);
+    c.text(200, 30, "1234", Align::Right);
+    // Hours and their fraction drawn edge to edge stay together; a centred
+    // text centres on its column.
+    c.text(100, 60, "12", Align::Right);
+    c.text(100, 60, "\xC2\xBD", Align::Left);
+    c.text(200, 60, "x", Align::Center);
+    // Texts that would run into each other keep a blank between them.
+    c.text(0, 90, "abcdefghij", Align::Left);
+    c.text(30, 90, "k", Align::Left);
+    EXPECT_EQ(c.toText(10),
+              "       Jam     Total\n"
+              "         7      1234\n"
+              "        12\xC2\xBD         x\n"
+              "abcdefghij k\n");
+}
+
+TEST(TextOutput, ValuesBlankByRuleShowADashOnlyInText) {
+    RecordingCanvas page(96, 96);
+    page.blankValue(60, 0, Align::Right);
+    EXPECT_TRUE(page.runs().empty());
+    RecordingCanvas text(96, 96);
+    text.showBlanks(true);
+    text.blankValue(60, 0, Align::Right);
+    ASSERT_EQ(text.runs().size(), 1u);
+    EXPECT_EQ(text.runs()[0].text, "-");
+    EXPECT_EQ(text.runs()[0].x + text.runs()[0].width, 60);
+}
+
 TEST(PageFrame, PrintingCutsBandsAndShiftsTheOrigin) {
     CVelnoDoc doc;
     ReportViewState view;

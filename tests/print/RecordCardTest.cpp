@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <set>
 
 #include "print/RecordCardPage.h"
 #include "print/RecordCardPrinting.h"
@@ -301,6 +303,36 @@ TEST(RecordCardDrawing, ColumnLinesStandAtTheLayoutPositionsOfEachForm) {
     int widest = 0;
     for (const auto& r : a4.canvas.rects()) widest = std::max(widest, r.right - r.left);
     EXPECT_EQ(widest, 2175);
+}
+
+TEST(RecordCardDrawing, HoursLineUpOnTheirUnitsDigit) {
+    AnalyticsFixture f({2023, 12, 5});
+    constexpr int kJul2023 = kSep2023 - 2;
+    auto& r = f.add(300, "Rina", "Tobing");
+    // July 10¾ and August 5 of the five-number year: the total 15¾, the
+    // average 7.9.
+    r.hours[slotOf(kJul2023)] = 10;
+    r.studiesWord[slotOf(kJul2023)] = 3u << 12;
+    r.hours[slotOf(kJul2023 + 1)] = 5;
+    f.open();
+    DrawnCards d;
+    d.job.positions = {f.pos(300)};
+    d.draw(f.doc);
+    // The five-number card is the lower one; its hours column lies between
+    // the lines at 2.50 and 3.35 inches.
+    std::set<int> wholeEnds, restStarts;
+    std::vector<std::string> texts;
+    for (const auto& run : d.canvas.runs()) {
+        if (run.y < 1800 || run.x < 150 + 250 * 3 || run.x >= 150 + 335 * 3) continue;
+        const bool rest = run.text == "¾" || run.text.front() == '.';
+        // Figures only, not the heads and box labels above them.
+        if (!rest && !std::isdigit(static_cast<unsigned char>(run.text.front()))) continue;
+        texts.push_back(run.text);
+        (rest ? restStarts : wholeEnds).insert(rest ? run.x : run.x + run.width);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"10", "¾", "5", "15", "¾", "7", ".9"}));
+    ASSERT_EQ(wholeEnds.size(), 1u);
+    EXPECT_EQ(restStarts, wholeEnds);
 }
 
 TEST(RecordCardDrawing, GroupIsPrintedOnlyWhenAskedAndSet) {

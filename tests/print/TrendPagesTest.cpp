@@ -307,22 +307,35 @@ TEST(HoursPages, MonthHeadsTicksFractionsAndAverage) {
     EXPECT_EQ(textsOf(*eko), (std::vector<std::string>{"Eko Mandiri", "0.0"}));
 }
 
-TEST(HoursPages, WholeHoursAndTicksLineUpInTheirColumn) {
-    Trends f;
-    const DrawnReport page(f.doc, drawerOf(40));
+// Every figure below the heads ends where a head ends, over the units
+// digit, and a quarter-hour fraction begins right there: a fraction never
+// pushes its whole hours out of line, and no head stands beside its column.
+void expectFiguresEndUnderHeads(const DrawnReport& page, int kind) {
     const int heads = lineWith(page.lines, "Nama");
+    ASSERT_GE(heads, 0) << kind;
+    std::set<int> headEnds;
     const PageLine& head = page.lines[static_cast<std::size_t>(heads)];
-    const TextRun& nov = *head.find("Nov");
-    const TextRun& okt = *head.find("Okt");
-    // Right edges of November's figures, on every row that has one.
-    std::set<int> edges;
+    for (std::size_t i = 1; i < head.runs.size(); ++i)
+        headEnds.insert(head.runs[i].x + head.runs[i].width);
+    int fractions = 0;
     for (const auto& line : page.lines) {
-        if (line.y <= head.y) continue;
-        for (const auto& r : line.runs)
-            if (r.x >= okt.x + okt.width && r.x < nov.x + nov.width && r.text != "½")
-                edges.insert(r.x + r.width);
+        if (line.y <= head.y || line.runs[0].text.rfind("Halaman", 0) == 0) continue;
+        for (std::size_t i = 1; i < line.runs.size(); ++i) {
+            const TextRun& r = line.runs[i];
+            if (!splitFraction(r.text).first.empty())
+                EXPECT_EQ(headEnds.count(r.x + r.width), 1u) << kind << ": " << line.joined();
+            else
+                EXPECT_EQ(headEnds.count(r.x), 1u) << kind << ": " << line.joined();
+            fractions += splitFraction(r.text).first.empty() ? 1 : 0;
+        }
     }
-    EXPECT_EQ(edges.size(), 1u);
+    EXPECT_GT(fractions, 0) << kind;
+}
+
+TEST(HoursPages, FiguresAndFractionsLineUpUnderTheirHeads) {
+    Trends f;
+    for (const int kind : {40, 44})
+        expectFiguresEndUnderHeads(DrawnReport(f.doc, drawerOf(kind)), kind);
 }
 
 TEST(HoursPages, OldFormMonthsShowHoursNewFormPublishersATick) {
