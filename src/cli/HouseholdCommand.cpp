@@ -10,6 +10,7 @@
 #include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/Json.h"
+#include "cli/RecordCommand.h"
 #include "publishers/CircuitOverseerModel.h"
 #include "publishers/PublisherEditModel.h"
 #include "publishers/SharedEntries.h"
@@ -23,13 +24,6 @@
 namespace velno::cli {
 
 namespace {
-
-int save(Context& context, FolderSession& session) {
-    const SaveOutcome outcome = session.doc().saveAll();
-    if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::NothingToSave) return Ok;
-    return context.fail(
-        text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));
-}
 
 // An id option other than --id: Ok with the store position, or the exit code.
 int recordOption(const Context& context, const Arguments& a, std::string_view name,
