@@ -133,7 +133,8 @@ void printLine(const std::string& text, FILE* to) {
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("velno");
-    QApplication::setApplicationDisplayName(qs(text::tr(text::TxAppName)));
+    // No display name: on X11 Qt would append it to every window title,
+    // and the main window's title already begins with the program's name.
     QApplication::setDesktopFileName("org.velno.Velno");
     QApplication::setWindowIcon(appIcon());
     // Qt's own dialogs in the interface language where Qt has it.

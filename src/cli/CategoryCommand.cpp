@@ -85,7 +85,8 @@ int assignCategory(Context& context, const std::vector<std::string>& args) {
     if (const int code = save(context, session); code != Ok) return code;
     outcome.ok = true;
     outcome.line = text::arg(text::tr(text::TxCliCategoryAssigned), name, std::to_string(id.id()),
-                             editor.caption(EditCheck::CustomCategory), on ? "on" : "off");
+                             editor.caption(EditCheck::CustomCategory),
+                             text::tr(on ? text::TxCliYes : text::TxCliNo));
     return report(context, prompter, outcome);
 }
 

@@ -51,7 +51,7 @@ int runConsent(Context& context) {
     }
     if (const int code = save(context, session); code != Ok) return code;
     outcome.ok = true;
-    std::string state = a->has("--on") ? "on" : "off";
+    std::string state = text::tr(a->has("--on") ? text::TxCliYes : text::TxCliNo);
     if (date) state += " " + *a->value("--date");
     outcome.line =
         text::arg(text::tr(text::TxCliConsentStored), name, std::to_string(id.id()), state);

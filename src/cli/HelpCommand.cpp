@@ -1,4 +1,7 @@
+#include <optional>
 #include <ostream>
+#include <string_view>
+#include <utility>
 
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
@@ -8,6 +11,22 @@
 
 namespace velno::cli {
 
+namespace {
+
+// The commands whose options do not fit their one-line summary; "CMD help"
+// prints the same text.
+std::optional<text::TextId> detailedUsage(std::string_view command) {
+    static constexpr std::pair<std::string_view, text::TextId> kUsages[] = {
+        {"publisher", text::TxCliPublisherUsage}, {"group", text::TxCliGroupUsage},
+        {"household", text::TxCliHouseholdUsage}, {"contact", text::TxCliContactUsage},
+        {"extra", text::TxCliExtraUsage},         {"overseer", text::TxCliOverseerUsage}};
+    for (const auto& [name, usage] : kUsages)
+        if (name == command) return usage;
+    return std::nullopt;
+}
+
+}  // namespace
+
 int runHelp(Context& context) {
     std::ostream& out = context.out;
     if (!context.args.empty()) {
@@ -16,6 +35,7 @@ int runHelp(Context& context) {
         if (!entry)
             return context.usage(text::arg(text::tr(text::TxCliUnknownCommand), context.args[0]));
         out << entry->name << ": " << text::tr(entry->summary) << '\n';
+        if (const auto usage = detailedUsage(entry->name)) out << '\n' << text::tr(*usage) << '\n';
         if (entry->name == "print") {
             out << '\n';
             listReportKinds(out);

@@ -78,7 +78,7 @@ int showHousehold(Context& context, const std::vector<std::string>& args) {
         context.out << doc.store().at(head).id << '\t' << nameOf(doc, head) << '\n';
         for (int m : members)
             context.out << "  " << doc.store().at(m).id << '\t' << nameOf(doc, m) << '\t'
-                        << listName(doc.store().at(m)) << '\n';
+                        << listText(doc.store().at(m).listKind) << '\n';
         return Ok;
     }
     JsonWriter json(context.out);
@@ -161,6 +161,13 @@ int removeFromHousehold(Context& context, const std::vector<std::string>& args) 
     return save(context, session);
 }
 
+// "CMD help" prints the usage, as the commands with subcommands do.
+bool printedHelp(const Context& context, text::TextId usage) {
+    if (context.args.size() != 1 || context.args[0] != "help") return false;
+    context.out << text::tr(usage) << '\n';
+    return true;
+}
+
 // Answers "Clear Fields?" with No: the texts stay as the publisher's own.
 class KeepTexts : public Prompter {
 public:
@@ -211,16 +218,13 @@ void writeContact(Context& context, const CVelnoDoc& doc, const PublisherRecord&
 }  // namespace
 
 int runHousehold(Context& context) {
-    if (context.args.empty()) return context.usage(text::tr(text::TxCliHouseholdUsage));
-    const std::string sub = context.args[0];
-    const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
-    if (sub == "show") return showHousehold(context, rest);
-    if (sub == "add") return addToHousehold(context, rest);
-    if (sub == "remove") return removeFromHousehold(context, rest);
-    return context.usage(text::tr(text::TxCliHouseholdUsage));
+    return runSubcommand(
+        context, text::tr(text::TxCliHouseholdUsage),
+        {{"show", showHousehold}, {"add", addToHousehold}, {"remove", removeFromHousehold}});
 }
 
 int runContact(Context& context) {
+    if (printedHelp(context, text::TxCliContactUsage)) return Ok;
     if (context.args.empty() || (context.args[0] != "show" && context.args[0] != "set"))
         return context.usage(text::tr(text::TxCliContactUsage));
     const bool set = context.args[0] == "set";
@@ -295,6 +299,7 @@ int runContact(Context& context) {
 }
 
 int runExtra(Context& context) {
+    if (printedHelp(context, text::TxCliExtraUsage)) return Ok;
     if (context.args.empty() || context.args[0] != "set")
         return context.usage(text::tr(text::TxCliExtraUsage));
     const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());
@@ -346,6 +351,7 @@ int runExtra(Context& context) {
 }
 
 int runOverseer(Context& context) {
+    if (printedHelp(context, text::TxCliOverseerUsage)) return Ok;
     if (context.args.empty() || context.args[0] != "set")
         return context.usage(text::tr(text::TxCliOverseerUsage));
     const std::vector<std::string> rest(context.args.begin() + 1, context.args.end());

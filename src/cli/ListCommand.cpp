@@ -190,7 +190,7 @@ int runList(Context& context) {
     const auto mode = listModeByName(a->words()[0]);
     if (!mode)
         return context.usage(
-            text::arg(text::tr(text::TxCliBadChoice), "list", kindChoices(), a->words()[0]));
+            text::arg(text::tr(text::TxCliListUnknownKind), a->words()[0], kindChoices()));
 
     ListQuery query;
     query.mode = *mode;
@@ -239,8 +239,7 @@ int runList(Context& context) {
     FolderSession session(context, FolderAccess::ReadOnly);
     if (const int code = session.open(); code != Ok) return code;
     if (*mode == ListMode::Custom && !customCategoryDefined(session.doc())) {
-        context.err << text::tr(text::TxCliNoCustomCategory) << '\n';
-        return Failure;
+        return context.fail(text::tr(text::TxCliNoCustomCategory));
     }
     const PublisherList list = buildList(session.doc(), query);
 

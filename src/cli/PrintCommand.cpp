@@ -378,7 +378,7 @@ void listReportKinds(std::ostream& out) {
             << std::string(width + 2 - name.size(), ' ') << what << '\n';
     };
     for (const print::ReportKindInfo& info : print::reportKinds()) {
-        std::string what = info.title;
+        std::string what = print::reportKindTitle(info);
         if (info.perGroup) what += " (" + text::tr(text::TxCliPrintListNeedsGroup) + ")";
         if (info.kind == print::kind::RecordCards)
             what += " (" + text::tr(text::TxCliPrintListNeedsId) + ")";

@@ -117,22 +117,6 @@ std::string utf8Name(const CVelnoDoc& doc, int pos) {
     return text::cp1252ToUtf8(doc.displayName(pos));
 }
 
-std::string listText(int kind) {
-    switch (kind) {
-        case ListActive:
-            return text::tr(text::TxCliListActive);
-        case ListInactive:
-            return text::tr(text::TxCliListInactive);
-        case ListBibleStudent:
-            return text::tr(text::TxCliListBibleStudents);
-        case ListMoved:
-            return text::tr(text::TxCliListMoved);
-        default:
-            break;
-    }
-    return text::tr(text::TxCliListDeleted);
-}
-
 std::optional<StatusChoice> statusChoice(std::string_view s) {
     if (s == "new") return StatusChoice::NewPublisher;
     if (s == "transfer") return StatusChoice::RegularTransfer;

@@ -59,6 +59,22 @@ int runSubcommand(Context& context, const std::string& usage,
     return context.usage(usage);
 }
 
+std::string listText(int kind) {
+    switch (kind) {
+        case ListActive:
+            return text::tr(text::TxCliListActive);
+        case ListInactive:
+            return text::tr(text::TxCliListInactive);
+        case ListBibleStudent:
+            return text::tr(text::TxCliListBibleStudents);
+        case ListMoved:
+            return text::tr(text::TxCliListMoved);
+        default:
+            break;
+    }
+    return text::tr(text::TxCliListDeleted);
+}
+
 std::optional<DateParts> parseDateOption(std::string_view s) {
     auto number = [](std::string_view t) -> std::optional<int> {
         if (t.empty()) return std::nullopt;
@@ -84,7 +100,14 @@ std::string dateOptionText(std::string_view dateText) {
     if (t.size() < 8 || trimmed(t.substr(0, 2)).empty() || trimmed(t.substr(4, 4)).empty())
         return {};
     const std::string day(trimmed(t.substr(2, 2)));
-    return t.substr(4, 4) + "-" + t.substr(0, 2) + (day.empty() ? "" : "-" + t.substr(2, 2));
+    std::string iso = t.substr(4, 4);
+    iso += '-';
+    iso += t.substr(0, 2);
+    if (!day.empty()) {
+        iso += '-';
+        iso += t.substr(2, 2);
+    }
+    return iso;
 }
 
 }  // namespace velno::cli

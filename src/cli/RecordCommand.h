@@ -66,6 +66,9 @@ using Subcommand = int (*)(Context&, const std::vector<std::string>&);
 int runSubcommand(Context& context, const std::string& usage,
                   std::initializer_list<std::pair<std::string_view, Subcommand>> subcommands);
 
+// The name of a record list (ListKind) in the text output.
+std::string listText(int kind);
+
 // "YYYY-MM-DD" or "YYYY-MM" (no day).
 std::optional<DateParts> parseDateOption(std::string_view s);
 // A stored date in the form the options take: "YYYY-MM-DD", "YYYY-MM"

@@ -130,7 +130,7 @@ void writeMonth(CVelnoDoc& doc, XmlDocument& x, const PublisherRecord& r, int mo
         const int code = sw >> QuarterShift;
         std::string hours;
         if (newFormat && kind == ServicePublisher) {
-            hours = (sw & SharedOrUnderHour) ? "1" : "0";
+            hours.assign(1, (sw & SharedOrUnderHour) ? '1' : '0');
         } else {
             // Four quarters or more are whole hours: only three have a text.
             hours = std::to_string(r.hours[slot] + code / 4);

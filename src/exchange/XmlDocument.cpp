@@ -156,7 +156,8 @@ void XmlDocument::log(std::string_view entry,
 }
 
 bool XmlDocument::resultHas(std::string_view entry) const {
-    const std::string open = "<" + std::string(entry);
+    std::string open(1, '<');
+    open += entry;
     for (std::size_t at = 0; (at = result_.find(open, at)) != std::string::npos; ++at) {
         const std::size_t after = at + open.size();
         if (after < result_.size() && (result_[after] == ' ' || result_[after] == '/')) return true;

@@ -268,8 +268,13 @@ void drawForm(ReportContext& ctx, int page, int headPos) {
         if (const std::string n = needText(doc, r->specneed); !n.empty())
             needs.push_back(text::cp1252ToUtf8(n));
         for (int m : members)
-            if (const std::string n = needText(doc, doc.store().at(m).specneed); !n.empty())
-                needs.push_back("(" + nameOf(doc, m) + ") " + text::cp1252ToUtf8(n));
+            if (const std::string n = needText(doc, doc.store().at(m).specneed); !n.empty()) {
+                std::string line(1, '(');
+                line += nameOf(doc, m);
+                line += ") ";
+                line += text::cp1252ToUtf8(n);
+                needs.push_back(std::move(line));
+            }
     }
     field(text::tr(text::TxSpecialNeeds), needs, 2);
 }

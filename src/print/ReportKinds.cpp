@@ -1,6 +1,7 @@
 #include "print/ReportKinds.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "print/AnalysisPages.h"
 #include "print/CardLabels.h"
@@ -14,6 +15,8 @@
 #include "print/RecordCardPage.h"
 #include "print/ServiceYearTotalsPages.h"
 #include "print/StatisticsPage.h"
+#include "text/StringTable.h"
+#include "text/texts/PrintTexts.h"
 
 namespace velno::print {
 
@@ -134,6 +137,65 @@ const ReportKindInfo kKinds[] = {
     {kind::RecordCards, "card", "publisher record cards", 0, false, drawRecordCards},
 };
 
+// The title each kind is listed under for the user, in the interface language.
+const std::pair<int, text::TextId> kTitles[] = {
+    {kind::AnalysisPioneersGroups, text::TxKindTitleAnalysisPioneersGroups},
+    {kind::AnalysisAtoZ, text::TxKindTitleAnalysisAtoZ},
+    {kind::GroupAnalysis, text::TxKindTitleGroupAnalysis},
+    {kind::Summary, text::TxKindTitleSummary},
+    {kind::MeetingReport, text::TxKindTitleMeetingReport},
+    {kind::AveragesCongregation, text::TxKindTitleAveragesCongregation},
+    {kind::AveragesGroup, text::TxKindTitleAveragesGroup},
+    {kind::AveragesRegularPioneers, text::TxKindTitleAveragesRegularPioneers},
+    {kind::AveragesElders, text::TxKindTitleAveragesElders},
+    {kind::AveragesServants, text::TxKindTitleAveragesServants},
+    {kind::AveragesBaptisedBrothers, text::TxKindTitleAveragesBaptisedBrothers},
+    {kind::AveragesCustom, text::TxKindTitleAveragesCustom},
+    {kind::Statistics, text::TxKindTitleStatistics},
+    {kind::CardLabels, text::TxKindTitleCardLabels},
+    {kind::HoursCongregation, text::TxKindTitleHoursCongregation},
+    {kind::HoursGroup, text::TxKindTitleHoursGroup},
+    {kind::HoursRegularPioneers, text::TxKindTitleHoursRegularPioneers},
+    {kind::HoursAuxiliaryPioneers, text::TxKindTitleHoursAuxiliaryPioneers},
+    {kind::HoursAppointed, text::TxKindTitleHoursAppointed},
+    {kind::HoursBaptisedBrothers, text::TxKindTitleHoursBaptisedBrothers},
+    {kind::HoursCustom, text::TxKindTitleHoursCustom},
+    {kind::TotalsCongregation, text::TxKindTitleTotalsCongregation},
+    {kind::TotalsRegularPioneers, text::TxKindTitleTotalsRegularPioneers},
+    {kind::TotalsAppointed, text::TxKindTitleTotalsAppointed},
+    {kind::PioneerHours, text::TxKindTitlePioneerHours},
+    {kind::PhoneCongregation, text::TxKindTitlePhoneCongregation},
+    {kind::PhoneGroup, text::TxKindTitlePhoneGroup},
+    {kind::PhoneAppointed, text::TxKindTitlePhoneAppointed},
+    {kind::PhonePioneers, text::TxKindTitlePhonePioneers},
+    {kind::AddressCongregation, text::TxKindTitleAddressCongregation},
+    {kind::AddressGroup, text::TxKindTitleAddressGroup},
+    {kind::AddressInactive, text::TxKindTitleAddressInactive},
+    {kind::AddressAppointed, text::TxKindTitleAddressAppointed},
+    {kind::AddressPioneers, text::TxKindTitleAddressPioneers},
+    {kind::GroupListsActive, text::TxKindTitleGroupListsActive},
+    {kind::GroupListsStudents, text::TxKindTitleGroupListsStudents},
+    {kind::GroupListsVariant1, text::TxKindTitleGroupListsVariant1},
+    {kind::GroupListsAll, text::TxKindTitleGroupListsAll},
+    {kind::GroupListsVariant2, text::TxKindTitleGroupListsVariant2},
+    {kind::ContactCongregation, text::TxKindTitleContactCongregation},
+    {kind::ContactGroup, text::TxKindTitleContactGroup},
+    {kind::ContactAppointed, text::TxKindTitleContactAppointed},
+    {kind::ContactPioneers, text::TxKindTitleContactPioneers},
+    {kind::ContactInactive, text::TxKindTitleContactInactive},
+    {kind::EmergencyCongregation, text::TxKindTitleEmergencyCongregation},
+    {kind::EmergencyGroup, text::TxKindTitleEmergencyGroup},
+    {kind::EmergencyForms, text::TxKindTitleEmergencyForms},
+    {kind::EmergencyBlankForm, text::TxKindTitleEmergencyBlankForm},
+    {kind::PhoneEmailCongregation, text::TxKindTitlePhoneEmailCongregation},
+    {kind::PhoneEmailGroup, text::TxKindTitlePhoneEmailGroup},
+    {kind::PhoneEmailAppointed, text::TxKindTitlePhoneEmailAppointed},
+    {kind::PhoneEmailPioneers, text::TxKindTitlePhoneEmailPioneers},
+    {kind::SpecialNeedsCongregation, text::TxKindTitleSpecialNeedsCongregation},
+    {kind::SpecialNeedsGroup, text::TxKindTitleSpecialNeedsGroup},
+    {kind::RecordCards, text::TxKindTitleRecordCards},
+};
+
 }  // namespace
 
 std::span<const ReportKindInfo> reportKinds() {
@@ -156,6 +218,12 @@ const ReportKindInfo* findReportKind(std::string_view shortName) {
 bool reportBuilt(int kind) {
     const ReportKindInfo* info = findReportKind(kind);
     return info && info->built();
+}
+
+std::string reportKindTitle(const ReportKindInfo& info) {
+    for (const auto& [kind, title] : kTitles)
+        if (kind == info.kind) return text::tr(title);
+    return info.title;
 }
 
 }  // namespace velno::print

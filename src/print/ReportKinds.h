@@ -5,6 +5,7 @@
 // this one table.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "print/ReportContext.h"
@@ -96,5 +97,7 @@ const ReportKindInfo* findReportKind(int kind);
 const ReportKindInfo* findReportKind(std::string_view shortName);
 // Whether the kind exists and has pages in this build.
 bool reportBuilt(int kind);
+// The kind's title for the user (the developer's English title when none).
+std::string reportKindTitle(const ReportKindInfo& info);
 
 }  // namespace velno::print

@@ -7,6 +7,8 @@
 #include "cli/JsonReader.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
+#include "text/Format.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 namespace {
@@ -27,6 +29,13 @@ protected:
         EXPECT_EQ(r.code, Ok) << r.out << r.err;
         return static_cast<int>(test::JsonReader::parse(r.out)["id"].number);
     }
+    // The line "category set" ends with.
+    static std::string stored(const std::string& name, bool enabled, int members) {
+        return text::arg(text::tr(text::TxCliCategoryStored), name,
+                         text::tr(enabled ? text::TxCliCategoryOn : text::TxCliCategoryOff),
+                         std::to_string(members)) +
+               "\n";
+    }
     static const PrivilegeDateEntry* row(const CVelnoDoc& doc, int id, int kind) {
         return doc.privilegeDates().find(static_cast<PublisherId>(id),
                                          static_cast<std::uint16_t>(kind));
@@ -41,6 +50,9 @@ TEST_F(CategoryCommands, TheCategoryIsNamedAssignedRenamedAndCleared) {
     ASSERT_EQ(r.code, Ok) << r.err;
     r = cli({"category", "assign", "--id", std::to_string(ana), "--on"});
     ASSERT_EQ(r.code, Ok) << r.err;
+    EXPECT_EQ(r.out, text::arg(text::tr(text::TxCliCategoryAssigned), "Ana Adi",
+                               std::to_string(ana), "Paduan", text::tr(text::TxCliYes)) +
+                         "\n");
     EXPECT_TRUE(load()->store().recordById(static_cast<PublisherId>(ana))->flags &
                 RecordFlag::CustomCategory);
 
@@ -48,11 +60,11 @@ TEST_F(CategoryCommands, TheCategoryIsNamedAssignedRenamedAndCleared) {
     r = cli({"category", "set", "--name", "Musik"});
     ASSERT_EQ(r.code, Ok) << r.err;
     r = cli({"category", "set"});
-    EXPECT_NE(r.out.find("\"Musik\", enabled, 1 members"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out, stored("Musik", true, 1)) << r.out;
     r = cli({"category", "set", "--name", "Lagu", "--clear-members"});
-    EXPECT_NE(r.out.find("\"Lagu\", enabled, 0 members"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out, stored("Lagu", true, 0)) << r.out;
     r = cli({"category", "set", "--name", " "});  // a blank name switches it off
-    EXPECT_NE(r.out.find("\"\", disabled"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out, stored("", false, 0)) << r.out;
 
     EXPECT_EQ(cli({"category", "set", "--name", "Nama yang terlalu panjang"}).code, Failure);
     EXPECT_EQ(cli({"category", "set", "--enable", "--disable"}).code, Usage);
@@ -140,13 +152,21 @@ TEST_F(CategoryCommands, AnElderIsDatedAndHisAppointmentEnded) {
 TEST_F(CategoryCommands, ConsentOnWithADateAndOff) {
     const int ana = addPublisher("Ana", "Adi");
     const std::string id = std::to_string(ana);
-    ASSERT_EQ(cli({"consent", "--id", id, "--on", "--date", "2023-01-15"}).code, Ok);
+    CliResult r = cli({"consent", "--id", id, "--on", "--date", "2023-01-15"});
+    ASSERT_EQ(r.code, Ok) << r.err;
+    EXPECT_EQ(r.out, text::arg(text::tr(text::TxCliConsentStored), "Ana Adi", id,
+                               text::tr(text::TxCliYes) + " 2023-01-15") +
+                         "\n");
     {
         auto doc = load();
         ASSERT_TRUE(row(*doc, ana, PrivilegeKind::Consent));
         EXPECT_STREQ(row(*doc, ana, PrivilegeKind::Consent)->start, "01152023");
     }
-    ASSERT_EQ(cli({"consent", "--id", id, "--off"}).code, Ok);
+    r = cli({"consent", "--id", id, "--off"});
+    ASSERT_EQ(r.code, Ok) << r.err;
+    EXPECT_EQ(r.out, text::arg(text::tr(text::TxCliConsentStored), "Ana Adi", id,
+                               text::tr(text::TxCliNo)) +
+                         "\n");
     EXPECT_FALSE(row(*load(), ana, PrivilegeKind::Consent));
     EXPECT_EQ(cli({"consent", "--id", id, "--off", "--date", "2023-01-15"}).code, Usage);
     EXPECT_EQ(cli({"consent", "--id", id}).code, Usage);

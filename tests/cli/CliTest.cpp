@@ -3,18 +3,25 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 #include "cli/Command.h"
 #include "cli/JsonReader.h"
+#include "print/ReportKinds.h"
 #include "store/CVelnoDoc.h"
 #include "store/FixedText.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 #include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/texts/StoreTexts.h"
 
 namespace velno::cli {
 namespace {
@@ -118,6 +125,8 @@ TEST(Cli, UsageErrorsExitWithTwoAndSayWhy) {
         {"demo", "--out", "x", "--publishers", "0"},
         {"demo", "--out", "x", "--publishers", "1201"},
         {"demo", "--out", "--seed", "3"},
+        {"list", "frobnicate"},
+        {"household", "frobnicate"},
     };
     for (const auto& args : cases) {
         const Result r = cli(args);
@@ -128,6 +137,7 @@ TEST(Cli, UsageErrorsExitWithTwoAndSayWhy) {
         EXPECT_NE(r.err.find("pemakaian: velno-cli"), std::string::npos) << joined;
     }
     EXPECT_NE(cli({"frobnicate"}).err.find("frobnicate"), std::string::npos);
+    EXPECT_NE(cli({"list", "frobnicate"}).err.find("frobnicate; "), std::string::npos);
     EXPECT_FALSE(fs::exists("x")) << "no usage error may write anything";
 }
 
@@ -145,14 +155,86 @@ TEST(Cli, HelpListsEveryCommand) {
         EXPECT_EQ(r.code, Ok);
         EXPECT_EQ(0u, r.out.find("info: ")) << r.out;
     }
+    for (const CommandEntry& entry : commandTable()) {
+        const Result r = cli({"help", std::string(entry.name)});
+        EXPECT_EQ(r.code, Ok) << entry.name;
+        EXPECT_EQ(0u, r.out.find(std::string(entry.name) + ": " + text::tr(entry.summary)))
+            << r.out;
+    }
+    // A command whose options outgrow its summary shows its full usage too,
+    // the same text its own "help" prints.
+    for (const std::string command : {"household", "contact", "extra", "overseer", "group"}) {
+        const Result own = cli({command, "help"});
+        EXPECT_EQ(own.code, Ok) << command << own.err;
+        ASSERT_FALSE(own.out.empty()) << command;
+        EXPECT_NE(cli({"help", command}).out.find(own.out), std::string::npos) << command;
+    }
     const Result print = cli({"help", "print"});
     EXPECT_EQ(print.code, Ok);
-    EXPECT_NE(print.out.find("   3  summary "), std::string::npos) << print.out;
+    const auto summary = print.out.find("   3  summary ");
+    ASSERT_NE(summary, std::string::npos) << print.out;
+    const std::string line = print.out.substr(summary, print.out.find('\n', summary) - summary);
+    EXPECT_NE(line.find(text::tr(text::TxKindTitleSummary)), std::string::npos) << line;
     EXPECT_EQ(cli({"help", "frobnicate"}).code, Usage);
 
     const Result version = cli({"--version"});
     EXPECT_EQ(version.code, Ok);
     EXPECT_EQ(0u, version.out.find("velno-cli 0."));
+}
+
+// The words of an English sentence that no text of the command line may
+// hold outside option names and texts it quotes from the program.
+bool soundsEnglish(std::string_view text, std::string& word) {
+    static const std::set<std::string, std::less<>> kEnglish = {
+        "the", "is", "not",   "which", "takes", "with", "of",     "no",
+        "and", "to", "usage", "or",    "has",   "for",  "cannot", "give"};
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '"') quoted = !quoted;
+        if (quoted || !std::isalpha(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            continue;
+        }
+        const bool option = i >= 2 && text.substr(i - 2, 2) == "--";
+        std::size_t end = i;
+        while (end < text.size() &&
+               (std::isalpha(static_cast<unsigned char>(text[end])) || text[end] == '-'))
+            ++end;
+        word = std::string(text.substr(i, end - i));
+        for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!option && kEnglish.count(word)) return true;
+        i = end;
+    }
+    return false;
+}
+
+TEST(Cli, TextsSpeakTheInterfaceLanguage) {
+    std::string word;
+    EXPECT_TRUE(soundsEnglish("remind: give either --id or --group", word));
+    EXPECT_FALSE(soundsEnglish("remind: berikan --id atau --group (--no-sy, \"Is Not\")", word));
+    const std::pair<const char*, const char*> texts[] = {
+#define VELNO_TEXT(name, id, str) {#name, str},
+#include "text/texts/cli.def"
+#undef VELNO_TEXT
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_FALSE(soundsEnglish(text, word)) << name << ": \"" << word << "\" in " << text;
+    // What "check" lists of a load's repairs.
+    const std::pair<std::string_view, const char*> storeTexts[] = {
+#define VELNO_TEXT(name, id, str) {#name, str},
+#include "text/texts/store.def"
+#undef VELNO_TEXT
+    };
+    for (const auto& [name, text] : storeTexts) {
+        if (!name.starts_with("TxNote")) continue;
+        EXPECT_FALSE(soundsEnglish(text, word)) << name << ": \"" << word << "\" in " << text;
+    }
+    // print --list titles every kind in the interface language too.
+    for (const print::ReportKindInfo& info : print::reportKinds()) {
+        const std::string title = print::reportKindTitle(info);
+        EXPECT_NE(title, info.title) << info.shortName << " has no title of its own";
+        EXPECT_FALSE(soundsEnglish(title, word)) << info.shortName << ": " << title;
+    }
 }
 
 TEST(Cli, TodayComesFromTheOptionOrTheVariable) {
@@ -444,7 +526,9 @@ TEST(Cli, CheckReportsWhatTheLoadRepaired) {
     EXPECT_GE(damaged["notes"].items.size(), 2u);
 
     const Result text = cli({"--data", data, "--today", kToday, "check"});
-    EXPECT_NE(text.out.find("id already in use"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  - " + text::arg(text::tr(text::TxNoteDuplicateIds), "1") + "\n"),
+              std::string::npos)
+        << text.out;
     EXPECT_NE(text.out.find("informasi tambahan"), std::string::npos) << text.out;
 }
 

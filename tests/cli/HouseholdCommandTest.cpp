@@ -13,6 +13,7 @@
 #include "store/CVelnoDoc.h"
 #include "store/FileSystem.h"
 #include "store/FixedText.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 namespace {
@@ -44,6 +45,12 @@ TEST_F(HouseholdCommand, AddShowAndRemoveMembers) {
     EXPECT_EQ(j["head"]["displayName"].string, "Budi Santoso");
     ASSERT_EQ(j["members"].items.size(), 2u);
     EXPECT_EQ(j["members"][0]["list"].string, "active");
+    // The text names the list in the interface language; JSON keeps its word.
+    r = cli({"household", "show", "--id", ani});
+    EXPECT_NE(r.out.find("\tAni Santoso\t" + text::tr(text::TxCliListActive) + "\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("active"), std::string::npos) << r.out;
 
     // A head with members cannot join another household.
     EXPECT_EQ(cli({"household", "add", "--head", rina, "--member", head}).code, Failure);

@@ -16,6 +16,7 @@
 #include "store/FixedText.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
+#include "text/texts/CliTexts.h"
 
 namespace velno::cli {
 namespace {
@@ -85,7 +86,7 @@ TEST_F(RemindCommand, DryRunShowsTheReminderToThePublisher) {
     const Result r = cli(dir.path(), {"remind", "--id", "101", "--dry-run"});
     EXPECT_EQ(r.code, Ok) << r.err;
     EXPECT_EQ(r.out,
-              "To: budi@contoh.id\nFrom: VELNO\nSubject: Tidak Ada Laporan untuk November \n\n"
+              "Kepada: budi@contoh.id\nDari: VELNO\nSubjek: Tidak Ada Laporan untuk November \n\n"
               "Silahkan kirim laporan Sdr untuk November. \nTerima kasih.\n");
 }
 
@@ -145,7 +146,10 @@ TEST_F(RemindCommand, SpecialNeedsAndCustomLists) {
     EXPECT_EQ(list["rows"][0]["id"].number, 101);
     EXPECT_EQ(cli(dir.path(), {"list", "specialneeds", "--need", "tall"}).code, Usage);
 
-    EXPECT_EQ(cli(dir.path(), {"list", "custom"}).code, Failure) << "no custom category yet";
+    const Result none = cli(dir.path(), {"list", "custom"});
+    EXPECT_EQ(none.code, Failure) << "no custom category yet";
+    EXPECT_TRUE(none.out.empty()) << none.out;
+    EXPECT_EQ(none.err, "velno-cli: " + text::tr(text::TxCliNoCustomCategory) + "\n");
     std::ofstream(dir.path() / "velnoin.ini")
         << "[Kategori Tambahan]\nEnabled=1\nKategori Tambahan=Pengantar\n";
     const Result custom = cli(dir.path(), {"list", "custom"});
