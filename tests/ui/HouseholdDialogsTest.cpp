@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -134,17 +132,6 @@ void replaceText(QLineEdit* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-// Runs `action` on the next modal dialog when it is a T; any other dialog
-// is failed and closed, so that no dialog is left open to hang the test.
-template <typename T>
-void onNext(std::function<void(T*)> action) {
-    test::onNextModal([action](QWidget* w) {
-        if (auto* dialog = qobject_cast<T*>(w)) return action(dialog);
-        ADD_FAILURE() << "unexpected dialog " << w->objectName().toStdString();
-        w->close();
-    });
-}
-
 // Down through a list to the first line `fits` accepts; its text.
 QString downTo(QListWidget* list, const std::function<bool(int row)>& fits) {
     list->setFocus();
@@ -173,9 +160,9 @@ TEST(HouseholdDialogs, FromTheEditorIntoTheNestedDialogsAndBackByKeyboard) {
 
     // 146 -> 140: a publisher of no household added, then 146 closed.
     QString member;
-    onNext<HouseholdDialog>([&](HouseholdDialog* household) {
+    test::onNextModalOf<HouseholdDialog>([&](HouseholdDialog* household) {
         const int lines = household->list()->count();
-        onNext<HouseholdPickerDialog>([&](HouseholdPickerDialog* picker) {
+        test::onNextModalOf<HouseholdPickerDialog>([&](HouseholdPickerDialog* picker) {
             member = downTo(picker->list(), [&](int) {
                 const QString t = picker->list()->currentItem()->text();
                 return picker->okButton()->isVisible() && !t.endsWith(" #") && !t.endsWith(" *");
@@ -191,8 +178,8 @@ TEST(HouseholdDialogs, FromTheEditorIntoTheNestedDialogsAndBackByKeyboard) {
 
     // 147 -> 148: an existing contact chosen, then its information typed.
     QString chosen;
-    onNext<EmergencyContactDialog>([&](EmergencyContactDialog* contact) {
-        onNext<SharedEntryChooserDialog>([&](SharedEntryChooserDialog* chooser) {
+    test::onNextModalOf<EmergencyContactDialog>([&](EmergencyContactDialog* contact) {
+        test::onNextModalOf<SharedEntryChooserDialog>([&](SharedEntryChooserDialog* chooser) {
             chosen = downTo(chooser->list(), [](int row) { return row >= 1; });
             QTest::keyClick(chooser->list(), Qt::Key_Return);
         });
@@ -206,7 +193,7 @@ TEST(HouseholdDialogs, FromTheEditorIntoTheNestedDialogsAndBackByKeyboard) {
     ASSERT_FALSE(chosen.isEmpty());
 
     // 102: long name and need typed.
-    onNext<ExtraInfoDialog>([&](ExtraInfoDialog* extra) {
+    test::onNextModalOf<ExtraInfoDialog>([&](ExtraInfoDialog* extra) {
         replaceText(extra->box(0), "Nama Lengkap Kepala");
         replaceText(extra->box(2), "Perlu pegangan tangga");
         QTest::keyClick(extra->box(2), Qt::Key_Return);

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -147,17 +145,6 @@ void press(QAbstractButton* button) {
     QTest::keyClick(button, Qt::Key_Space);
 }
 
-// Runs `action` on the next modal dialog when it is a T; any other one is
-// failed and closed, so that none is left open to hang the test.
-template <typename T>
-void onNext(std::function<void(T*)> action) {
-    test::onNextModal([action](QWidget* w) {
-        if (auto* dialog = qobject_cast<T*>(w)) return action(dialog);
-        ADD_FAILURE() << "unexpected dialog " << w->objectName().toStdString();
-        w->close();
-    });
-}
-
 // The row of the list whose line names both, -1 for none.
 int rowOf(QListWidget* list, const QString& first, const QString& last) {
     for (int row = 0; row < list->count(); ++row)
@@ -175,7 +162,7 @@ void arrowTo(QListWidget* list, int row) {
 
 // Answers the delete question with `button` from the keyboard.
 void answerDeleteQuestion(QMessageBox::StandardButton button, QString* asked) {
-    onNext<QMessageBox>([button, asked](QMessageBox* box) {
+    test::onNextModalOf<QMessageBox>([button, asked](QMessageBox* box) {
         *asked = box->text();
         press(box->button(button));
     });
@@ -202,10 +189,10 @@ TEST(BibleStudentList, AddEditAndDeleteThroughTheList) {
     PublisherId added = 0;
     QString asked;
     bool listSeen = false;
-    onNext<BibleStudentListDialog>([&](BibleStudentListDialog* list) {
+    test::onNextModalOf<BibleStudentListDialog>([&](BibleStudentListDialog* list) {
         listSeen = true;
         // Add.
-        onNext<PublisherEditDialog>(
+        test::onNextModalOf<PublisherEditDialog>(
             [&](PublisherEditDialog* editor) { typeName(editor, "Yosef", "Tanoto"); });
         press(list->addButton());
         ASSERT_EQ(students(), before + 1);
@@ -216,7 +203,7 @@ TEST(BibleStudentList, AddEditAndDeleteThroughTheList) {
 
         // Edit: the selected line's editor, renamed.
         arrowTo(list->list(), rowOf(list->list(), "Yosef", "Tanoto"));
-        onNext<PublisherEditDialog>(
+        test::onNextModalOf<PublisherEditDialog>(
             [&](PublisherEditDialog* editor) { typeName(editor, "Yusuf", "Tanoto"); });
         press(list->editButton());
         EXPECT_EQ(fieldText(doc.store().recordById(added)->fname), "Yusuf");
@@ -226,7 +213,7 @@ TEST(BibleStudentList, AddEditAndDeleteThroughTheList) {
 
         // Delete: "No" keeps the student and the editor open; "Yes" deletes.
         arrowTo(list->list(), row);
-        onNext<PublisherEditDialog>([&](PublisherEditDialog* editor) {
+        test::onNextModalOf<PublisherEditDialog>([&](PublisherEditDialog* editor) {
             answerDeleteQuestion(QMessageBox::No, &asked);
             press(editor->button(EditButton::Delete));
             EXPECT_TRUE(editor->isVisible());
