@@ -2,7 +2,6 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/RecordCommand.h"
 #include "publishers/PublisherEditModel.h"
@@ -51,14 +50,12 @@ int addOrEdit(Context& context, const std::vector<std::string>& args, bool addin
         conductorId = static_cast<PublisherId>(*n);
     }
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context, a->has("--overwrite"));
+    if (const int code = session.open(adding ? nullptr : &id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter(a->has("--overwrite"));
-    doc.setPrompter(&prompter);
-    int pos = 0;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     if (!adding) {
-        if (const int code = id.find(context, doc, pos); code != Ok) return code;
         if (doc.store().at(pos).listKind != ListBibleStudent)
             return context.fail(text::arg(text::tr(text::TxCliNotStudent), nameOf(doc, pos)));
     }
@@ -112,13 +109,11 @@ int deleteStudent(Context& context, const std::vector<std::string>& args) {
     if (!a) return context.usage(error);
     IdOption id;
     if (const int code = id.parse(context, *a); code != Ok) return code;
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     if (doc.store().at(pos).listKind != ListBibleStudent)
         return context.fail(text::arg(text::tr(text::TxCliNotStudent), nameOf(doc, pos)));
     const std::string name = nameOf(doc, pos);

@@ -3,7 +3,6 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/RecordCommand.h"
 #include "publishers/CustomCategoryModel.h"
@@ -26,11 +25,10 @@ int setCategory(Context& context, const std::vector<std::string>& args) {
     if (a->has("--enable") && a->has("--disable"))
         return context.usage(text::arg(text::tr(text::TxCliConflict), "--enable", "--disable"));
 
-    FolderSession session(context, FolderAccess::ReadWrite);
+    RecordSession session(context);
     if (const int code = session.open(); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
+    const RecordingPrompter& prompter = session.prompter();
     CategoryChange change;
     change.name = a->value("--name");
     if (a->has("--enable")) change.enabled = true;
@@ -63,13 +61,11 @@ int assignCategory(Context& context, const std::vector<std::string>& args) {
     if (a->has("--on") == a->has("--off"))
         return context.usage(text::arg(text::tr(text::TxCliWhichAction), "assign", "--on|--off"));
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     const int kind = doc.store().at(pos).listKind;
     const std::string name = text::cp1252ToUtf8(doc.displayName(pos));
     // Elsewhere the box stands for the exclusion from the group lists.

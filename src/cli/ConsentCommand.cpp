@@ -2,7 +2,6 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/RecordCommand.h"
 #include "publishers/PublisherEditModel.h"
@@ -30,13 +29,11 @@ int runConsent(Context& context) {
         if (!date) return context.usage(text::arg(text::tr(text::TxCliBadDate), "--date", *value));
     }
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     const int kind = doc.store().at(pos).listKind;
     const std::string name = text::cp1252ToUtf8(doc.displayName(pos));
     if (kind != ListActive && kind != ListBibleStudent && kind != ListInactive)

@@ -8,6 +8,7 @@
 #include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/Json.h"
+#include "cli/RecordCommand.h"
 #include "publishers/GroupAssignModel.h"
 #include "publishers/GroupDialogModel.h"
 #include "publishers/GroupEditorModel.h"
@@ -21,12 +22,6 @@
 namespace velno::cli {
 
 namespace {
-
-int save(Context& context, FolderSession& session) {
-    if (session.doc().saveAll() == SaveOutcome::Saved) return Ok;
-    return context.fail(
-        text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));
-}
 
 int activeMembers(const CVelnoDoc& doc, int group) {
     int n = 0;

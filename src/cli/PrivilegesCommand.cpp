@@ -126,13 +126,11 @@ int set(Context& context, const std::vector<std::string>& args) {
         }
     }
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     ServicePrivilegesModel m(doc, pos);
     using D = PrivilegeDate;
     if (row) {

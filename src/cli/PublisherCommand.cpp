@@ -7,11 +7,9 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "cli/FolderSession.h"
 #include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "cli/RecordCommand.h"
-#include "cli/RecordingPrompter.h"
 #include "publishers/DeletePublisherModel.h"
 #include "publishers/PublisherEditModel.h"
 #include "publishers/PublisherMoves.h"
@@ -278,15 +276,12 @@ int addOrEdit(Context& context, const std::vector<std::string>& args, bool addin
     std::optional<std::pair<StatusChoice, int>> status;
     if (const int code = statusOption(context, *a, status); code != Ok) return code;
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context, a->has("--overwrite"));
+    if (const int code = session.open(adding ? nullptr : &id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter(a->has("--overwrite"));
-    doc.setPrompter(&prompter);
-
-    int pos = 0;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     if (!adding) {
-        if (const int code = id.find(context, doc, pos); code != Ok) return code;
         if (doc.store().at(pos).listKind != ListActive)
             return context.fail(text::arg(text::tr(text::TxCliNotActive), utf8Name(doc, pos)));
     }
@@ -338,13 +333,11 @@ int deletePublisher(Context& context, const std::vector<std::string>& args) {
         return context.usage(
             text::arg(text::tr(text::TxCliConflict), "--month/--year", "(no --temporary)"));
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     const int kind = doc.store().at(pos).listKind;
     if (kind == ListMoved || kind == ListDeleted) {
         // The moved and the deleted list only delete for good.
@@ -424,13 +417,11 @@ int movePublisher(Context& context, const std::vector<std::string>& args) {
         return context.usage(
             text::arg(text::tr(text::TxCliBadNumber), "--month", "1", "12", *monthText));
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     const int from = doc.store().at(pos).listKind;
     const std::string name = utf8Name(doc, pos);
     Outcome outcome;
@@ -506,13 +497,11 @@ int unmovePublisher(Context& context, const std::vector<std::string>& args) {
                 text::arg(text::tr(text::TxCliBadNumber), "--month", "1", "12", *m));
     }
 
-    FolderSession session(context, FolderAccess::ReadWrite);
-    if (const int code = session.open(); code != Ok) return code;
+    RecordSession session(context);
+    if (const int code = session.open(&id); code != Ok) return code;
     CVelnoDoc& doc = session.doc();
-    RecordingPrompter prompter;
-    doc.setPrompter(&prompter);
-    int pos = 0;
-    if (const int code = id.find(context, doc, pos); code != Ok) return code;
+    const RecordingPrompter& prompter = session.prompter();
+    const int pos = session.pos();
     const std::string name = utf8Name(doc, pos);
     const PublisherRecord& r = doc.store().at(pos);
     Outcome outcome;

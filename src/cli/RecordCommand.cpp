@@ -3,13 +3,23 @@
 #include <ostream>
 
 #include "cli/Cli.h"
-#include "cli/FolderSession.h"
+#include "cli/IdOption.h"
 #include "cli/Json.h"
 #include "store/FixedText.h"
 #include "text/Format.h"
 #include "text/texts/CliTexts.h"
 
 namespace velno::cli {
+
+RecordSession::RecordSession(Context& context, bool answerYes)
+    : context_(context), prompter_(answerYes), folder_(context, FolderAccess::ReadWrite) {}
+
+int RecordSession::open(const IdOption* id) {
+    if (const int code = folder_.open(); code != Ok) return code;
+    // After the load: its password question is the folder session's own.
+    doc().setPrompter(&prompter_);
+    return id ? id->find(context_, doc(), pos_) : Ok;
+}
 
 int report(Context& context, const RecordingPrompter& prompter, const Outcome& outcome) {
     if (context.options.json) {
@@ -29,6 +39,7 @@ int report(Context& context, const RecordingPrompter& prompter, const Outcome& o
 }
 
 int save(Context& context, FolderSession& session) {
+    // NothingToSave comes only from an old year's view: nothing was stored.
     if (session.doc().saveAll() == SaveOutcome::Saved) return Ok;
     return context.fail(
         text::arg(text::tr(text::TxCliSaveFailedPublisher), session.folder().string()));

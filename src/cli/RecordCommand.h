@@ -1,6 +1,7 @@
 #pragma once
-// What the commands that change records share: the result line with the
-// dialog's messages, the save, and the date options.
+// What the commands that change records share: the folder opened with the
+// record of --id, the result line with the dialog's messages, the save, and
+// the date options.
 
 #include <initializer_list>
 #include <optional>
@@ -10,13 +11,39 @@
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/FolderSession.h"
 #include "cli/RecordingPrompter.h"
 #include "store/DateText.h"
 #include "store/PublisherRecord.h"
 
 namespace velno::cli {
 
-class FolderSession;
+class IdOption;
+
+// The data folder opened for writing with the dialogs' messages recorded,
+// and the record a command works on.
+class RecordSession {
+public:
+    // `answerYes`: the dialogs' questions are answered "Yes" (--overwrite).
+    explicit RecordSession(Context& context, bool answerYes = false);
+
+    // Opens the folder, then finds the record of `id` when one is given.
+    // Ok, or the exit code after writing why.
+    int open(const IdOption* id = nullptr);
+
+    CVelnoDoc& doc() { return folder_.doc(); }
+    FolderSession& folder() { return folder_; }
+    RecordingPrompter& prompter() { return prompter_; }
+    // The record's store position; 0 when opened without an id.
+    int pos() const { return pos_; }
+
+private:
+    Context& context_;
+    // Before the folder: the document points at it until it is gone.
+    RecordingPrompter prompter_;
+    FolderSession folder_;
+    int pos_ = 0;
+};
 
 // What the command prints: the dialog's messages, then one result line.
 struct Outcome {
@@ -29,6 +56,9 @@ struct Outcome {
 int report(Context& context, const RecordingPrompter& prompter, const Outcome& outcome);
 // Saves the folder; a failure is told and returns its exit code.
 int save(Context& context, FolderSession& session);
+inline int save(Context& context, RecordSession& session) {
+    return save(context, session.folder());
+}
 
 // A command with subcommands: runs the one named first with the rest of the
 // arguments; "help" prints the usage, anything else is a usage error.

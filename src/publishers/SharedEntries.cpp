@@ -19,15 +19,15 @@ std::uint16_t linkOf(const PublisherRecord& r, SharedKind kind) {
 }  // namespace
 
 std::optional<EmergencyContact> contactByKey(const CVelnoDoc& doc, std::uint16_t key) {
-    const auto bytes = doc.emergency().readEntryByKey(key);
-    if (!bytes) return std::nullopt;
-    return entryFromBytes<EmergencyContact>(*bytes);
+    const auto bytes = doc.emergency().entryByKey(key);
+    if (bytes.empty()) return std::nullopt;
+    return entryFromBytes<EmergencyContact>(bytes);
 }
 
 std::optional<SpecialNeed> needByKey(const CVelnoDoc& doc, std::uint16_t key) {
-    const auto bytes = doc.specialNeeds().readEntryByKey(key);
-    if (!bytes) return std::nullopt;
-    return entryFromBytes<SpecialNeed>(*bytes);
+    const auto bytes = doc.specialNeeds().entryByKey(key);
+    if (bytes.empty()) return std::nullopt;
+    return entryFromBytes<SpecialNeed>(bytes);
 }
 
 std::string needText(const CVelnoDoc& doc, std::uint16_t key) {
@@ -57,13 +57,13 @@ std::vector<SharedEntryRow> sharedEntryRows(const CVelnoDoc& doc, SharedKind kin
     std::vector<SharedEntryRow> rows;
     for (const auto& e : fileOf(doc, kind).indexEntries()) {
         if (e.key < KeyedEntryFile::kFirstKey) continue;
-        const auto bytes = fileOf(doc, kind).readEntryByKey(e.key);
-        if (!bytes) continue;
+        const auto bytes = fileOf(doc, kind).entryByKey(e.key);
+        if (bytes.empty()) continue;
         std::string text;
         if (kind == SharedKind::Contact) {
-            text = trimmed(fieldText(entryFromBytes<EmergencyContact>(*bytes).contact));
+            text = trimmed(fieldText(entryFromBytes<EmergencyContact>(bytes).contact));
         } else {
-            text = trimmed(fieldText(entryFromBytes<SpecialNeed>(*bytes).text));
+            text = trimmed(fieldText(entryFromBytes<SpecialNeed>(bytes).text));
             if (text.size() < kMinimumNeedLength) text.clear();
         }
         if (!text.empty()) rows.push_back({e.key, std::move(text)});

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 #include "store/DataFolder.h"
 
@@ -44,7 +45,7 @@ Bytes entryBytes(const Entry& entry) {
 
 // A short buffer leaves the rest of the entry zero.
 template <typename Entry>
-Entry entryFromBytes(const Bytes& bytes) {
+Entry entryFromBytes(std::span<const std::uint8_t> bytes) {
     Entry entry{};
     std::memcpy(&entry, bytes.data(), bytes.size() < sizeof entry ? bytes.size() : sizeof entry);
     return entry;

@@ -2,10 +2,16 @@
 // they refuse, and that the contact file is written at once.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "cli/Cli.h"
 #include "cli/CliFolder.h"
 #include "cli/JsonReader.h"
 #include "store/CVelnoDoc.h"
+#include "store/FileSystem.h"
 #include "store/FixedText.h"
 #include "text/texts/CliTexts.h"
 
@@ -101,6 +107,62 @@ TEST_F(HouseholdCommand, NeedsExtraInformationAndTheCircuitOverseer) {
     ASSERT_NE(co, nullptr);
     EXPECT_EQ(co->listKind, ListCircuitOverseer);
     EXPECT_EQ(fieldText(co->fname), "Bartholomeus Adiny");
+}
+
+// Refuses to create any file whose name starts with `prefix` (the new
+// file's temporary name does), for every folder while it is installed.
+class RefusedFile : public FileSystem {
+public:
+    explicit RefusedFile(std::string prefix) : prefix_(std::move(prefix)) {
+        useFileSystemByDefault(this);
+    }
+    ~RefusedFile() override { useFileSystemByDefault(nullptr); }
+    RefusedFile(const RefusedFile&) = delete;
+    RefusedFile& operator=(const RefusedFile&) = delete;
+
+    int createExclusive(const std::string& path, int& fd) override {
+        if (std::filesystem::path(path).filename().string().rfind(prefix_, 0) == 0) {
+            fd = -1;
+            return EIO;
+        }
+        return FileSystem::createExclusive(path, fd);
+    }
+
+private:
+    std::string prefix_;
+};
+
+// A need or contact that cannot be written fails the command: exit 1, the
+// file named, no result line, and nothing of it saved.
+TEST_F(HouseholdCommand, AFailedWriteOfTheNeedOrContactFileFailsTheCommand) {
+    const std::string a = add("Budi", "Santoso");
+    const struct {
+        const char* file;
+        std::vector<std::string> command;
+    } cases[] = {
+        {"spneed.dat", {"extra", "set", "--id", a, "--need", "Kursi roda"}},
+        {"emerg.dat", {"contact", "set", "--id", a, "--contact", "Paman Joko"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        CliResult r{};
+        {
+            const RefusedFile refused(c.file);
+            r = cli(c.command);
+        }
+        EXPECT_EQ(r.code, Failure) << r.out;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.file), std::string::npos) << r.err;
+        const auto loaded = load();
+        const PublisherRecord* rec =
+            loaded->store().recordById(static_cast<PublisherId>(std::stoi(a)));
+        ASSERT_NE(rec, nullptr);
+        EXPECT_EQ(rec->specneed, 0);
+        EXPECT_EQ(rec->emergId, 0);
+    }
+    // Written once the file can be.
+    EXPECT_EQ(cli(cases[0].command).code, Ok);
+    EXPECT_NE(load()->store().recordById(static_cast<PublisherId>(std::stoi(a)))->specneed, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "publishers/PublisherEditModel.h"
 #include "publishers/PublisherFixture.h"
 #include "publishers/SharedEntries.h"
+#include "support/FaultyFileSystem.h"
 
 namespace velno {
 namespace {
@@ -124,6 +125,33 @@ TEST(ExtraInfo, UsingACommonNeedLinksItWithoutWriting) {
     EXPECT_TRUE(dialog.sharedNoteVisible());
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(editor.copy().specneed, f.wheelchair);
+}
+
+TEST(ExtraInfo, AFailedWriteOfTheNeedIsToldAndLeavesNeedAndLinkAlone) {
+    // A new need of one publisher, and a rewrite of the shared one.
+    for (const PublisherId id : {PublisherId{120}, PublisherId{101}}) {
+        SCOPED_TRACE(id);
+        Needs f;
+        const std::uint16_t linked = f.rec(id).specneed;
+        const Bytes before = test::readBytes(f.dir.file("spneed.dat"));
+        test::FaultyFileSystem faulty;
+        faulty.mode = test::FaultyFileSystem::Mode::Fail;
+        faulty.at = 1;
+        f.doc.folder().setFileSystem(&faulty);
+        PublisherEditModel editor(f.doc, nullptr, EditMode::Edit, f.pos(id));
+        ExtraInfoModel dialog = editor.extraInfoDialog(ExtraFocus::Need);
+        ASSERT_TRUE(dialog.setText(X::Need, "Alat bantu dengar"));
+        const auto toldBefore = f.prompter.told.size();
+        EXPECT_FALSE(dialog.ok());
+        EXPECT_GT(f.prompter.told.size(), toldBefore);
+        EXPECT_EQ(editor.copy().specneed, linked);
+        f.doc.folder().setFileSystem(nullptr);
+        EXPECT_EQ(test::readBytes(f.dir.file("spneed.dat")), before);
+        EXPECT_EQ(needText(f.doc, f.wheelchair), "Kursi roda");
+        // The dialog stays open with the text: OK again writes it.
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_EQ(needText(f.doc, editor.copy().specneed), "Alat bantu dengar");
+    }
 }
 
 TEST(SpecialNeedsFilter, IncludeAllAndOneNeedExcludeEachOther) {

@@ -20,6 +20,8 @@
 #include "publishers/ui/HouseholdDialog.h"
 #include "publishers/ui/PublisherEditDialog.h"
 #include "store/FixedText.h"
+#include "store/Households.h"
+#include "text/Cp1252.h"
 
 namespace velno {
 namespace {
@@ -115,6 +117,108 @@ TEST(HouseholdDialogs, HeadAddsAMemberThroughThePickerByKeyboard) {
     // Cancelling the editor takes the member out again.
     editor.cancel();
     EXPECT_EQ(householdMembers(doc.store(), head).size(), before);
+}
+
+// A button pressed from the keyboard (the offscreen platform delivers no
+// mnemonics).
+void press(QPushButton* button) {
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+}
+
+void replaceText(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+// Down through a list to the first line `fits` accepts; its text.
+QString downTo(QListWidget* list, const std::function<bool(int row)>& fits) {
+    list->setFocus();
+    for (int i = 0; i < list->count(); ++i) {
+        QTest::keyClick(list, Qt::Key_Down);
+        if (list->currentRow() >= 0 && fits(list->currentRow())) return list->currentItem()->text();
+    }
+    return {};
+}
+
+// From the record editor's buttons into each nested dialog and back, all by
+// keys: what was chosen and typed there is in the record once the editor's
+// OK is pressed.
+TEST(HouseholdDialogs, FromTheEditorIntoTheNestedDialogsAndBackByKeyboard) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    ASSERT_TRUE(severalEntries(doc, SharedKind::Contact));
+    const int headPos = firstActive(doc, true);
+    ASSERT_GT(headPos, 0);
+    const PublisherId head = doc.store().at(headPos).id;
+    const std::vector<int> membersBefore = householdMembers(doc.store(), head);
+    PublisherEditModel editor(doc, nullptr, EditMode::Edit, headPos);
+    PublisherEditDialog dialog(editor);
+    showActive(dialog);
+
+    // 146 -> 140: a publisher of no household added, then 146 closed.
+    QString member;
+    test::onNextModalOf<HouseholdDialog>([&](HouseholdDialog* household) {
+        const int lines = household->list()->count();
+        test::onNextModalOf<HouseholdPickerDialog>([&](HouseholdPickerDialog* picker) {
+            member = downTo(picker->list(), [&](int) {
+                const QString t = picker->list()->currentItem()->text();
+                return picker->okButton()->isVisible() && !t.endsWith(" #") && !t.endsWith(" *");
+            });
+            QTest::keyClick(picker->list(), Qt::Key_Return);
+        });
+        press(household->addButton());
+        EXPECT_EQ(household->list()->count(), lines + 1);
+        QTest::keyClick(household->list(), Qt::Key_Escape);
+    });
+    press(dialog.button(EditButton::Household));
+    ASSERT_FALSE(member.isEmpty());
+
+    // 147 -> 148: an existing contact chosen, then its information typed.
+    QString chosen;
+    test::onNextModalOf<EmergencyContactDialog>([&](EmergencyContactDialog* contact) {
+        test::onNextModalOf<SharedEntryChooserDialog>([&](SharedEntryChooserDialog* chooser) {
+            chosen = downTo(chooser->list(), [](int row) { return row >= 1; });
+            QTest::keyClick(chooser->list(), Qt::Key_Return);
+        });
+        press(contact->useExistingButton());
+        EXPECT_EQ(contact->box(0)->text(), chosen);
+        replaceText(contact->box(1), "Tetangga sebelah");
+        QTest::keyClick(contact->box(1), Qt::Key_Return);
+        EXPECT_EQ(contact->result(), QDialog::Accepted);
+    });
+    press(dialog.button(EditButton::Contact));
+    ASSERT_FALSE(chosen.isEmpty());
+
+    // 102: long name and need typed.
+    test::onNextModalOf<ExtraInfoDialog>([&](ExtraInfoDialog* extra) {
+        replaceText(extra->box(0), "Nama Lengkap Kepala");
+        replaceText(extra->box(2), "Perlu pegangan tangga");
+        QTest::keyClick(extra->box(2), Qt::Key_Return);
+        EXPECT_EQ(extra->result(), QDialog::Accepted);
+    });
+    press(dialog.button(EditButton::ExtraInfo));
+
+    dialog.button(EditButton::Ok)->setFocus();
+    QTest::keyClick(dialog.button(EditButton::Ok), Qt::Key_Return);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+
+    const int pos = doc.store().storePosById(head);
+    const PublisherRecord& r = doc.store().at(pos);
+    const std::vector<int> members = householdMembers(doc.store(), head);
+    ASSERT_EQ(members.size(), membersBefore.size() + 1);
+    bool found = false;
+    for (int m : members) found = found || QString::fromStdString(householdLine(doc, m)) == member;
+    EXPECT_TRUE(found) << member.toStdString();
+    const auto contact = contactByKey(doc, r.emergId);
+    ASSERT_TRUE(contact);
+    EXPECT_EQ(text::cp1252ToUtf8(trimmed(fieldText(contact->contact))), chosen.toStdString());
+    EXPECT_EQ(fieldText(contact->info), "Tetangga sebelah");
+    EXPECT_EQ(needText(doc, r.specneed), "Perlu pegangan tangga");
+    ASSERT_NE(doc.extensionOf(pos) & ExtensionBit::LongName, 0);
+    EXPECT_EQ(fieldText(doc.extensions().current().longName), "Nama Lengkap Kepala");
 }
 
 // Each dialog grabbed into the artefacts to be looked at, no text cut off.

@@ -7,11 +7,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "ShellFixture.h"
+#include "app/commands/CommandIds.h"
 #include "publishers/CustomCategoryModel.h"
 #include "publishers/PublisherEditModel.h"
 #include "publishers/ServicePrivilegesModel.h"
@@ -135,6 +138,98 @@ TEST(PrivilegesDialog, TheBibleStudentEditorHidesThePublishersControls) {
     EXPECT_TRUE(model->closed());
     EXPECT_GE(model->copy().id, PublisherEditModel::kFirstStudentId);
     EXPECT_EQ(doc.store().recordById(model->copy().id)->listKind, ListBibleStudent);
+}
+
+void press(QAbstractButton* button) {
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+}
+
+// The row of the list whose line names both, -1 for none.
+int rowOf(QListWidget* list, const QString& first, const QString& last) {
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->text().contains(first) && list->item(row)->text().contains(last))
+            return row;
+    return -1;
+}
+
+// Moves the list's current line to `row` with the arrow keys.
+void arrowTo(QListWidget* list, int row) {
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    while (list->currentRow() < row) QTest::keyClick(list, Qt::Key_Down);
+}
+
+// Answers the delete question with `button` from the keyboard.
+void answerDeleteQuestion(QMessageBox::StandardButton button, QString* asked) {
+    test::onNextModalOf<QMessageBox>([button, asked](QMessageBox* box) {
+        *asked = box->text();
+        press(box->button(button));
+    });
+}
+
+// The Bible-student list from its menu command: a student added, renamed
+// and (after a "No") deleted, each through the editor the list opens.
+TEST(BibleStudentList, AddEditAndDeleteThroughTheList) {
+    test::ShellFixture shell;
+    shell.open();
+    CVelnoDoc& doc = shell.doc();
+    const auto students = [&] { return doc.store().subList(ListBibleStudent).size(); };
+    const std::size_t before = students();
+    const auto typeName = [](PublisherEditDialog* editor, const char* first, const char* last) {
+        for (auto [field, text] :
+             {std::pair{EditField::FirstName, first}, std::pair{EditField::LastName, last}}) {
+            editor->box(field)->setFocus();
+            editor->box(field)->selectAll();
+            QTest::keyClicks(editor->box(field), text);
+        }
+        editor->button(EditButton::Ok)->setFocus();
+        QTest::keyClick(editor->button(EditButton::Ok), Qt::Key_Return);
+    };
+    PublisherId added = 0;
+    QString asked;
+    bool listSeen = false;
+    test::onNextModalOf<BibleStudentListDialog>([&](BibleStudentListDialog* list) {
+        listSeen = true;
+        // Add.
+        test::onNextModalOf<PublisherEditDialog>(
+            [&](PublisherEditDialog* editor) { typeName(editor, "Yosef", "Tanoto"); });
+        press(list->addButton());
+        ASSERT_EQ(students(), before + 1);
+        for (int pos : doc.store().subList(ListBibleStudent))
+            if (fieldText(doc.store().at(pos).lname) == "Tanoto") added = doc.store().at(pos).id;
+        EXPECT_GE(added, PublisherEditModel::kFirstStudentId);
+        ASSERT_GE(rowOf(list->list(), "Yosef", "Tanoto"), 0);
+
+        // Edit: the selected line's editor, renamed.
+        arrowTo(list->list(), rowOf(list->list(), "Yosef", "Tanoto"));
+        test::onNextModalOf<PublisherEditDialog>(
+            [&](PublisherEditDialog* editor) { typeName(editor, "Yusuf", "Tanoto"); });
+        press(list->editButton());
+        EXPECT_EQ(fieldText(doc.store().recordById(added)->fname), "Yusuf");
+        EXPECT_EQ(rowOf(list->list(), "Yosef", "Tanoto"), -1);
+        const int row = rowOf(list->list(), "Yusuf", "Tanoto");
+        ASSERT_GE(row, 0);
+
+        // Delete: "No" keeps the student and the editor open; "Yes" deletes.
+        arrowTo(list->list(), row);
+        test::onNextModalOf<PublisherEditDialog>([&](PublisherEditDialog* editor) {
+            answerDeleteQuestion(QMessageBox::No, &asked);
+            press(editor->button(EditButton::Delete));
+            EXPECT_TRUE(editor->isVisible());
+            EXPECT_NE(doc.store().recordById(added), nullptr);
+            answerDeleteQuestion(QMessageBox::Yes, &asked);
+            press(editor->button(EditButton::Delete));
+        });
+        press(list->editButton());
+        EXPECT_EQ(rowOf(list->list(), "Yusuf", "Tanoto"), -1);
+        QTest::keyClick(list->list(), Qt::Key_Escape);
+    });
+    shell.window().trigger(app::cmd::BibleStudents);
+    ASSERT_TRUE(listSeen);
+    EXPECT_NE(asked.toStdString().find("Yusuf"), std::string::npos) << asked.toStdString();
+    EXPECT_EQ(doc.store().recordById(added), nullptr);
+    EXPECT_EQ(students(), before);
 }
 
 }  // namespace

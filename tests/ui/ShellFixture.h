@@ -2,7 +2,10 @@
 // A demo congregation opened the way the program opens it, with the real
 // main window on top, for the shell's widget tests.
 
+#include <gtest/gtest.h>
+
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,6 +46,17 @@ private:
 // Runs `action` on the next modal dialog of type T once it shows (message
 // boxes, dialogs that exec()). The action runs inside the dialog's loop.
 void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+
+// The same for a dialog that must be a T: any other one is failed and
+// closed, so that none is left open to hang the test.
+template <typename T>
+void onNextModalOf(std::function<void(T*)> action) {
+    onNextModal([action](QWidget* w) {
+        if (auto* dialog = qobject_cast<T*>(w)) return action(dialog);
+        ADD_FAILURE() << "unexpected dialog " << w->objectName().toStdString();
+        w->close();
+    });
+}
 
 // Where tests leave screenshots and files to look at.
 QString artefactFolder();

@@ -13,6 +13,20 @@ constexpr std::size_t kReadLimit = std::size_t{8} << 20;
 void KeyedEntryFile::clear() {
     image_.clear();
     index_.clear();
+    slots_.clear();
+}
+
+void KeyedEntryFile::mapKeys() {
+    slots_.clear();
+    for (std::size_t i = 0; i < index_.size(); ++i)
+        if (index_[i].key != 0) slots_.emplace(index_[i].key, i);
+}
+
+std::optional<std::size_t> KeyedEntryFile::slotOf(std::uint16_t key) const {
+    if (key < kFirstKey) return std::nullopt;
+    const auto it = slots_.find(key);
+    if (it == slots_.end() || index_[it->second].position >= fileEntries()) return std::nullopt;
+    return it->second;
 }
 
 std::uint16_t KeyedEntryFile::keyAt(std::size_t position) const {
@@ -53,6 +67,7 @@ int KeyedEntryFile::compact(const DataFolder& folder, const IsReferenced& isRefe
     }
     image_ = std::move(survivors);
     index_ = std::move(newIndex);
+    mapKeys();
     return dropped;
 }
 
@@ -66,44 +81,39 @@ void KeyedEntryFile::index(const DataFolder& folder, const IsReferenced& isRefer
         if (key != 0 && (!seen.insert(key).second || !isReferenced(key))) key = 0;
         index_.push_back({key, k});
     }
+    mapKeys();
+}
+
+std::span<const std::uint8_t> KeyedEntryFile::entryByKey(std::uint16_t key) const {
+    const auto slot = slotOf(key);
+    if (!slot) return {};
+    return {image_.data() + index_[*slot].position * entrySize_, entrySize_};
 }
 
 std::optional<Bytes> KeyedEntryFile::readEntryByKey(std::uint16_t key) const {
-    if (key < kFirstKey) return std::nullopt;
-    for (const auto& e : index_) {
-        if (e.key != key) continue;
-        if (e.position >= fileEntries()) return std::nullopt;
-        const auto* p = image_.data() + e.position * entrySize_;
-        return Bytes(p, p + entrySize_);
-    }
-    return std::nullopt;
+    const auto entry = entryByKey(key);
+    if (entry.empty()) return std::nullopt;
+    return Bytes(entry.begin(), entry.end());
 }
 
 FileResult KeyedEntryFile::writeEntryByKey(const DataFolder& folder, std::uint16_t key,
                                            const Bytes& entry) {
-    const FileResult unknown = FileResult::failure(fileName_, ENOENT);
-    if (key < kFirstKey) return unknown;
-    for (const auto& e : index_) {
-        if (e.key != key) continue;
-        if (e.position >= fileEntries()) return unknown;
-        Bytes updated = image_;
-        Bytes fixed = entry;
-        fixed.resize(entrySize_, 0);
-        std::memcpy(fixed.data(), &key, sizeof key);
-        std::memcpy(updated.data() + e.position * entrySize_, fixed.data(), entrySize_);
-        if (FileResult r = folder.write(fileName_, updated); !r) return r;
-        image_ = std::move(updated);
-        return {};
-    }
-    return unknown;
+    const auto slot = slotOf(key);
+    if (!slot) return FileResult::failure(fileName_, ENOENT);
+    Bytes updated = image_;
+    Bytes fixed = entry;
+    fixed.resize(entrySize_, 0);
+    std::memcpy(fixed.data(), &key, sizeof key);
+    std::memcpy(updated.data() + index_[*slot].position * entrySize_, fixed.data(), entrySize_);
+    if (FileResult r = folder.write(fileName_, updated); !r) return r;
+    image_ = std::move(updated);
+    return {};
 }
 
 std::uint16_t KeyedEntryFile::addEntry(const DataFolder& folder, Bytes entry,
                                        const IsReferenced& isReferenced, FileResult* failure) {
-    std::set<std::uint16_t> indexed;
-    for (const auto& e : index_) indexed.insert(e.key);
     std::uint16_t key = kFirstKey;
-    while (key != 0 && (indexed.count(key) || isReferenced(key))) ++key;
+    while (key != 0 && (slots_.count(key) || isReferenced(key))) ++key;
     if (key == 0) return 0;
 
     entry.resize(entrySize_, 0);
@@ -136,6 +146,7 @@ std::uint16_t KeyedEntryFile::addEntry(const DataFolder& folder, Bytes entry,
         index_[slot] = {key, position};
     else
         index_.push_back({key, position});
+    slots_[key] = slot;  // a free slot held no key to unmap
     return key;
 }
 

@@ -3,12 +3,15 @@
 // entry's first two bytes: emergency contacts ("emerg.dat", 256 bytes) and
 // special needs ("spneed.dat", 96 bytes). Records point at an entry by key.
 // The document keeps the file's bytes and an index of key and position;
-// changes are written through to the file at once.
+// changes are written through to the file at once. A page looks up one
+// entry per line, so keys are found through a map kept beside the index.
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "store/DataFolder.h"
@@ -40,6 +43,9 @@ public:
 
     // The entry of a key, or nothing (key below 10, unknown, or beyond the file).
     std::optional<Bytes> readEntryByKey(std::uint16_t key) const;
+    // The same entry without a copy; empty for none. Valid until the next
+    // change of the file.
+    std::span<const std::uint8_t> entryByKey(std::uint16_t key) const;
     // Overwrites the entry of a key in place; false when unknown or not written.
     // ENOENT: the key is unknown.
     FileResult writeEntryByKey(const DataFolder& folder, std::uint16_t key, const Bytes& entry);
@@ -59,12 +65,17 @@ public:
 private:
     std::uint16_t keyAt(std::size_t position) const;
     void readImage(const DataFolder& folder);
+    // The index slot of a key, or nothing.
+    std::optional<std::size_t> slotOf(std::uint16_t key) const;
+    void mapKeys();
 
     std::string fileName_;
     std::size_t entrySize_;
     std::size_t maxIndex_;
     Bytes image_;
     std::vector<IndexEntry> index_;
+    // Key -> slot in index_, for every indexed key but 0; follows index_.
+    std::unordered_map<std::uint16_t, std::size_t> slots_;
 };
 
 }  // namespace velno
