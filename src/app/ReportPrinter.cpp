@@ -1,5 +1,7 @@
 #include "app/ReportPrinter.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -111,14 +113,26 @@ void ReportPrinter::preview() {
         print::QPrinterPrintTarget target(*p);
         if (target.ok()) parts_.view.print(parts_.doc, parts_.fonts(), target, parts_.today);
     });
-    // A readable page: its width, or the zoom the user chose last time.
+    // A readable page: its width, or the zoom the user chose last time. The
+    // toolbar's fit buttons are set through their actions, so that the one
+    // shown pressed is the one in force (Qt presses "fit page" at first).
     auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+    auto* fitWidth = dialog.findChild<QAction*>("fitWidthAction");
+    auto* fitPage = dialog.findChild<QAction*>("fitPageAction");
     const double zoom = userSettings().value(kPreviewZoomKey, 0.0).toDouble();
     if (pages) {
-        if (zoom > 0.05 && zoom < 20)
+        if (zoom > 0.05 && zoom < 20) {
             pages->setZoomFactor(zoom);
-        else
+            if (fitWidth && fitPage && fitWidth->actionGroup()) {
+                fitWidth->actionGroup()->setExclusive(false);
+                fitWidth->setChecked(false);
+                fitPage->setChecked(false);
+            }
+        } else if (fitWidth) {
+            fitWidth->trigger();
+        } else {
             pages->fitToWidth();
+        }
     }
     dialog.exec();
     if (pages)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -257,11 +258,22 @@ TEST_F(DesktopPolish, PreviewOpensAtPageWidthAndRemembersTheZoom) {
         });
         window().trigger(cmd::PrintPreview);
     };
-    look([](QPrintPreviewWidget* pages) {
+    // The toolbar shows the fit in force, not Qt's first choice.
+    const auto pressed = [](QPrintPreviewWidget* pages, const char* name) {
+        auto* action = pages->window()->findChild<QAction*>(name);
+        return action != nullptr && action->isChecked();
+    };
+    look([&](QPrintPreviewWidget* pages) {
         EXPECT_EQ(QPrintPreviewWidget::FitToWidth, pages->zoomMode());
+        EXPECT_TRUE(pressed(pages, "fitWidthAction"));
+        EXPECT_FALSE(pressed(pages, "fitPageAction"));
         pages->setZoomFactor(1.5);
     });
-    look([](QPrintPreviewWidget* pages) { EXPECT_DOUBLE_EQ(1.5, pages->zoomFactor()); });
+    look([&](QPrintPreviewWidget* pages) {
+        EXPECT_DOUBLE_EQ(1.5, pages->zoomFactor());
+        EXPECT_FALSE(pressed(pages, "fitWidthAction"));
+        EXPECT_FALSE(pressed(pages, "fitPageAction"));
+    });
 }
 
 TEST(QtTranslation, LanguageOfTheStringTableOrEnglish) {
