@@ -264,15 +264,7 @@ int addOrEdit(Context& context, const std::vector<std::string>& args, bool addin
     const auto a = parseFields(context, args, error);
     if (!a) return context.usage(error);
     IdOption id;
-    if (adding) {
-        if (a->value("--id"))
-            return context.usage(
-                text::arg(text::tr(text::TxCliUnknownOption), context.command + " add", "--id"));
-        if (!a->value("--lname"))
-            return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--lname"));
-    } else if (const int code = id.parse(context, *a); code != Ok) {
-        return code;
-    }
+    if (const int code = parseAddOrEditId(context, *a, adding, id); code != Ok) return code;
     std::optional<std::pair<StatusChoice, int>> status;
     if (const int code = statusOption(context, *a, status); code != Ok) return code;
 

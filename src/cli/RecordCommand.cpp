@@ -59,6 +59,16 @@ int runSubcommand(Context& context, const std::string& usage,
     return context.usage(usage);
 }
 
+int parseAddOrEditId(Context& context, const Arguments& arguments, bool adding, IdOption& id) {
+    if (!adding) return id.parse(context, arguments);
+    if (arguments.value("--id"))
+        return context.usage(
+            text::arg(text::tr(text::TxCliUnknownOption), context.command + " add", "--id"));
+    if (!arguments.value("--lname"))
+        return context.usage(text::arg(text::tr(text::TxCliMissingValue), "--lname"));
+    return Ok;
+}
+
 std::string listText(int kind) {
     switch (kind) {
         case ListActive:

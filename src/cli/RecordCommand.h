@@ -18,6 +18,7 @@
 
 namespace velno::cli {
 
+class Arguments;
 class IdOption;
 
 // The data folder opened for writing with the dialogs' messages recorded,
@@ -65,6 +66,11 @@ inline int save(Context& context, RecordSession& session) {
 using Subcommand = int (*)(Context&, const std::vector<std::string>&);
 int runSubcommand(Context& context, const std::string& usage,
                   std::initializer_list<std::pair<std::string_view, Subcommand>> subcommands);
+
+// The --id of add and edit: add takes none and needs --lname (the record is
+// new), edit needs the id of the record it changes. Ok, or the usage exit
+// code after writing why.
+int parseAddOrEditId(Context& context, const Arguments& arguments, bool adding, IdOption& id);
 
 // The name of a record list (ListKind) in the text output.
 std::string listText(int kind);

@@ -87,6 +87,10 @@ TEST_F(CategoryCommands, BibleStudentsWithTheirConductors) {
     }
     r = cli({"biblestudent", "add", "--fname", "Gita", "--lname", "W"});
     EXPECT_EQ(r.code, Failure);
+    // A new student takes no id and needs a last name; an edit needs the id.
+    EXPECT_EQ(cli({"biblestudent", "add", "--id", "5", "--lname", "Wati"}).code, Usage);
+    EXPECT_EQ(cli({"biblestudent", "add", "--fname", "Gita"}).code, Usage);
+    EXPECT_EQ(cli({"biblestudent", "edit", "--lname", "Wati"}).code, Usage);
     EXPECT_EQ(load()->store().countList(ListBibleStudent), 1);
 
     r = cli({"biblestudent", "edit", "--id", std::to_string(eka), "--no-conductor"});
