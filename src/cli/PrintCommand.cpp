@@ -448,7 +448,8 @@ int runPrint(Context& context) {
         if (!info->perGroup && grouped && !optionalGroup)
             return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
         if (!info->built())
-            return context.fail(text::arg(text::tr(text::TxPrintNotBuilt), word, info->title));
+            return context.fail(
+                text::arg(text::tr(text::TxPrintNotBuilt), word, print::reportKindTitle(*info)));
     } else if (args->value("--group") || args->has("--all-groups")) {
         return context.usage(text::arg(text::tr(text::TxPrintNotPerGroup), word));
     }

@@ -1,5 +1,6 @@
 #include "print/HoursCell.h"
 
+#include "store/FixedText.h"
 #include "text/StringTable.h"
 #include "text/texts/AnalysisTexts.h"
 
@@ -9,12 +10,6 @@ namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
 }
 
 }  // namespace
@@ -31,7 +26,7 @@ std::pair<std::string_view, std::string_view> splitFraction(std::string_view hou
 }
 
 std::pair<std::string_view, std::string_view> splitAtUnits(std::string_view hours) {
-    hours = trimSpaces(hours);
+    hours = trimmed(hours);
     std::size_t digits = 0;
     while (digits < hours.size() && isDigit(hours[digits])) ++digits;
     const std::string_view rest = hours.substr(digits);

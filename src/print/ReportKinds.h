@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "print/ReportContext.h"
+#include "text/StringTable.h"
 
 namespace velno::print {
 
@@ -81,11 +82,12 @@ inline constexpr int RecordCards = 130;
 
 struct ReportKindInfo {
     int kind;
-    const char* shortName;  // for the command line ("summary")
-    const char* title;      // for developers and the command line's listing
-    int command;            // the menu command that selects it (0 = none)
-    bool perGroup;          // drawn for one chosen field service group
-    DrawReport draw;        // nullptr while its content is not built yet
+    const char* shortName;   // for the command line ("summary")
+    const char* title;       // for developers
+    text::TextId titleText;  // the title the user sees, in the interface language
+    int command;             // the menu command that selects it (0 = none)
+    bool perGroup;           // drawn for one chosen field service group
+    DrawReport draw;         // nullptr while its content is not built yet
     // nullptr: the pages are counted by drawing with nothing visible.
     CountPages countPages = nullptr;
 
@@ -97,7 +99,7 @@ const ReportKindInfo* findReportKind(int kind);
 const ReportKindInfo* findReportKind(std::string_view shortName);
 // Whether the kind exists and has pages in this build.
 bool reportBuilt(int kind);
-// The kind's title for the user (the developer's English title when none).
+// The kind's title for the user.
 std::string reportKindTitle(const ReportKindInfo& info);
 
 }  // namespace velno::print

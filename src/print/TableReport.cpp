@@ -3,18 +3,9 @@
 #include <algorithm>
 
 #include "print/ReportTitle.h"
+#include "store/FixedText.h"
 
 namespace velno::print {
-
-namespace {
-
-std::string_view trimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-}  // namespace
 
 TableReport::TableReport(ReportContext& ctx, std::vector<TableColumn> columns)
     : ctx_(ctx), columns_(std::move(columns)), flow_(ctx) {
@@ -90,18 +81,18 @@ void TableReport::cell(int column, int y, std::string_view text, FontRole role) 
             c.text(x(col.left), y, fitText(c, text, x(col.right) - x(col.left)));
             break;
         case CellStyle::Number:
-            c.text(x(col.right), y, trimSpaces(text), Align::Right);
+            c.text(x(col.right), y, trimmed(text), Align::Right);
             break;
         case CellStyle::Pair: {
             const std::size_t slash = text.find('/');
             if (slash == std::string_view::npos) {
-                c.text(x(col.split), y, trimSpaces(text), Align::Right);
+                c.text(x(col.split), y, trimmed(text), Align::Right);
                 break;
             }
             const int gap = c.textWidth("/") / 2 + std::max(1, ctx_.inchX() / 25);
-            c.text(x(col.split) - gap, y, trimSpaces(text.substr(0, slash)), Align::Right);
+            c.text(x(col.split) - gap, y, trimmed(text.substr(0, slash)), Align::Right);
             c.text(x(col.split), y, "/", Align::Center);
-            c.text(x(col.right), y, trimSpaces(text.substr(slash + 1)), Align::Right);
+            c.text(x(col.right), y, trimmed(text.substr(slash + 1)), Align::Right);
             break;
         }
         case CellStyle::Hours:
