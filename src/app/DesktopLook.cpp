@@ -6,6 +6,11 @@
 #include <QMessageBox>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <cstring>
+
+#include "text/StringTable.h"
+#include "text/texts/AppTexts.h"
+#include "text/ui/QtText.h"
 
 namespace velno::app {
 
@@ -48,11 +53,21 @@ bool TitleRoom::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+QString StandardButtonTexts::translate(const char* context, const char* source, const char*,
+                                       int) const {
+    // The generic theme says "Cancel", the GNOME one "&Cancel".
+    const bool cancel =
+        (std::strcmp(context, "QPlatformTheme") == 0 && std::strcmp(source, "Cancel") == 0) ||
+        (std::strcmp(context, "QGnomeTheme") == 0 && std::strcmp(source, "&Cancel") == 0);
+    return cancel ? qs(text::tr(text::TxButtonCancel)) : QString();
+}
+
 void installDesktopLook() {
     // QProxyStyle without a base takes the application's default style,
     // including a -style given on the command line.
     QApplication::setStyle(new ButtonMarginStyle);
     qApp->installEventFilter(new TitleRoom(qApp));
+    QCoreApplication::installTranslator(new StandardButtonTexts(qApp));
 }
 
 }  // namespace velno::app

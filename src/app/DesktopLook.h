@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QProxyStyle>
+#include <QTranslator>
 
 class QDialog;
 
@@ -36,9 +37,20 @@ public:
     static int widthFor(const QDialog& dialog);
 };
 
+// Qt's standard "Cancel" button (button boxes, file and print dialogs) in
+// the string table's words: Qt ships no Indonesian of its own. Every other
+// text is left to Qt's translations.
+class StandardButtonTexts : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override;
+    bool isEmpty() const override { return false; }
+};
+
 // Puts the style over the application's own (the platform's, or the one
 // chosen with -style) and watches every dialog's title. Every window made
-// afterwards is sized this way.
+// afterwards is sized this way, and Qt's standard buttons read our words.
 void installDesktopLook();
 
 }  // namespace velno::app

@@ -6,7 +6,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 
 #include "text/StringTable.h"
 #include "text/texts/AppTexts.h"
@@ -31,8 +30,6 @@ PrintSetupDialog::PrintSetupDialog(QPrinter& printer, QWidget* parent)
     form->addRow(qs(text::tr(text::TxPrintSetupPrinter)), printers_);
     form->addRow(qs(text::tr(text::TxPrintSetupPaper)), papers_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // Qt has no Indonesian of its own for these.
-    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text::tr(text::TxButtonCancel)));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         apply();

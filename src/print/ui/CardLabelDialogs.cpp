@@ -10,7 +10,6 @@
 
 #include "text/Format.h"
 #include "text/StringTable.h"
-#include "text/texts/AppTexts.h"
 #include "text/texts/PrintTexts.h"
 #include "text/ui/QtText.h"
 
@@ -47,8 +46,6 @@ FirstLabelDialog::FirstLabelDialog(FirstLabelModel& model, QWidget* parent)
     form->addRow(qs(text::tr(text::TxLabelTopMargin)), top_);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // Qt has no Indonesian of its own for these.
-    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text::tr(text::TxButtonCancel)));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

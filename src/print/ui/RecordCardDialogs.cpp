@@ -24,7 +24,6 @@
 #include "print/ui/QPrinterPrintTarget.h"
 #include "store/CVelnoDoc.h"
 #include "text/StringTable.h"
-#include "text/texts/AppTexts.h"
 #include "text/texts/PrintTexts.h"
 #include "text/ui/QtText.h"
 
@@ -78,8 +77,6 @@ CardPreferencesDialog::CardPreferencesDialog(CardPreferencesModel& model, QWidge
     layout->addWidget(onePerPage_);
     layout->addWidget(hideBirth_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // Qt has no Indonesian of its own for these.
-    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text::tr(text::TxButtonCancel)));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         take();
